@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Small desktop services: beep, the busy pointer, starting other programs.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual void beep() = 0;
+    // Busy (hourglass) pointer for the whole application on or off.
+    virtual void setWaitCursor(bool on) = 0;
+    virtual bool waitCursor() const = 0;
+    // Start a program detached; false when it could not be started.
+    virtual bool startProgram(const QString& program, const QStringList& args) = 0;
+    // Open a web address in the default browser; false on failure.
+    virtual bool openUrl(const QString& url) = 0;
+    // Full path of a program on PATH, empty when absent.
+    virtual QString findProgram(const QString& name) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,222 @@
+#include "platform/qt/QtServices.h"
+
+#include "platform/Services.h"
+#include "platform/qt/QtHelpViewer.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+
+#include <memory>
+
+namespace platform {
+namespace {
+
+class QtMessageBox final : public MessageBox {
+public:
+    MsgResult show(const MessageRequest& r) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setText(r.text);
+        box.setWindowTitle(r.title);
+        switch (r.icon) {
+        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+        }
+        struct B { QMessageBox::StandardButton qt; MsgResult result; };
+        std::vector<B> buttons;
+        switch (r.buttons) {
+        case MsgButtons::OK: buttons = {{QMessageBox::Ok, MsgResult::OK}}; break;
+        case MsgButtons::OKCancel: buttons = {{QMessageBox::Ok, MsgResult::OK}, {QMessageBox::Cancel, MsgResult::Cancel}}; break;
+        case MsgButtons::AbortRetryIgnore:
+            buttons = {{QMessageBox::Abort, MsgResult::Abort}, {QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Ignore, MsgResult::Ignore}};
+            break;
+        case MsgButtons::YesNoCancel:
+            buttons = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}, {QMessageBox::Cancel, MsgResult::Cancel}};
+            break;
+        case MsgButtons::YesNo: buttons = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}}; break;
+        case MsgButtons::RetryCancel: buttons = {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}}; break;
+        }
+        QMessageBox::StandardButtons all;
+        for (const B& b : buttons)
+            all |= b.qt;
+        box.setStandardButtons(all);
+        const std::size_t def = static_cast<std::size_t>(r.defaultButton);
+        if (def < buttons.size())
+            box.setDefaultButton(buttons[def].qt);
+        // Escape / close box: Cancel where offered, otherwise the last button (OK or No).
+        box.setEscapeButton(box.button(buttons.back().qt));
+        const int answer = box.exec();
+        for (const B& b : buttons)
+            if (answer == b.qt)
+                return b.result;
+        return buttons.back().result;
+    }
+};
+
+// "Desc|*.a;*.b|Desc2|*.c" -> Qt's "Desc (*.a *.b);;Desc2 (*.c)"
+QStringList qtFilters(const QString& filter)
+{
+    QStringList out;
+    const QStringList parts = filter.split('|');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return out;
+}
+
+class QtFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> openFile(const FileDialogRequest& r) override { return run(r, QFileDialog::AcceptOpen); }
+    std::optional<QString> saveFile(const FileDialogRequest& r) override { return run(r, QFileDialog::AcceptSave); }
+
+private:
+    std::optional<QString> run(const FileDialogRequest& r, QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(QApplication::activeWindow(), r.title);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        const QStringList filters = qtFilters(r.filter);
+        dialog.setNameFilters(filters);
+        if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[r.filterIndex - 1]);
+        if (!r.initialDir.isEmpty())
+            dialog.setDirectory(r.initialDir);
+        if (!r.initialName.isEmpty())
+            dialog.selectFile(r.initialName);
+        if (!r.defaultExtension.isEmpty())
+            dialog.setDefaultSuffix(r.defaultExtension);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+};
+
+class QtSettingsStore final : public SettingsStore {
+public:
+    QString get(const QString& app, const QString& section, const QString& key, const QString& def) override
+    {
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, app, app);
+        const QVariant v = s.value(section + '/' + key);
+        return v.isValid() ? v.toString() : def;
+    }
+    bool save(const QString& app, const QString& section, const QString& key, const QString& value) override
+    {
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, app, app);
+        s.setValue(section + '/' + key, value);
+        s.sync();
+        return s.status() == QSettings::NoError;
+    }
+};
+
+class QtClock final : public Clock {
+public:
+    QtClock() { timer_.start(); }
+    qint64 monotonicMs() override { return timer_.elapsed(); }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+
+private:
+    QElapsedTimer timer_;
+};
+
+class QtEventLoop final : public EventLoop {
+public:
+    void yield() override
+    {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        // Without a short rest a wait loop would spin a core at 100 %.
+        QThread::msleep(1);
+    }
+    void sleepMs(int ms) override
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms)
+            yield();
+    }
+};
+
+class QtDesktop final : public Desktop {
+public:
+    void beep() override { QApplication::beep(); }
+    void setWaitCursor(bool on) override
+    {
+        if (on && !busy_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else if (!on && busy_)
+            QApplication::restoreOverrideCursor();
+        busy_ = on;
+    }
+    bool waitCursor() const override { return busy_; }
+    bool startProgram(const QString& program, const QStringList& args) override
+    {
+        return QProcess::startDetached(program, args);
+    }
+    bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+
+private:
+    bool busy_ = false;
+};
+
+class QtInstanceLock final : public InstanceLock {
+public:
+    bool acquire(const QString& programName) override
+    {
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty())
+            dir = QDir::tempPath();
+        lock_ = std::make_unique<QLockFile>(dir + '/' + programName + ".lock");
+        lock_->setStaleLockTime(0); // a lock left by a crashed instance is removed via its PID
+        return lock_->tryLock(0);
+    }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+} // namespace
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+void installQtServices()
+{
+    static QtMessageBox messageBox;
+    static QtFileDialogs fileDialogs;
+    static QtSettingsStore settings;
+    static QtClock clock;
+    static QtEventLoop eventLoop;
+    static QtDesktop desktop;
+    static QtInstanceLock instanceLock;
+    static QtHelpViewer help;
+    Services& s = services();
+    s.messageBox = &messageBox;
+    s.fileDialogs = &fileDialogs;
+    s.settings = &settings;
+    s.clock = &clock;
+    s.eventLoop = &eventLoop;
+    s.desktop = &desktop;
+    s.instanceLock = &instanceLock;
+    s.help = &help;
+}
+
+} // namespace platform
