@@ -1,0 +1,215 @@
+#include "quillonedit/image/Codec.h"
+
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/ImageMap.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// Index = digit code; the controller stores "D" as 0 and "0" as 10.
+constexpr char16_t kDigitChars[16] = {u'D', u'1', u'2', u'3', u'4', u'5', u'6', u'7',
+                                      u'8', u'9', u'0', u'*', u'#', u'A', u'B', u'C'};
+
+const std::array<QString, 25>& codeNames()
+{
+    static const std::array<QString, 25> names = {
+        QStringLiteral("Control Op Prefix"),     QStringLiteral("Link Bridge Code"),
+        QStringLiteral("Memory Recall Prefix"),  QStringLiteral("DTMF Generator Prefix"),
+        QStringLiteral("DTMF Access Prefix"),    QStringLiteral("DTMF Pad Test Prefix"),
+        QStringLiteral("Time Of Day Prefix"),    QStringLiteral("Link Control Prefix"),
+        QStringLiteral("Link Frequency Prefix"), QStringLiteral("User Function Switch"),
+        QStringLiteral("Serial Card #1 Prefix"), QStringLiteral("Serial Card #2 Prefix"),
+        QStringLiteral("Autopatch Prefix"),      QStringLiteral("Autopatch Dump Prefix"),
+        QStringLiteral("User SD Block #1"),      QStringLiteral("User SD Block #2"),
+        QStringLiteral("User SD Block #3"),      QStringLiteral("Emergency SD"),
+        QStringLiteral("Voice Prefix"),          QStringLiteral("DVR Prefix"),
+        QStringLiteral("Paging Tone Prefix"),    QStringLiteral("Reverse Autopatch"),
+        QStringLiteral("HF Remote Base"),        QStringLiteral("Monitor By Phone"),
+        QStringLiteral("DTMF Paging"),
+    };
+    return names;
+}
+
+const std::array<QString, 19>& timerNames()
+{
+    static const std::array<QString, 19> names = {
+        QStringLiteral("Repeater Time-Out"),      QStringLiteral("Repeater Sleep"),
+        QStringLiteral("Turn-On Delay"),          QStringLiteral("COR Drop To Beep"),
+        QStringLiteral("Beep To PTT Drop"),       QStringLiteral("DTMF Muting Delay"),
+        QStringLiteral("Repeater ID"),            QStringLiteral("Squelch Tail Message"),
+        QStringLiteral("Drop-Out Message"),       QStringLiteral("Voice Delay."),
+        QStringLiteral("Autopatch Length"),       QStringLiteral("Autopatch Activity"),
+        QStringLiteral("DTMF Pre-window"),        QStringLiteral("DTMF Window"),
+        QStringLiteral("Programming Max Length"), QStringLiteral("Audio Test Tone Length"),
+        QStringLiteral("Ring Detector Time"),     QStringLiteral("Modem Connect Time"),
+        QStringLiteral("Link Auto Disconnect"),
+    };
+    return names;
+}
+
+// Character i (0-based) of text as a one-character text, empty beyond its end.
+QString charAt(const QString& text, int i)
+{
+    return i < text.size() ? text.mid(i, 1) : QString();
+}
+
+std::uint8_t decimalNibble(const QString& ch)
+{
+    const std::uint8_t code = DtmfCharToCode(ch);
+    return code > 9 ? 0 : code;
+}
+
+} // namespace
+
+QString DecodeDtmfString(int offset, int& maxLen)
+{
+    const int count = image().at(offset);
+    if (count < maxLen)
+        maxLen = count;
+    QString text;
+    for (int i = 1; i <= maxLen; ++i)
+        text += QChar(kDigitChars[image().at(offset + i) & 15]);
+    return text;
+}
+
+std::uint8_t DtmfCharToCode(const QString& text)
+{
+    if (text.size() != 1)
+        return 0;
+    // Code 0 ("D") is the fallback anyway, so the search starts at 1.
+    for (std::uint8_t code = 1; code < 16; ++code) {
+        if (text.at(0) == QChar(kDigitChars[code]))
+            return code;
+    }
+    return 0;
+}
+
+std::uint8_t DigitPairToBcd(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    const std::uint8_t high = decimalNibble(text.left(1));
+    const std::uint8_t low = decimalNibble(text.right(1));
+    return static_cast<std::uint8_t>(high * 16 + low);
+}
+
+QString DecodeThreeDigits(int offset)
+{
+    if (image().at(offset) == 0)
+        return {};
+    QString text;
+    for (int i = 0; i < 3; ++i) {
+        const int b = image().at(offset + i);
+        text += b < 10 ? QString::number(b) : QStringLiteral("0");
+    }
+    return text;
+}
+
+QString GetCodeName(int index)
+{
+    if (index < 0 || index >= kCodeCount)
+        return {};
+    return codeNames()[static_cast<std::size_t>(index)];
+}
+
+QString GetTimerName(int index)
+{
+    if (index < 0 || index >= kTimerCount)
+        return {};
+    return timerNames()[static_cast<std::size_t>(index)];
+}
+
+QString TwoDigitText(std::uint8_t byte)
+{
+    QString text = QString::number(byte, 16).toUpper();
+    if (byte < 0x0A)
+        text.prepend(QLatin1Char('0'));
+    return text;
+}
+
+QString CommandWordText(int offset)
+{
+    return TwoDigitText(image().at(offset + 1)) + TwoDigitText(image().at(offset));
+}
+
+void WriteDtmfField(int offset, int capacity, const QString& text)
+{
+    // Check the whole field first so a bad offset never leaves it half written.
+    image().at(offset + capacity);
+    const int count = std::min<int>(static_cast<int>(text.size()), capacity);
+    image().set(offset, static_cast<std::uint8_t>(count));
+    for (int i = 1; i <= capacity; ++i)
+        image().set(offset + i, DtmfCharToCode(charAt(text, i - 1)));
+}
+
+std::array<QString, 25> DecodeCodes(int codesMemory)
+{
+    std::array<QString, 25> texts;
+    for (int k = 0; k < kCodeCount; ++k) {
+        int maxLen = kCodeDigits;
+        texts[static_cast<std::size_t>(k)] = DecodeDtmfString(codeRecordOffset(codesMemory, k), maxLen);
+    }
+    return texts;
+}
+
+void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
+{
+    if (codesMemory < 0 || codesMemory > kMemorySaveCount)
+        return;
+    for (int k = 0; k < kCodeCount; ++k) {
+        const int offset = codeRecordOffset(codesMemory, k);
+        const QString& text = texts[static_cast<std::size_t>(k)];
+        // A code the user left alone keeps its stored bytes, odd ones included.
+        int maxLen = kCodeDigits;
+        if (DecodeDtmfString(offset, maxLen) == text)
+            continue;
+        WriteDtmfField(offset, kCodeDigits, text);
+    }
+}
+
+MacroRowTexts DecodeMacroLine(int offset)
+{
+    MacroRowTexts row;
+    if (image().at(offset + kMacroCodeCount) == 0)
+        return row;   // a macro without a code shows as a blank row
+    int maxLen = kCodeDigits;
+    row.code = DecodeDtmfString(offset, maxLen);
+    for (int c = 0; c < kMacroCommands; ++c)
+        row.commands[static_cast<std::size_t>(c)] = CommandWordText(offset + kMacroFirstCommand + 2 * c);
+    return row;
+}
+
+void SaveMacroLine(int offset, const MacroRowTexts& row)
+{
+    image().at(offset + kMacroRecordBytes - 1);
+    WriteDtmfField(offset, kCodeDigits, row.code);
+    for (int c = 0; c < kMacroCommands; ++c) {
+        const QString& u = row.commands[static_cast<std::size_t>(c)];
+        image().set(offset + kMacroFirstCommand + 1 + 2 * c, DigitPairToBcd(u.left(2)));
+        image().set(offset + kMacroFirstCommand + 2 * c, DigitPairToBcd(u.right(2)));
+    }
+}
+
+void SaveMacros(int macroPage, int mode, int row, const std::array<MacroRowTexts, 10>& rows)
+{
+    if (macroPage < 0 || macroPage >= kMacroPageCount)
+        return;
+    const int start = macroPageOffset(macroPage);
+    if (mode == 0) {
+        for (int r = 0; r < kMacroRows; ++r) {
+            const int offset = start + kMacroRecordBytes * r;
+            const MacroRowTexts& texts = rows[static_cast<std::size_t>(r)];
+            // An untouched row keeps its stored bytes (a blank row may still hold commands).
+            if (DecodeMacroLine(offset) == texts)
+                continue;
+            SaveMacroLine(offset, texts);
+        }
+    } else if (mode == 1 && row >= 0 && row < kMacroRows) {
+        SaveMacroLine(start + kMacroRecordBytes * row, rows[static_cast<std::size_t>(row)]);
+    }
+}
+
+} // namespace quillon

@@ -1,0 +1,51 @@
+#pragma once
+// The DTMF digit codec and the record writers that the editors share. They keep no state and work
+// on image() at the absolute offsets they are given.
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace quillon {
+
+// What one macro row of the macro editor shows: its code and its ten four-digit commands.
+struct MacroRowTexts {
+    QString code;
+    std::array<QString, 10> commands;
+    bool operator==(const MacroRowTexts&) const = default;
+};
+
+// The digits of the digit field at offset: min(count, maxLen) of them. maxLen is in-out: it is
+// lowered to the count when the count is smaller.
+QString DecodeDtmfString(int offset, int& maxLen);
+// The digit code of a one-character text; 0 for "D", the empty text and anything else.
+std::uint8_t DtmfCharToCode(const QString& text);
+// The BCD pair of the first and last characters; non-decimal characters count as 0.
+std::uint8_t DigitPairToBcd(const QString& text);
+// The three-digit text at offset; empty when the first byte is 0.
+QString DecodeThreeDigits(int offset);
+QString GetCodeName(int index);    // empty outside 0..24
+QString GetTimerName(int index);   // empty outside 0..18
+// A byte as capital hexadecimal, with a leading "0" only below 0x0A ("05", "A", "9A", "50").
+QString TwoDigitText(std::uint8_t byte);
+// The four-digit text of the command word at offset: command byte first, then argument.
+QString CommandWordText(int offset);
+
+// Writes a digit field of `capacity` digit bytes: count (at most capacity), the codes, 0 beyond.
+void WriteDtmfField(int offset, int capacity, const QString& text);
+
+// The 25 code texts of a memory (0 = base set, 1..8 = memory save), as the codes dialog shows them.
+std::array<QString, 25> DecodeCodes(int codesMemory);
+// Writes the 25 code records of a memory; nothing for codesMemory outside 0..8. Records whose
+// texts equal what their stored bytes decode to are left untouched.
+void SaveCodes(int codesMemory, const std::array<QString, 25>& texts);
+
+// A macro row as the macro editor shows it: blank when the code count is 0.
+MacroRowTexts DecodeMacroLine(int offset);
+// Mode 0 writes the ten rows of the page (rows whose texts are unchanged are left untouched),
+// mode 1 only `row`; nothing for a page outside 0..3, another mode or a row outside 0..9.
+void SaveMacros(int macroPage, int mode, int row, const std::array<MacroRowTexts, 10>& rows);
+// Writes one 28-byte macro record at offset.
+void SaveMacroLine(int offset, const MacroRowTexts& row);
+
+} // namespace quillon
