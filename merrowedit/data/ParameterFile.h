@@ -1,0 +1,64 @@
+#pragma once
+// The parameter file "Mwr_FILE1.DAT" in the data folder, and the two lists it holds:
+// the county entries and the SAME event codes.
+//
+// County entry text, fixed columns:
+//   1-2  "X " selected for upload, two blanks not
+//   3-8  FIP code (0 + state SS + county CCC)
+//   9-10 blanks, 11-33 county name padded with blanks, 34.. state name
+// The entry body is the same text without its two-character mark.
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace merrow {
+
+inline constexpr int kFipSlots = 100;       // 0..98 used, 99 never written
+inline constexpr int kFipEntriesInFile = 99;
+inline constexpr int kEventSlots = 25;      // 0..23 stored, 24 stays empty
+inline constexpr int kEventCodesInFile = 24;
+
+inline std::array<QString, kFipSlots> FipEntries;
+inline std::array<QString, kEventSlots> EventCodes;
+
+inline const QString kDataFileName = QStringLiteral("Mwr_FILE1.DAT");
+inline const QString kDataBackupName = QStringLiteral("Mwr_FILE1.BAK");
+inline const QString kDataFileTitle =
+    QStringLiteral("Merrow SAME Digital Weather Receiver Parameter File. DO NOT MODIFY");
+
+// Empties both lists and forgets any refused file (tests).
+void resetParameterData();
+
+// Full path of the parameter file in DataFolder().
+QString DataFilePath();
+
+// Reads the file into FipEntries 0..98 and EventCodes 0..23. On any failure asks the #199
+// question: Yes puts the default set into memory (the file is written at the next saving exit)
+// and returns true; No returns false and keeps whatever was read.
+bool LoadDataFile();
+
+// Replaces the file as a whole. On failure the old file stays, ShowDataFileError(8) reports it
+// (which ends the program) and false is returned. The first write after a refused load keeps
+// the refused file as "Mwr_FILE1.BAK".
+bool SaveDataFile();
+
+// The file's bytes for the current lists (CR LF lines, Latin-1).
+QByteArray DataFileContents();
+
+// Empties every slot, then puts in the four Florida counties and the 17 default event codes.
+void SetDefaultData();
+
+// True when the entry is selected for upload: its first two characters are exactly "X ".
+bool IsSelectedEntry(const QString& entry);
+
+// One line of the county list box of the county window.
+struct FipsListItem {
+    QString text;
+    bool selected = false;
+};
+// The county list box contents from FipEntries 0..98: empty slots skipped, a selected entry
+// shown as its body (at most 51 characters) and marked selected, any other slot as it is.
+std::vector<FipsListItem> FillFipsList();
+
+} // namespace merrow
