@@ -1,0 +1,120 @@
+#pragma once
+// What every editor dialog has in common: clickable field labels with our pointing pointer, the
+// activation hook, centring, the help topic on F1, the close-box policy, and the small pictures the
+// editors draw with. Each editor dialog derives from EditorDialog.
+#include "quillonedit/image/KeyPadService.h"
+
+#include <QCursor>
+#include <QDialog>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+
+#include <utility>
+
+namespace quillon {
+
+// The help file every dialog points at: Help/Quillon.hlp under the program folder.
+QString HelpFilePath();
+
+// Opens the topic of a help context; a missing or unreadable help file is reported in a message
+// box. Context 0 opens the contents.
+void ShowHelpTopic(int context);
+
+// Our own pointing-hand pointer for clickable fields.
+QCursor PointerCursor();
+
+// The expanded-switch pictures, 8 x 16 pixels: "on" is black above white, "off" white above black.
+QPixmap SwitchOnPicture();
+QPixmap SwitchOffPicture();
+
+// A label that reacts to a left click (press and release inside it) and shows the pointing
+// pointer. Only these labels react to clicks in the editors.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// The look of an editable field: single border, white background, centred text.
+void StyleFieldLabel(QLabel* label, int minimumWidth = 80);
+
+// Moves a window to the middle of its screen.
+void CentreOnScreen(QWidget* window);
+
+// What the title-bar close box (and Esc) does for a dialog.
+enum class CloseBox {
+    AsOK,      // closes like the dialog's OK (dialogs that write each entry at once)
+    AsCancel,  // closes without saving anything
+    Refused,   // not offered; Esc does nothing either; only the dialog's own buttons close it
+};
+
+class EditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit EditorDialog(QWidget* parent = nullptr, CloseBox closeBox = CloseBox::AsOK);
+
+    // The help topic that F1 opens; set by the opener (or fixed by the dialog).
+    void setHelpContextID(int context) { helpContextID_ = context; }
+    int helpContextID() const { return helpContextID_; }
+
+    CloseBox closeBoxPolicy() const { return closeBox_; }
+
+    // Runs whenever the dialog is shown and again when a child dialog it opened has closed;
+    // never when the user merely switches between applications.
+    virtual void Form_Activate() {}
+
+    // Asks the keypad, then activates this dialog again as the keypad closes over it.
+    KeyPadResult GetKeyPadEntry(const KeyPadRequest& request);
+
+    // Runs a child dialog (any callable) and activates this dialog again afterwards.
+    template <typename F> decltype(auto) runChild(F&& child)
+    {
+        struct Reactivate {
+            EditorDialog* self;
+            ~Reactivate() { self->activate(); }
+        } guard{this};
+        return std::forward<F>(child)();
+    }
+
+    void reject() override;
+
+    // Closing through the dialog's own OK button (every policy allows this).
+    void closeFromOK() { QDialog::accept(); }
+    // Closing through the dialog's own Cancel button.
+    void closeFromCancel() { QDialog::reject(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void activate();
+
+    int helpContextID_ = 0;
+    CloseBox closeBox_;
+    bool centred_ = false;
+};
+
+// Dialogs that keep their state between uses are hidden, not destroyed: the caller keeps one
+// instance, owned by the parent window, in a QPointer slot and shows it again.
+template <typename Dialog, typename... Args>
+Dialog& KeptDialog(QPointer<Dialog>& slot, QWidget& parent, Args&&... args)
+{
+    if (!slot)
+        slot = new Dialog(std::forward<Args>(args)..., &parent);  // the parent owns it
+    return *slot;
+}
+
+} // namespace quillon

@@ -1,0 +1,150 @@
+#include "quillonedit/editors/frmZones1.h"
+
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/ImageMap.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+namespace {
+// Function texts of zones 1..6; zones 7 and 8 are the numbered user inputs and outputs.
+constexpr std::array<std::array<const char*, 8>, 6> kFunctionTexts = {{
+    {"Transmitter Enable", "CTCSS Enable", "DTMF Access Enabled", "CTCSS Override Enabled",
+     "Turn On Delay Enabled", "DTMF Window Enable", "DTMF Muting Enabled", "Control Operator CTCSS Enabled"},
+    {"Repeater Timeout Enable", "Squelch Tail Enable", "Scheduler Enable", "DTMF Pad Test Enable",
+     "LITZ Emergency Alert Enable", "Grandfather Clock Sleep Enable", "Courtesy Beep Enable",
+     "Talk Over Voice Synthesizer Enable"},
+    {"Repeater ID #1 (At Rest) Enable", "Repeater ID #2 (Active) Enable", "Squelch Tail Message #1 Enable",
+     "Squelch Tail Message #2 Enable", "Transmitter Dropout Message #1 Enable",
+     "Transmitter Dropout Message #2 Enable", "Time Of Day Request Enable", "Grandfather Clock Enable"},
+    {"Autopatch Enable", "Autopatch Timeout Timer Enable", "Long Distance Enable", "Emergency 911 Enable",
+     "User Speed Dial Enable", "Telephone Number Readback Enable", "Autopatch Radio Mute Enable",
+     "Autopatch Pre-Dial Enable"},
+    {"Autopatch Pulse Dial Enable", "Reverse Autopatch Enable", "Long Distance Dial (1) Enable",
+     "Autopatch Force Off Hook (Activate Off Air Only)", "Telephone Ring Announcer", "Modem Auto Answer Enable",
+     "DTMF Generator Enable", "DTMF Regenerator Enable"},
+    {"Transceiver Receive Enable", "Transceiver Transmit Enable", "Transceiver Repeat Enable",
+     "Transceiver CTCSS", "Transceiver Voice Enable", "Transceiver Auto Disconnect Enable",
+     "Computer Interface Enable", "Ring Detector Enable"},
+}};
+} // namespace
+
+int IDBit(int value, int bit)
+{
+    if (bit < 0 || bit > 7)
+        return 0;
+    return (value >> bit) & 1;
+}
+
+bool IsZoneOffset(int offset)
+{
+    if (offset == zonesOffset(0))
+        return true;
+    for (int n = 1; n <= kMemorySaveCount; ++n)
+        if (offset == zonesOffset(n))
+            return true;
+    return false;
+}
+
+QString ZoneFunctionCaption(int zone, int function)
+{
+    if (zone < 1 || zone > kZoneCount || function < 1 || function > kZoneFunctions)
+        return {};
+    QString text;
+    if (zone == 7)
+        text = QStringLiteral("User Function Input #%1 Enable").arg(function);
+    else if (zone == 8)
+        text = QStringLiteral("User Function Output #%1 Enable").arg(function);
+    else
+        text = QString::fromLatin1(kFunctionTexts[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)]);
+    return QStringLiteral("%1.  %2").arg(function).arg(text);
+}
+
+frmZones1::frmZones1(int zoneOffset, QWidget* parent)
+    : EditorDialog(parent, CloseBox::Refused), zoneOffset_(zoneOffset)
+{
+    SSTab1 = new QTabWidget(this);
+    for (int z = 1; z <= kZoneCount; ++z) {
+        auto* page = new QWidget(SSTab1);
+        auto* column = new QVBoxLayout(page);
+        for (int k = 1; k <= kZoneFunctions; ++k) {
+            auto* box = new QCheckBox(ZoneFunctionCaption(z, k), page);
+            chkZ[static_cast<std::size_t>(z - 1)][static_cast<std::size_t>(k - 1)] = box;
+            column->addWidget(box);
+        }
+        column->addStretch();
+        SSTab1->addTab(page, QStringLiteral("Zone %1").arg(z));
+    }
+    SSTab1->setCurrentIndex(0);
+    // The tab widget tells us the new tab; the rule needs the one shown before the change.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int now) {
+        const int before = shownTab_;
+        shownTab_ = now;
+        SSTab1_Click(before);
+    });
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmZones1::cmdOK_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    DisplayGroup1();
+}
+
+void frmZones1::DisplayGroup1()
+{
+    if (!IsZoneOffset(zoneOffset_))
+        return;
+    for (int i = 0; i < kZoneFunctions; ++i)
+        for (int z = 1; z <= kZoneCount; ++z)
+            chkZ[static_cast<std::size_t>(z - 1)][static_cast<std::size_t>(i)]->setChecked(
+                IDBit(image().at(zoneOffset_ + z - 1), i) == 1);
+}
+
+std::uint8_t frmZones1::SetBitZ(int zone) const
+{
+    if (zone < 1 || zone > kZoneCount)
+        return 0;
+    // Built from the boxes alone: a grey (partly checked) box leaves its bit clear.
+    std::uint8_t value = 0;
+    for (int i = 0; i < kZoneFunctions; ++i)
+        if (chkZ[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(i)]->checkState() == Qt::Checked)
+            value = static_cast<std::uint8_t>(value | (1u << i));
+    return value;
+}
+
+void frmZones1::SaveGroup1()
+{
+    if (!IsZoneOffset(zoneOffset_))
+        return;
+    for (int z = 1; z <= kZoneCount; ++z)
+        image().set(zoneOffset_ + z - 1, SetBitZ(z));
+}
+
+void frmZones1::SSTab1_Click(int previousTab)
+{
+    if (previousTab == LastTab)
+        return;
+    LastTab = previousTab;
+    SaveGroup1();
+}
+
+void frmZones1::cmdOK_Click()
+{
+    SaveGroup1();
+    closeFromOK();
+}
+
+} // namespace quillon
