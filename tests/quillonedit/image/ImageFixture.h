@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace quillon::testing {
 
@@ -23,13 +23,13 @@ inline void fillPattern()
     b[kImageBytes] = 0;
 }
 
-inline void put(Bytes& b, int offset, std::initializer_list<int> values)
+inline void put(Bytes& b, int offset, const std::vector<int>& values)
 {
     for (int v : values)
         b[static_cast<std::size_t>(offset++)] = static_cast<std::uint8_t>(v);
 }
 
-inline void putImage(int offset, std::initializer_list<int> values) { put(image().bytes(), offset, values); }
+inline void putImage(int offset, const std::vector<int>& values) { put(image().bytes(), offset, values); }
 
 // Lists the first few differing offsets, so a failure says where the image went wrong.
 inline ::testing::AssertionResult sameBytes(const Bytes& expected, const Bytes& actual)

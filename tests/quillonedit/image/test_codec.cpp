@@ -17,7 +17,7 @@ protected:
 };
 
 struct DecodeCase {
-    std::initializer_list<int> field;
+    std::vector<int> field;
     int maxIn;
     const char* text;
     int maxOut;
@@ -70,7 +70,7 @@ TEST(CodecText, DigitPairToBcd)
 
 TEST_F(Codec, DecodeThreeDigits)
 {
-    const std::pair<std::initializer_list<int>, const char*> cases[] = {
+    const std::pair<std::vector<int>, const char*> cases[] = {
         {{0, 5, 5}, ""}, {{3, 10, 5}, "305"}, {{3, 0, 5}, "305"}, {{12, 1, 1}, "011"},
         {{9, 9, 9}, "999"}, {{1, 255, 10}, "100"},
     };
