@@ -1,0 +1,277 @@
+#include "merrowedit/data/DataFolder.h"
+#include "merrowedit/data/Messages.h"
+#include "merrowedit/data/ParameterFile.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "QStringPrinter.h"
+
+using namespace merrow;
+using platform::MsgResult;
+
+namespace {
+
+const QString kQuestion199 = "Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?";
+
+// The file as the receiver's users have it after a first saving exit with the default set.
+QByteArray defaultFileBytes()
+{
+    QByteArray b = "Merrow SAME Digital Weather Receiver Parameter File. DO NOT MODIFY\r\n[FIP Codes]\r\n";
+    b += "X 012011  Broward                Florida\r\n";
+    b += "X 012085  Martin                 Florida\r\n";
+    b += "X 012099  Palm Beach             Florida\r\n";
+    b += "X 012111  St. Lucie              Florida\r\n";
+    for (int i = 4; i < 99; ++i)
+        b += "\r\n";
+    b += "[Event Codes]\r\n";
+    for (const char* c : {"CFA", "CFW", "FFA", "FFW", "FLA", "FLW", "HUA", "HUW", "SVA", "SVW", "TOA", "TOW",
+                          "RMT", "RWT", "DMO", "SVR", "TOR"})
+        b += QByteArray(c) + "\r\n";
+    for (int i = 17; i < 24; ++i)
+        b += "\r\n";
+    return b;
+}
+
+class ParameterFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetDataFolder(dir.path());
+        resetParameterData();
+        SetEndProgramHandler([this] { ++programEnds; });
+    }
+    void TearDown() override
+    {
+        SetEndProgramHandler({});
+        SetDataFolder({});
+        resetParameterData();
+    }
+    QString path(const QString& name = kDataFileName) const { return QDir(dir.path()).filePath(name); }
+    void writeFile(const QByteArray& bytes, const QString& name = kDataFileName) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString& name = kDataFileName) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Expects exactly one #199 question with its exact look.
+    void expectQuestion199()
+    {
+        ASSERT_EQ(services.messageBox.shown.size(), 1u);
+        const platform::MessageRequest& r = services.messageBox.shown[0];
+        EXPECT_EQ(r.text, kQuestion199);
+        EXPECT_EQ(r.title, "Merrow Digital Weather Receiver");
+        EXPECT_EQ(r.buttons, platform::MsgButtons::YesNo);
+        EXPECT_EQ(r.icon, platform::MsgIcon::Exclamation);
+        EXPECT_EQ(r.defaultButton, platform::MsgDefault::First);
+    }
+    QTemporaryDir dir;
+    platform::doubles::ScriptedServices services;
+    int programEnds = 0;
+};
+
+} // namespace
+
+TEST_F(ParameterFileTest, DefaultSetIsWrittenByteForByte)
+{
+    SetDefaultData();
+    ASSERT_TRUE(SaveDataFile());
+    const QByteArray bytes = readFile();
+    EXPECT_EQ(bytes, defaultFileBytes());
+    EXPECT_EQ(bytes.count("\r\n"), 126);
+    EXPECT_TRUE(services.messageBox.shown.empty());
+}
+
+TEST_F(ParameterFileTest, RoundTripKeepsEverySlot)
+{
+    FipEntries[0] = "X 048201  Harris                 Texas";
+    FipEntries[1] = "048157  Fort Bend              Texas";   // unselected, as the county window shows it
+    FipEntries[5] = "X 048039  Brazoria               Texas";
+    FipEntries[98] = "048167  Galveston              Texas";
+    EventCodes[0] = "TOR";
+    EventCodes[3] = "SVR";
+    EventCodes[23] = "RWT";
+    const auto fips = FipEntries;
+    const auto events = EventCodes;
+    ASSERT_TRUE(SaveDataFile());
+    const QByteArray first = readFile();
+
+    resetParameterData();
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_EQ(FipEntries, fips);
+    EXPECT_EQ(EventCodes, events);
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(readFile(), first);
+}
+
+TEST_F(ParameterFileTest, UnselectedEntryWithItsBlanksReadsBackAsBody)
+{
+    FipEntries[0] = "  012011  Broward                Florida";
+    FipEntries[1] = "X 012085  Martin                 Florida";
+    ASSERT_TRUE(SaveDataFile());
+    resetParameterData();
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_EQ(FipEntries[0], "012011  Broward                Florida");
+    EXPECT_EQ(FipEntries[1], "X 012085  Martin                 Florida");
+}
+
+TEST_F(ParameterFileTest, MissingFileAskedAndYesGivesExactlyTheDefaults)
+{
+    FipEntries[40] = "X 099999  Left Over              Nowhere";
+    EventCodes[20] = "ZZZ";
+    services.messageBox.answers = {MsgResult::Yes};
+    EXPECT_TRUE(LoadDataFile());
+    expectQuestion199();
+    EXPECT_EQ(FipEntries[40], "");
+    EXPECT_EQ(EventCodes[20], "");
+    EXPECT_EQ(DataFileContents(), defaultFileBytes());
+    // Nothing is written until the saving exit.
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(ParameterFileTest, NoKeepsWhatWasRead)
+{
+    QByteArray cut = defaultFileBytes();
+    cut.truncate(cut.indexOf("[Event Codes]") + 20);   // inside the event section
+    writeFile(cut);
+    services.messageBox.answers = {MsgResult::No};
+    EXPECT_FALSE(LoadDataFile());
+    expectQuestion199();
+    EXPECT_EQ(FipEntries[3], "X 012111  St. Lucie              Florida");
+    EXPECT_EQ(EventCodes[0], "CFA");
+    EXPECT_EQ(EventCodes[1], "");
+}
+
+TEST_F(ParameterFileTest, BrokenFilesAllLeadToTheSameQuestion)
+{
+    QByteArray wrongChar = defaultFileBytes();
+    wrongChar.replace("MODIFY", "MODIFY!");
+    QByteArray wrongCase = defaultFileBytes();
+    wrongCase.replace("DO NOT", "Do Not");
+    QByteArray shortCounties = defaultFileBytes();
+    shortCounties.truncate(shortCounties.indexOf("Palm Beach"));
+    QByteArray noEventHeading = defaultFileBytes();
+    noEventHeading.replace("[Event Codes]", "[Events]");
+    QByteArray commaInEntry = defaultFileBytes();
+    commaInEntry.replace("St. Lucie ", "St, Lucie");
+    const std::pair<const char*, QByteArray> cases[] = {{"title one character off", wrongChar},
+                                                        {"title letter case", wrongCase},
+                                                        {"cut in counties", shortCounties},
+                                                        {"event heading", noEventHeading},
+                                                        {"comma in entry", commaInEntry},
+                                                        {"empty file", QByteArray()}};
+    for (const auto& [name, bytes] : cases) {
+        resetParameterData();
+        services.messageBox.shown.clear();
+        writeFile(bytes);
+        services.messageBox.answers = {MsgResult::No};
+        EXPECT_FALSE(LoadDataFile()) << name;
+        EXPECT_EQ(services.messageBox.texts(), QStringList{kQuestion199}) << name;
+    }
+}
+
+TEST_F(ParameterFileTest, LinuxLineEndsAndTrailingDataAreAccepted)
+{
+    QByteArray lf = defaultFileBytes();
+    lf.replace("\r\n", "\n");
+    writeFile(lf + "anything after the last code\n");
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_EQ(DataFileContents(), defaultFileBytes());
+}
+
+TEST_F(ParameterFileTest, CommaNeverReachesTheFile)
+{
+    SetDefaultData();
+    FipEntries[4] = "X 036061  New York, Manhattan     New York";
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_FALSE(readFile().contains(','));
+    resetParameterData();
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_EQ(FipEntries[4], "X 036061  New York  Manhattan     New York");
+    EXPECT_EQ(EventCodes[16], "TOR");
+}
+
+TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileReports108AndEnds)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(kDataFileName));
+    SetDefaultData();
+    EXPECT_FALSE(SaveDataFile());
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
+    EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
+}
+
+TEST_F(ParameterFileTest, FolderThatCannotExistReports108)
+{
+    writeFile("plain file");
+    SetDataFolder(path() + "/sub");   // under a regular file: can never be created
+    SetDefaultData();
+    EXPECT_FALSE(SaveDataFile());
+    EXPECT_EQ(services.messageBox.texts(),
+              QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter"});
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(ParameterFileTest, RefusedFileIsKeptAsBackupBeforeTheFirstOverwrite)
+{
+    QByteArray refused = defaultFileBytes();
+    refused.replace("[FIP Codes]", "[FIP codes]");
+    writeFile(refused);
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(readFile(kDataBackupName), refused);
+    EXPECT_EQ(readFile(), defaultFileBytes());
+
+    // Later saves leave the backup alone.
+    FipEntries[0].clear();
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(readFile(kDataBackupName), refused);
+}
+
+TEST_F(ParameterFileTest, FailedBackupLeavesTheOldFileAndReports108)
+{
+    const QByteArray refused = "not a parameter file\r\n";
+    writeFile(refused);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(kDataBackupName));   // the backup cannot be made
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_FALSE(SaveDataFile());
+    EXPECT_EQ(services.messageBox.texts().last(),
+              "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(readFile(), refused);
+}
+
+TEST_F(ParameterFileTest, CountyListShowsBodiesInSlotOrder)
+{
+    FipEntries[2] = "X 012011  Broward                Florida";
+    FipEntries[7] = "012085  Martin                 Florida";
+    FipEntries[9] = "x 012099  Palm Beach             Florida";
+    FipEntries[12] = "X 012111  St. Lucie              Florida   and a very long tail";
+    FipEntries[99] = "X 099999  Never Shown            Nowhere";
+    const std::vector<FipsListItem> items = FillFipsList();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].text, "012011  Broward                Florida");
+    EXPECT_TRUE(items[0].selected);
+    EXPECT_EQ(items[1].text, "012085  Martin                 Florida");
+    EXPECT_FALSE(items[1].selected);
+    EXPECT_EQ(items[2].text, "x 012099  Palm Beach             Florida");
+    EXPECT_FALSE(items[2].selected);
+    EXPECT_EQ(items[3].text, "012111  St. Lucie              Florida   and a very");
+    EXPECT_EQ(items[3].text.size(), 51);
+    EXPECT_TRUE(items[3].selected);
+}
