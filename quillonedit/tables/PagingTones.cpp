@@ -16,7 +16,7 @@ struct ToneConstant {
 
 // Divisors as the controller firmware uses them; several differ by one or two
 // from what the frequency alone would give, so they are not computed.
-constexpr ToneConstant kPagingTones[] = {
+constexpr ToneConstant kToneConstants[] = {
     {"288.5", 12, 29},
     {"296.5", 11, 202},
     {"304.7", 11, 121},
@@ -79,15 +79,15 @@ constexpr ToneConstant kPagingTones[] = {
     {"1433.4", 2, 112},
 };
 
-static_assert(std::size(kPagingTones) == kPagingToneCount);
+static_assert(std::size(kToneConstants) == kAvailablePagingTones);
 
 } // namespace
 
 void LoadPagingToneTable()
 {
     auto& table = detail::tableState().pagingTones;
-    for (int i = 0; i < kPagingToneCount; ++i) {
-        const ToneConstant& t = kPagingTones[i];
+    for (int i = 0; i < kAvailablePagingTones; ++i) {
+        const ToneConstant& t = kToneConstants[i];
         table[i] = PagingToneRecord{QString::fromLatin1(t.text), t.hi, t.lo};
     }
 }

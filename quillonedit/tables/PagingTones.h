@@ -14,7 +14,7 @@ struct PagingToneRecord {
     std::uint8_t Lo = 0;  // low byte; the image stores Lo first, then Hi
 };
 
-inline constexpr int kPagingToneCount = 60;      // records 0..59, ascending frequency
+inline constexpr int kAvailablePagingTones = 60; // records 0..59, ascending frequency
 inline constexpr int kPagingToneTableSize = 61;  // record 60 stays empty
 
 void LoadPagingToneTable();

@@ -151,10 +151,10 @@ const char* const kToneListing =
 TEST_F(FilledTables, PagingToneTableMatchesTheToneListing)
 {
     const QStringList rows = QString::fromLatin1(kToneListing).split(QLatin1Char('|'));
-    ASSERT_EQ(rows.size(), kPagingToneCount);
+    ASSERT_EQ(rows.size(), kAvailablePagingTones);
     const auto& table = PagingToneTable();
     double lastFrequency = 0;
-    for (int i = 0; i < kPagingToneCount; ++i) {
+    for (int i = 0; i < kAvailablePagingTones; ++i) {
         const QStringList f = rows[i].split(QLatin1Char(' '));
         const int hi = f[1].toInt(), lo = f[2].toInt(), value = f[3].toInt();
         ASSERT_EQ(hi * 256 + lo, value) << "listing row " << i; // the listing agrees with itself
