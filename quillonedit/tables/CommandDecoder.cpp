@@ -53,7 +53,7 @@ QString decodeSwitch(int group, std::uint8_t argumentByte)
     if (sw < 1 || sw > 8 || state > lastState)
         return invalidEntry();
 
-    // Two texts as the controller's users have always seen them.
+    // The two texts that break the pattern, kept as users know them.
     if (group == 13 && sw == 1 && state == 1)
         return QStringLiteral("ID #1 (At Rest)ON");
     if (group == 16 && sw == 3)
