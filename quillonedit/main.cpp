@@ -1,14 +1,15 @@
 #include "platform/qt/QtServices.h"
+#include "quillonedit/mainwindow/Main.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillonedit"));
     platform::installQtServices();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillon Editor"));
-    window.show();
+    const std::unique_ptr<quillon::MDIForm1> window = quillon::Main();
+    if (!window)
+        return 0;   // another copy is running
     return app.exec();
 }

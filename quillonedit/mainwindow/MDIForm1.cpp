@@ -1,0 +1,464 @@
+#include "quillonedit/mainwindow/MDIForm1.h"
+
+#include "platform/Services.h"
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/mainwindow/Help.h"
+#include "quillonedit/mainwindow/Registry.h"
+#include "quillonedit/mainwindow/SharedParameters.h"
+#include "quillonedit/mainwindow/WindowUtil.h"
+#include "quillonedit/mainwindow/frmSplash.h"
+
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace quillon {
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& caption, const QString& name)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QMenu* addMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const QString& caption, const QString& name)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    if (bar)
+        bar->addMenu(menu);
+    else
+        into->addMenu(menu);
+    return menu;
+}
+
+void setMenuEnabled(QMenu* menu, bool on) { menu->menuAction()->setEnabled(on); }
+
+} // namespace
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("Quillon Editor Program"));
+    mdiArea = new QMdiArea(this);
+    setCentralWidget(mdiArea);
+    buildMenus();
+    buildStatusBar();
+    resize(1080, 720);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { quillon::Timer1_Timer(*this); });
+    Timer1->start();
+
+    // The editors ask for digits through this window's keypad for as long as it exists.
+    previousKeyPad_ = &keyPad();
+    setKeyPadService(&keyPadService_);
+}
+
+MDIForm1::~MDIForm1()
+{
+    if (&keyPad() == &keyPadService_)
+        setKeyPadService(previousKeyPad_);
+}
+
+void MDIForm1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+
+    mnuFile = addMenu(this, bar, nullptr, QStringLiteral("&File"), QStringLiteral("mnuFile"));
+    mnuOpen = addItem(mnuFile, QStringLiteral("&Open..."), QStringLiteral("mnuOpen"));
+    mnuFile->addSeparator();
+    mnuSave = addItem(mnuFile, QStringLiteral("&Save File"), QStringLiteral("mnuSave"));
+    mnuSaveAs = addItem(mnuFile, QStringLiteral("Save File &As..."), QStringLiteral("mnuSaveAs"));
+    mnuFile->addSeparator();
+    mnuConfig = addItem(mnuFile, QStringLiteral("&Repeater Stats..."), QStringLiteral("mnuConfig"));
+    mnuFlush = addItem(mnuFile, QStringLiteral("&Flush Memory..."), QStringLiteral("mnuFlush"));
+    mnuFile->addSeparator();
+    mnuPrtFont = addItem(mnuFile, QStringLiteral("Printer &Font..."), QStringLiteral("mnuPrtFont"));
+    mnuPrint = addItem(mnuFile, QStringLiteral("&Print..."), QStringLiteral("mnuPrint"));
+    mnuFile->addSeparator();
+    for (int i = 0; i < 4; ++i) {
+        mnuFileList[i] = addItem(mnuFile, QString(), QStringLiteral("mnuFileList_%1").arg(i));
+        mnuFileList[i]->setVisible(false);
+        connect(mnuFileList[i], &QAction::triggered, this, [this, i] { mnuFileList_Click(i); });
+    }
+    mnuSep4 = mnuFile->addSeparator();
+    mnuSep4->setObjectName(QStringLiteral("mnuSep4"));
+    mnuSep4->setVisible(false);
+    mnuExit = addItem(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(mnuOpen, &QAction::triggered, this, &MDIForm1::mnuOpen_Click);
+    connect(mnuSave, &QAction::triggered, this, &MDIForm1::mnuSave_Click);
+    connect(mnuSaveAs, &QAction::triggered, this, &MDIForm1::mnuSaveAs_Click);
+    connect(mnuConfig, &QAction::triggered, this, &MDIForm1::mnuConfig_Click);
+    connect(mnuFlush, &QAction::triggered, this, &MDIForm1::mnuFlush_Click);
+    connect(mnuPrtFont, &QAction::triggered, this, &MDIForm1::mnuPrtFont_Click);
+    connect(mnuPrint, &QAction::triggered, this, &MDIForm1::mnuPrint_Click);
+    connect(mnuExit, &QAction::triggered, this, &MDIForm1::mnuExit_Click);
+
+    mnuCodesTimers = addMenu(this, bar, nullptr, QStringLiteral("&Codes/Timers"), QStringLiteral("mnuCodesTimers"));
+    mnuCodes = addMenu(this, nullptr, mnuCodesTimers, QStringLiteral("&Codes..."), QStringLiteral("mnuCodes"));
+    mnuCodesItem[0] = addItem(mnuCodes, QStringLiteral("&Base Codes..."), QStringLiteral("mnuCodes_0"));
+    mnuCodes->addSeparator();
+    for (int n = 1; n <= 8; ++n)
+        mnuCodesItem[n] = addItem(mnuCodes, QStringLiteral("Mem #&%1 Codes...").arg(n), QStringLiteral("mnuCodes_%1").arg(n));
+    mnuCodesTimers->addSeparator();
+    mnuTimers = addMenu(this, nullptr, mnuCodesTimers, QStringLiteral("&Timers..."), QStringLiteral("mnuTimers"));
+    mnuTimersItem[0] = addItem(mnuTimers, QStringLiteral("&Base Timers..."), QStringLiteral("mnuTimers_0"));
+    mnuTimers->addSeparator();
+    for (int n = 1; n <= 8; ++n)
+        mnuTimersItem[n] = addItem(mnuTimers, QStringLiteral("Mem #&%1 Timers...").arg(n), QStringLiteral("mnuTimers_%1").arg(n));
+    for (int n = 0; n <= 8; ++n) {
+        connect(mnuCodesItem[n], &QAction::triggered, this, [this, n] { mnuCodes_Click(n); });
+        connect(mnuTimersItem[n], &QAction::triggered, this, [this, n] { mnuTimers_Click(n); });
+    }
+    mnuCodesTimers->addSeparator();
+    mnuUnlock = addItem(mnuCodesTimers, QStringLiteral("&Unlock Number..."), QStringLiteral("mnuUnlock"));
+    connect(mnuUnlock, &QAction::triggered, this, &MDIForm1::mnuUnlock_Click);
+
+    mnuVoice = addMenu(this, bar, nullptr, QStringLiteral("&Messages"), QStringLiteral("mnuVoice"));
+    mnuVocSyn = addMenu(this, nullptr, mnuVoice, QStringLiteral("&Voice Synthesizer..."), QStringLiteral("mnuVocSyn"));
+    mnuVocBase = addItem(mnuVocSyn, QStringLiteral("&Voice Base Messages..."), QStringLiteral("mnuVocBase"));
+    connect(mnuVocBase, &QAction::triggered, this, &MDIForm1::mnuVocBase_Click);
+    mnuVocSyn->addSeparator();
+    for (int n = 1; n <= 8; ++n) {
+        mnuMes[n] = addItem(mnuVocSyn, QStringLiteral("Voice Mem #&%1 Messages...").arg(n), QStringLiteral("mnuMes_%1").arg(n));
+        connect(mnuMes[n], &QAction::triggered, this, [this, n] { mnuMes_Click(n); });
+    }
+    mnuVoice->addSeparator();
+    mnuCW_1 = addItem(mnuVoice, QStringLiteral("&CW Messages..."), QStringLiteral("mnuCW_1"));
+    connect(mnuCW_1, &QAction::triggered, this, &MDIForm1::mnuCW_1_Click);
+
+    mnuMacSched = addMenu(this, bar, nullptr, QStringLiteral("Macro &Op's"), QStringLiteral("mnuMacSched"));
+    mnuMacros = addItem(mnuMacSched, QStringLiteral("&Macros..."), QStringLiteral("mnuMacros"));
+    mnuSched = addItem(mnuMacSched, QStringLiteral("&Scheduler..."), QStringLiteral("mnuSched"));
+    mnuUsers = addItem(mnuMacSched, QStringLiteral("&User Inputs..."), QStringLiteral("mnuUsers"));
+    connect(mnuMacros, &QAction::triggered, this, &MDIForm1::mnuMacros_Click);
+    connect(mnuSched, &QAction::triggered, this, &MDIForm1::mnuSched_Click);
+    connect(mnuUsers, &QAction::triggered, this, &MDIForm1::mnuUsers_Click);
+
+    mnuZones = addMenu(this, bar, nullptr, QStringLiteral("&Zones"), QStringLiteral("mnuZones"));
+    mnuBaseZones = addItem(mnuZones, QStringLiteral("&Base Zones..."), QStringLiteral("mnuBaseZones"));
+    connect(mnuBaseZones, &QAction::triggered, this, &MDIForm1::mnuBaseZones_Click);
+    mnuZones->addSeparator();
+    for (int n = 1; n <= 8; ++n) {
+        const QString caption = n < 8 ? QStringLiteral("Memory #&%1 Zones...").arg(n) : QStringLiteral("Memory #&8 Zones");
+        mnuG1M[n] = addItem(mnuZones, caption, QStringLiteral("mnuG1M%1").arg(n));
+        connect(mnuG1M[n], &QAction::triggered, this, [this, n] { mnuG1M_Click(n); });
+    }
+
+    mnuAP = addMenu(this, bar, nullptr, QStringLiteral("&Autopatch"), QStringLiteral("mnuAP"));
+    mnuUSD = addItem(mnuAP, QStringLiteral("&User Speed Dial..."), QStringLiteral("mnuUSD"));
+    mnuESD = addItem(mnuAP, QStringLiteral("&Emergency Speed Dial..."), QStringLiteral("mnuESD"));
+    mnuLockOut = addItem(mnuAP, QStringLiteral("&Telephone Lockouts..."), QStringLiteral("mnuLockOut"));
+    mnuPreDial = addItem(mnuAP, QStringLiteral("&Pre-Dial Number..."), QStringLiteral("mnuPreDial"));
+    mnuACode = addItem(mnuAP, QStringLiteral("&Area Code Numbers..."), QStringLiteral("mnuACode"));
+    connect(mnuUSD, &QAction::triggered, this, &MDIForm1::mnuUSD_Click);
+    connect(mnuESD, &QAction::triggered, this, &MDIForm1::mnuESD_Click);
+    connect(mnuLockOut, &QAction::triggered, this, &MDIForm1::mnuLockOut_Click);
+    connect(mnuPreDial, &QAction::triggered, this, &MDIForm1::mnuPreDial_Click);
+    connect(mnuACode, &QAction::triggered, this, &MDIForm1::mnuACode_Click);
+
+    mnuTools = addMenu(this, bar, nullptr, QStringLiteral("M&isc"), QStringLiteral("mnuTools"));
+    mnuCourtesy = addItem(mnuTools, QStringLiteral("&Courtesy Tones..."), QStringLiteral("mnuCourtesy"));
+    mnuDtmf = addItem(mnuTools, QStringLiteral("&DTMF Generator..."), QStringLiteral("mnuDtmf"));
+    mnuSwitch1 = addItem(mnuTools, QStringLiteral("&Expanded Switch #1..."), QStringLiteral("mnuSwitch1"));
+    mnuSwitch2 = addItem(mnuTools, QStringLiteral("E&xpanded Switch #2..."), QStringLiteral("mnuSwitch2"));
+    mnuPage = addItem(mnuTools, QStringLiteral("&Paging Tones..."), QStringLiteral("mnuPage"));
+    mnuRbi = addItem(mnuTools, QStringLiteral("&RBI Frequencies..."), QStringLiteral("mnuRbi"));
+    mnuMemoryConfig = addItem(mnuTools, QStringLiteral("&Memory Configuration..."), QStringLiteral("mnuMemoryConfig"));
+    mnuRptConfig = addItem(mnuTools, QStringLiteral("Repeater C&onfiguration..."), QStringLiteral("mnuRptConfig"));
+    connect(mnuCourtesy, &QAction::triggered, this, &MDIForm1::mnuCourtesy_Click);
+    connect(mnuDtmf, &QAction::triggered, this, &MDIForm1::mnuDtmf_Click);
+    connect(mnuSwitch1, &QAction::triggered, this, &MDIForm1::mnuSwitch1_Click);
+    connect(mnuSwitch2, &QAction::triggered, this, &MDIForm1::mnuSwitch2_Click);
+    connect(mnuPage, &QAction::triggered, this, &MDIForm1::mnuPage_Click);
+    connect(mnuRbi, &QAction::triggered, this, &MDIForm1::mnuRbi_Click);
+    connect(mnuMemoryConfig, &QAction::triggered, this, &MDIForm1::mnuMemoryConfig_Click);
+    connect(mnuRptConfig, &QAction::triggered, this, &MDIForm1::mnuRptConfig_Click);
+
+    mnuHelp = addMenu(this, bar, nullptr, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    mnuHelpContents = addItem(mnuHelp, QStringLiteral("&Contents..."), QStringLiteral("mnuHelpContents"));
+    mnuHelpSearch = addItem(mnuHelp, QStringLiteral("&Search For Help On..."), QStringLiteral("mnuHelpSearch"));
+    mnuAbout = addItem(mnuHelp, QStringLiteral("&About..."), QStringLiteral("mnuAbout"));
+    connect(mnuHelpContents, &QAction::triggered, this, &MDIForm1::mnuHelpContents_Click);
+    connect(mnuHelpSearch, &QAction::triggered, this, &MDIForm1::mnuHelpSearch_Click);
+    connect(mnuAbout, &QAction::triggered, this, &MDIForm1::mnuAbout_Click);
+}
+
+void MDIForm1::buildStatusBar()
+{
+    // Panel widths of 9525, 1411 and 4816 twips at 15 twips to the pixel.
+    const std::array<int, 3> widths = {635, 94, 321};
+    for (int i = 0; i < 3; ++i) {
+        StatusBar1[i] = new QLabel(this);
+        StatusBar1[i]->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
+        StatusBar1[i]->setFrameShape(QFrame::Panel);
+        StatusBar1[i]->setFrameShadow(QFrame::Sunken);
+        StatusBar1[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(StatusBar1[i], i == 0 ? 1 : 0);
+    }
+}
+
+bool MDIForm1::MDIForm_Load()
+{
+    if (!platform::services().instanceLock->acquire(QStringLiteral("quillonedit")))
+        return false;
+    GetRegistry();
+    DisplayFileList();
+    CentreWindow(*this);
+    StatusBar1[2]->setText(QLocale().toString(platform::services().clock->now(), QStringLiteral("dddd  MMMM d, yyyy")));
+    for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuMacSched, mnuAP})
+        setMenuEnabled(menu, false);
+    for (QAction* item : {mnuSaveAs, mnuConfig, mnuFlush, mnuPrint, mnuUnlock})
+        item->setEnabled(false);
+    setBusy(true);
+    project().ProjectOpen = false;
+    mnuSave->setEnabled(false);
+    platform::services().eventLoop->yield();
+    setBusy(false);
+    return true;
+}
+
+void MDIForm1::setStatusPanel(int panel, const QString& text)
+{
+    if (panel >= 1 && panel <= 3)
+        StatusBar1[panel - 1]->setText(text);
+}
+
+void MDIForm1::enableProjectMenus()
+{
+    for (QAction* item : {mnuSave, mnuSaveAs, mnuConfig, mnuFlush, mnuPrint, mnuUnlock})
+        item->setEnabled(true);
+    for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuAP, mnuMacSched})
+        setMenuEnabled(menu, true);
+}
+
+void MDIForm1::enableSaveMenu() { mnuSave->setEnabled(true); }
+
+void MDIForm1::setBusy(bool on) { platform::setWaitCursor(on); }
+
+void MDIForm1::ProcessFileList(const QString& name)
+{
+    if (AddRecentFile(name))
+        DisplayFileList();
+}
+
+void MDIForm1::DisplayFileList()
+{
+    bool any = false;
+    for (int i = 0; i < 4; ++i) {
+        if (RecentFiles[i].isEmpty())
+            continue;
+        mnuFileList[i]->setText(RecentFileCaption(i + 1, RecentFiles[i]));
+        mnuFileList[i]->setVisible(true);
+        any = true;
+    }
+    if (any)
+        mnuSep4->setVisible(true);
+}
+
+void MDIForm1::mnuFileList_Click(int index)
+{
+    if (index < 0 || index > 3 || RecentFiles[index].isEmpty())
+        return;
+    const QString name = RecentFiles[index];   // a copy: the open may reorder the list
+    ProcessOpen(name, *this);
+}
+
+// ---- dialogs -------------------------------------------------------------------------------
+
+void MDIForm1::openDialog(const DialogOpening& opening, const DialogFactory& create)
+{
+    lastOpening_ = opening;
+    // Whatever happens to the dialog, the busy pointer does not outlive the opening.
+    struct BusyGuard {
+        MDIForm1* self;
+        bool on;
+        ~BusyGuard()
+        {
+            if (on)
+                self->setBusy(false);
+        }
+    } busy{this, opening.hourglass};
+    if (opening.hourglass)
+        setBusy(true);
+    if (!create)
+        return;
+
+    const bool keep = !opening.modal || opening.keep;
+    QPointer<QDialog> dialog = keep ? kept_[opening.dialog] : QPointer<QDialog>();
+    if (!dialog)
+        dialog = create(this);
+    if (!dialog)
+        return;
+    if (keep)
+        kept_[opening.dialog] = dialog;
+    if (!opening.caption.isEmpty())
+        dialog->setWindowTitle(opening.caption);
+    if (opening.helpContext != 0)
+        AttachHelpKey(dialog, opening.helpContext);
+    if (opening.modal) {
+        dialog->exec();
+        if (!keep)
+            delete dialog.data();   // made for this one use; a dialog that deleted itself is already gone
+    } else {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+void MDIForm1::mnuCodes_Click(int n)
+{
+    CodesMemory = static_cast<std::int16_t>(n);
+    openDialog({.dialog = QStringLiteral("frmCodes_1"), .helpContext = n == 0 ? kHelpBaseCodes : kHelpMemoryCodes});
+}
+
+void MDIForm1::mnuTimers_Click(int n)
+{
+    TimersMemory = static_cast<std::int16_t>(n);
+    openDialog({.dialog = QStringLiteral("frmTimer1"), .helpContext = n == 0 ? kHelpBaseTimers : kHelpMemoryTimers});
+}
+
+void MDIForm1::mnuUnlock_Click() { openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}); }
+
+void MDIForm1::mnuVocBase_Click()
+{
+    VoiceMemory = 0;
+    openDialog({.dialog = QStringLiteral("frmVoc")});
+}
+
+void MDIForm1::mnuMes_Click(int n)
+{
+    const QString caption = QStringLiteral("Memory Save #%1 Voice Messages").arg(n);
+    VoiceMemory = static_cast<std::int16_t>(n);
+    openDialog({.dialog = QStringLiteral("frmVocMem"), .caption = caption});
+}
+
+// The CW editor, the macro editor, the scheduler list and the hardware inputs keep their state
+// between uses: they are hidden, not destroyed, and shown again.
+void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}); }
+void MDIForm1::mnuMacros_Click() { openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}); }
+void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}); }
+void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}); }
+
+void MDIForm1::mnuBaseZones_Click()
+{
+    ZoneOffset = kBaseSet;
+    openDialog({.dialog = QStringLiteral("frmZones1"), .caption = QStringLiteral("Base Zones"), .helpContext = kHelpBaseZones, .hourglass = true});
+}
+
+void MDIForm1::mnuG1M_Click(int n)
+{
+    ZoneOffset = static_cast<std::int16_t>(memorySaveOffset(n));
+    openDialog({.dialog = QStringLiteral("frmZones1"), .caption = QStringLiteral("Zone Channels For Memory #%1").arg(n), .helpContext = kHelpMemoryZones, .hourglass = true});
+}
+
+void MDIForm1::mnuUSD_Click() { openDialog({.dialog = QStringLiteral("frmSpeed")}); }
+void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}); }
+void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}); }
+void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}); }
+void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}); }
+void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}); }
+void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}); }
+
+void MDIForm1::mnuSwitch1_Click()
+{
+    ExpSwitch = 1;
+    openDialog({.dialog = QStringLiteral("frmExp"), .caption = QStringLiteral("Expanded Switch #1"), .helpContext = kHelpSwitch1});
+}
+
+void MDIForm1::mnuSwitch2_Click()
+{
+    ExpSwitch = 2;
+    openDialog({.dialog = QStringLiteral("frmExp"), .caption = QStringLiteral("Expanded Switch #2"), .helpContext = kHelpSwitch2});
+}
+
+void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
+void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}); }
+
+void MDIForm1::mnuMemoryConfig_Click() { openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}); }
+
+void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
+void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}); }
+void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}); }
+void MDIForm1::mnuPrint_Click() { openDialog({.dialog = QStringLiteral("frmPrint")}); }
+
+void MDIForm1::mnuAbout_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmSplash")}, [](QWidget* parent) {
+        auto* about = new frmSplash(parent);   // owned by the main window until the opener deletes it
+        about->Tag = QStringLiteral("1");
+        about->adjustSize();
+        CentreWindow(*about);
+        return about;
+    });
+}
+
+// ---- file menu ----------------------------------------------------------------------------
+
+void MDIForm1::mnuOpen_Click() { quillon::mnuOpen_Click(*this); }
+void MDIForm1::mnuSave_Click() { quillon::mnuSave_Click(*this); }
+void MDIForm1::mnuSaveAs_Click() { quillon::mnuSaveAs_Click(*this); }
+void MDIForm1::mnuPrtFont_Click() { SelectPrintFont(); }
+void MDIForm1::mnuExit_Click() { close(); }
+void MDIForm1::mnuHelpContents_Click() { ShowHelpContents(); }
+void MDIForm1::mnuHelpSearch_Click() { ShowHelpSearch(); }
+
+// ---- closing ------------------------------------------------------------------------------
+
+bool MDIForm1::MDIForm_QueryUnload()
+{
+    if (!ImageChanged())
+        return false;
+    platform::beep();
+    const platform::MsgResult answer = platform::msgBox(
+        QStringLiteral("The Data File has changed\nDo you want to save the changes?"), platform::MsgButtons::YesNoCancel,
+        platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"), platform::MsgDefault::Third);
+    switch (answer) {
+    case platform::MsgResult::Yes:
+        // Closing after a save that did not happen (cancelled, name refused, "Save Anyway?" answered
+        // No, write failed) would throw the edits away: stay open instead.
+        return !quillon::mnuSaveAs_Click(*this);
+    case platform::MsgResult::No:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void MDIForm1::MDIForm_Unload()
+{
+    if (!SaveRegistry())
+        platform::msgBox(QStringLiteral("The printer font and the recent files could not be saved."),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"));
+    Timer1->stop();
+    for (auto& [name, dialog] : kept_)
+        if (dialog)
+            dialog->close();
+    Win95Shrival(*this);
+    // Every other window (the help window among them) ends with this one.
+    QCoreApplication::quit();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    if (MDIForm_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+} // namespace quillon

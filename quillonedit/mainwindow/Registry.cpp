@@ -1,0 +1,112 @@
+#include "quillonedit/mainwindow/Registry.h"
+
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QLocale>
+
+namespace quillon {
+namespace {
+
+const QString kPrinter = QStringLiteral("Printer");
+const QString kProjects = QStringLiteral("Projects");
+constexpr int kShownNameChars = 26;
+
+QString projectKey(int i) { return QStringLiteral("File%1").arg(i + 1); }
+
+std::optional<FontChoice> realFontDialog(const FontChoice& current)
+{
+    QFont font(current.name);
+    font.setPointSizeF(current.size);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSizeF()};
+}
+
+FontChooser& chooserSlot()
+{
+    static FontChooser chooser;
+    return chooser;
+}
+
+} // namespace
+
+void GetRegistry()
+{
+    platform::SettingsStore& store = *platform::services().settings;
+    PrinterFontName = store.get(kSettingsApp, kPrinter, QStringLiteral("FontName"), QString());
+    if (PrinterFontName.isEmpty())
+        PrinterFontName = QStringLiteral("Arial");
+    PrinterFontSize = store.get(kSettingsApp, kPrinter, QStringLiteral("FontSize"), QString());
+    if (PrinterFontSize.isEmpty())
+        PrinterFontSize = QStringLiteral("10");
+    for (int i = 0; i < 4; ++i)
+        RecentFiles[i] = store.get(kSettingsApp, kProjects, projectKey(i), QString());
+}
+
+bool SaveRegistry()
+{
+    platform::SettingsStore& store = *platform::services().settings;
+    bool ok = store.save(kSettingsApp, kPrinter, QStringLiteral("FontName"), PrinterFontName);
+    ok = store.save(kSettingsApp, kPrinter, QStringLiteral("FontSize"), PrinterFontSize) && ok;
+    for (int i = 0; i < 4; ++i)
+        ok = store.save(kSettingsApp, kProjects, projectKey(i), RecentFiles[i]) && ok;
+    return ok;
+}
+
+bool AddRecentFile(const QString& name)
+{
+    for (const QString& entry : RecentFiles)
+        if (entry == name)
+            return false;
+    for (int i = 3; i > 0; --i)
+        RecentFiles[i] = RecentFiles[i - 1];
+    RecentFiles[0] = name;
+    return true;
+}
+
+QString RecentFileCaption(int number, const QString& name)
+{
+    const QString shown = name.size() <= kShownNameChars ? name : QStringLiteral("..") + name.right(kShownNameChars);
+    // A "&" inside a path would otherwise turn the next letter into the access key.
+    QString escaped = shown;
+    escaped.replace('&', QStringLiteral("&&"));
+    return QStringLiteral("&%1 ").arg(number) + escaped;
+}
+
+double PrintFontSizeValue(const QString& text)
+{
+    bool ok = false;
+    float size = QLocale().toFloat(text, &ok);
+    if (!ok)
+        size = QLocale::c().toFloat(text, &ok);
+    if (!ok || !(size > 0))
+        return 10;
+    return size;
+}
+
+QString PrintFontSizeText(double size)
+{
+    // Through single precision, as the size always was, so 10.5 reads "10.5" and 12 reads "12".
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(static_cast<double>(static_cast<float>(size)), 'g', 7);
+}
+
+void setFontChooser(FontChooser chooser) { chooserSlot() = std::move(chooser); }
+
+void SelectPrintFont()
+{
+    const FontChoice current{PrinterFontName, PrintFontSizeValue(PrinterFontSize)};
+    const FontChooser& chooser = chooserSlot();
+    const std::optional<FontChoice> chosen = chooser ? chooser(current) : realFontDialog(current);
+    if (!chosen)
+        return;
+    PrinterFontName = chosen->name;
+    PrinterFontSize = PrintFontSizeText(chosen->size);
+}
+
+} // namespace quillon

@@ -1,0 +1,58 @@
+#pragma once
+// The settings the editor keeps between runs: the printer font of the reports and the four most
+// recently used projects. The values live here, header-only, so the report printer can read the
+// font without linking the main window; reading and writing them is in Registry.cpp.
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace quillon {
+
+inline const QString kSettingsApp = QStringLiteral("Quillon");
+
+inline QString PrinterFontName;   // "Printer" / "FontName"
+inline QString PrinterFontSize;   // "Printer" / "FontSize", kept as text exactly as stored
+// RecentFiles[0] is the newest entry ("Projects" / "File1"), RecentFiles[3] the oldest ("File4").
+inline std::array<QString, 4> RecentFiles;
+
+// Back to the empty start-up values (tests).
+inline void resetRegistry()
+{
+    PrinterFontName.clear();
+    PrinterFontSize.clear();
+    RecentFiles = {};
+}
+
+// Reads the six settings, with "Arial" and "10" for an empty font name or size.
+void GetRegistry();
+// Writes the six settings; false when the store refused one of them (the rest are still tried).
+bool SaveRegistry();
+
+// Puts a project name at the top of the recent list unless it is already in it (exact,
+// case-sensitive match); true when the list changed and the menu must be rebuilt.
+bool AddRecentFile(const QString& name);
+// The menu caption of the recent entry `number` (1..4): "&1 name", or "&1 .." and the last 26
+// characters when the name is longer than 26.
+QString RecentFileCaption(int number, const QString& name);
+
+// The stored size as a number for the font dialog. A size that does not read as a number (edited
+// by hand, or written under another locale) falls back to 10 instead of blocking the dialog.
+double PrintFontSizeValue(const QString& text);
+// A chosen size as the text to store: locale digits, no trailing zeros (10, 10.5).
+QString PrintFontSizeText(double size);
+
+// The font dialog. Replaceable so tests never open a real one: gets the current name and size,
+// returns the chosen ones or nothing when cancelled.
+struct FontChoice {
+    QString name;
+    double size = 10;
+};
+using FontChooser = std::function<std::optional<FontChoice>(const FontChoice& current)>;
+void setFontChooser(FontChooser chooser);   // an empty chooser restores the real dialog
+
+// File > Printer Font: shows the font dialog with the current printer font and keeps the choice.
+void SelectPrintFont();
+
+} // namespace quillon

@@ -1,0 +1,174 @@
+// Settings of the editor: defaults, what is written where, the recent-file list and the printer
+// font size, with the scripted settings store (the user's real settings are never touched).
+#include "platform/testing/ScriptedServices.h"
+#include "quillonedit/mainwindow/Registry.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace quillon;
+
+namespace {
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetRegistry();
+        setFontChooser({});
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void TearDown() override
+    {
+        setFontChooser({});
+        QLocale::setDefault(QLocale::c());
+    }
+    platform::doubles::ScriptedServices s;
+};
+
+TEST_F(Settings, FirstRunTakesTheDefaultFontAndNoRecentFiles)
+{
+    GetRegistry();
+    EXPECT_EQ(PrinterFontName, "Arial");
+    EXPECT_EQ(PrinterFontSize, "10");
+    for (const QString& entry : RecentFiles)
+        EXPECT_TRUE(entry.isEmpty());
+}
+
+TEST_F(Settings, StoredValuesAreReadAsTheyAreAndEmptyOnesTakeTheDefault)
+{
+    s.settings.values["Quillon/Printer/FontName"] = "";
+    s.settings.values["Quillon/Printer/FontSize"] = " 11 ";
+    s.settings.values["Quillon/Projects/File2"] = "/p/two.001";
+    GetRegistry();
+    EXPECT_EQ(PrinterFontName, "Arial");
+    EXPECT_EQ(PrinterFontSize, " 11 ");   // nothing trimmed
+    EXPECT_EQ(RecentFiles[0], "");
+    EXPECT_EQ(RecentFiles[1], "/p/two.001");
+}
+
+TEST_F(Settings, SaveWritesAllSixValuesUnderQuillon)
+{
+    PrinterFontName = "Courier New";
+    PrinterFontSize = "10.5";
+    RecentFiles = {"/a.001", "", "/c.001", ""};
+    EXPECT_TRUE(SaveRegistry());
+    const QMap<QString, QString> expected{
+        {"Quillon/Printer/FontName", "Courier New"}, {"Quillon/Printer/FontSize", "10.5"},
+        {"Quillon/Projects/File1", "/a.001"},        {"Quillon/Projects/File2", ""},
+        {"Quillon/Projects/File3", "/c.001"},        {"Quillon/Projects/File4", ""},
+    };
+    EXPECT_EQ(s.settings.values, expected);
+}
+
+TEST_F(Settings, AFailedSaveIsReported)
+{
+    s.settings.failSaves = true;
+    GetRegistry();
+    EXPECT_FALSE(SaveRegistry());
+}
+
+TEST_F(Settings, FiveOpensKeepTheLastFourNewestFirst)
+{
+    for (const char* name : {"/p/1.001", "/p/2.001", "/p/3.001", "/p/4.001", "/p/5.001"})
+        EXPECT_TRUE(AddRecentFile(name));
+    EXPECT_EQ(RecentFiles, (std::array<QString, 4>{"/p/5.001", "/p/4.001", "/p/3.001", "/p/2.001"}));
+}
+
+TEST_F(Settings, ReopeningAListedProjectKeepsTheOrder)
+{
+    RecentFiles = {"/p/a.001", "/p/b.001", "/p/c.001", "/p/d.001"};
+    EXPECT_FALSE(AddRecentFile("/p/c.001"));
+    EXPECT_EQ(RecentFiles, (std::array<QString, 4>{"/p/a.001", "/p/b.001", "/p/c.001", "/p/d.001"}));
+}
+
+TEST_F(Settings, NamesDifferingInCaseAreDifferentEntries)
+{
+    RecentFiles = {"/p/a.001", "", "", ""};
+    EXPECT_TRUE(AddRecentFile("/p/A.001"));
+    EXPECT_EQ(RecentFiles[0], "/p/A.001");
+    EXPECT_EQ(RecentFiles[1], "/p/a.001");
+}
+
+TEST_F(Settings, RecentCaptionsShowAtMost26CharactersOfTheName)
+{
+    const QString name26 = "/home/op/site/repeater.001";   // 26 characters
+    const QString name27 = "/home/op/sites/repeater.001";  // 27 characters
+    ASSERT_EQ(name26.size(), 26);
+    ASSERT_EQ(name27.size(), 27);
+    struct Row { int number; QString name; QString caption; };
+    const std::vector<Row> rows = {
+        {1, name26, "&1 /home/op/site/repeater.001"},
+        {1, name27, "&1 ..home/op/sites/repeater.001"},
+        {2, "C:/Rpt/site.001", "&2 C:/Rpt/site.001"},
+        {4, name27, "&4 ..home/op/sites/repeater.001"},
+        {3, "/x/R&D.001", "&3 /x/R&&D.001"},   // an ampersand in a path is shown, not taken as access key
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(RecentFileCaption(r.number, r.name), r.caption) << r.name.toStdString();
+}
+
+TEST_F(Settings, ChosenFontSizesAreStoredWithoutTrailingZeros)
+{
+    EXPECT_EQ(PrintFontSizeText(12.0), "12");
+    EXPECT_EQ(PrintFontSizeText(10.5), "10.5");
+    EXPECT_EQ(PrintFontSizeText(8.25), "8.25");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(PrintFontSizeText(10.5), "10,5");
+}
+
+TEST_F(Settings, StoredSizesReadUnderEitherSeparatorAndNonsenseFallsBackTo10)
+{
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("12"), 12.0);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("10.5"), 10.5);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("ten"), 10.0);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue(""), 10.0);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("-3"), 10.0);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("10,5"), 10.5);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("10.5"), 10.5);   // written under a point locale
+}
+
+TEST_F(Settings, PrinterFontDialogStartsFromTheCurrentFontAndKeepsTheChoice)
+{
+    GetRegistry();
+    std::optional<FontChoice> seen;
+    setFontChooser([&](const FontChoice& current) {
+        seen = current;
+        return FontChoice{"Courier New", 10.5};
+    });
+    SelectPrintFont();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->name, "Arial");
+    EXPECT_DOUBLE_EQ(seen->size, 10.0);
+    EXPECT_EQ(PrinterFontName, "Courier New");
+    EXPECT_EQ(PrinterFontSize, "10.5");
+    EXPECT_EQ(s.settings.saveCount, 0);   // stored only when the editor closes
+}
+
+TEST_F(Settings, CancellingThePrinterFontDialogChangesNothing)
+{
+    PrinterFontName = "Times";
+    PrinterFontSize = "9";
+    setFontChooser([](const FontChoice&) { return std::optional<FontChoice>(); });
+    SelectPrintFont();
+    EXPECT_EQ(PrinterFontName, "Times");
+    EXPECT_EQ(PrinterFontSize, "9");
+}
+
+TEST_F(Settings, AStoredSizeThatIsNotANumberStillOpensTheDialog)
+{
+    s.settings.values["Quillon/Printer/FontSize"] = "zwölf";
+    GetRegistry();
+    int calls = 0;
+    setFontChooser([&](const FontChoice& current) {
+        ++calls;
+        EXPECT_DOUBLE_EQ(current.size, 10.0);
+        return FontChoice{"Arial", 12};
+    });
+    SelectPrintFont();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(PrinterFontSize, "12");
+}
+
+} // namespace
