@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 #include "platform/qt/QtHelpViewer.h"
+#include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtSerialPort.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -217,6 +219,9 @@ void installQtServices()
     s.desktop = &desktop;
     s.instanceLock = &instanceLock;
     s.help = &help;
+    static QtSerialPort serialPort;
+    static QtPrinter printer;
+    s.serialPort = &serialPort; s.printer = &printer;
 }
 
 } // namespace platform

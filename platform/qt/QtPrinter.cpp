@@ -1,0 +1,160 @@
+#include "platform/qt/QtPrinter.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace platform {
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::~QtPrinter()
+{
+    if (painter_ && painter_->isActive())
+        painter_->end();
+}
+
+QPrinter& QtPrinter::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+bool QtPrinter::selectPrinter()
+{
+    error_.clear();
+    if (documentOpen())
+        return fail(QStringLiteral("A document is still being printed"));
+    const QString pdf = qEnvironmentVariable("QM_PRINT_TO_PDF");
+    if (!pdf.isEmpty()) {
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setOutputFileName(pdf);
+        chosen_ = true;
+        return true;
+    }
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    chosen_ = true;
+    return true;
+}
+
+QFont QtPrinter::qtFont() const
+{
+    const PrinterFont f = effectiveFont();
+    QFont font(f.name);
+    font.setPointSizeF(f.size);
+    font.setBold(f.bold);
+    font.setUnderline(f.underline);
+    return font;
+}
+
+double QtPrinter::scale()
+{
+    return printer().resolution() / 72.0;
+}
+
+void QtPrinter::applyOrientation()
+{
+    printer().setPageOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+bool QtPrinter::beginDocument()
+{
+    if (!chosen_)
+        return fail(QStringLiteral("No printer has been chosen"));
+    applyOrientation();
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(&printer())) {
+        const QString where = printer().outputFileName().isEmpty() ? printer().printerName()
+                                                                   : printer().outputFileName();
+        painter_.reset();
+        return fail(QStringLiteral("Printing could not start on \"%1\"").arg(where));
+    }
+    painter_->setFont(qtFont());
+    return true;
+}
+
+bool QtPrinter::beginPage()
+{
+    if (!painter_ || !painter_->isActive())
+        return fail(QStringLiteral("No document is open on the printer"));
+    applyOrientation();
+    if (!printer().newPage())
+        return fail(QStringLiteral("The printer could not start a new page"));
+    return true;
+}
+
+bool QtPrinter::finishDocument()
+{
+    if (!painter_)
+        return true;
+    const bool ok = painter_->end();
+    painter_.reset();
+    if (!ok || printer().printerState() == QPrinter::Error)
+        return fail(QStringLiteral("The printer could not finish the document"));
+    return true;
+}
+
+bool QtPrinter::drawText(double x, double top, const QString& text)
+{
+    if (!painter_ || !painter_->isActive())
+        return fail(QStringLiteral("No document is open on the printer"));
+    const double s = scale();
+    painter_->setFont(qtFont());
+    const QFontMetricsF metrics(painter_->font(), painter_->device());
+    painter_->drawText(QPointF(x * s, top * s + metrics.ascent()), text);
+    if (printer().printerState() == QPrinter::Error)
+        return fail(QStringLiteral("The printer reported an error"));
+    return true;
+}
+
+void QtPrinter::fontChanged()
+{
+    if (painter_ && painter_->isActive())
+        painter_->setFont(qtFont());
+}
+
+double QtPrinter::measure(const QString& text)
+{
+    const QFontMetricsF metrics(qtFont(), &printer());
+    return metrics.horizontalAdvance(text) / scale();
+}
+
+double QtPrinter::averageCharWidth()
+{
+    const QFontMetricsF metrics(qtFont(), &printer());
+    return metrics.averageCharWidth() / scale();
+}
+
+double QtPrinter::lineHeight()
+{
+    const QFontMetricsF metrics(qtFont(), &printer());
+    return metrics.lineSpacing() / scale();
+}
+
+// The layout value asked for, which the printer itself takes on at the next page.
+static QPageLayout layoutFor(QPrinter& printer, int orientation)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return layout;
+}
+
+double QtPrinter::pageWidth()
+{
+    return layoutFor(printer(), orientation()).paintRectPoints().width();
+}
+
+double QtPrinter::pageHeight()
+{
+    return layoutFor(printer(), orientation()).paintRectPoints().height();
+}
+
+} // namespace platform
