@@ -1,0 +1,162 @@
+#include "merrowedit/data/History.h"
+
+#include "merrowedit/data/EventTable.h"
+#include "merrowedit/data/Settings.h"
+#include "platform/Services.h"
+
+#include <QLocale>
+#include <QSaveFile>
+
+namespace merrow {
+
+namespace {
+
+const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                 "July",    "August",   "September", "October", "November", "December"};
+
+QString bytesText(int from, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QChar(DownloadBuffer[from + i]);
+    return text;
+}
+
+// Leading decimal digits of a field (blanks before them skipped), 0 when there are none.
+int leadingNumber(const QString& field)
+{
+    int value = 0;
+    int i = 0;
+    while (i < field.size() && field[i] == u' ')
+        ++i;
+    for (; i < field.size() && field[i].isDigit(); ++i)
+        value = value * 10 + field[i].digitValue();
+    return value;
+}
+
+QDate today()
+{
+    platform::Clock* clock = platform::services().clock;
+    return clock ? clock->now().date() : QDate::currentDate();
+}
+
+} // namespace
+
+void resetHistory()
+{
+    DownloadBuffer.fill(0);
+    HistoryEntries.fill(HistoryEntry{});
+    HistoryDayShift = 0;
+}
+
+int EffectiveTimeZoneOffset()
+{
+    return (TimeZoneOffset <= -4 && TimeZoneOffset >= -11) ? TimeZoneOffset : -5;
+}
+
+QString ConvertHistoryHour(int offset)
+{
+    const QChar hi = QChar(DownloadBuffer[offset]);
+    const QChar lo = QChar(DownloadBuffer[offset + 1]);
+    if (!hi.isDigit() || !lo.isDigit())
+        return {};
+    int h = hi.digitValue() * 10 + lo.digitValue();
+    if (h > 23)
+        return {};
+    if (DaylightSavings && DstInEffect)
+        h += 1;
+    const int k = -EffectiveTimeZoneOffset();
+    if (h < k) {
+        h = h + 24 - k;
+        HistoryDayShift -= 1;
+    } else {
+        h -= k;
+    }
+    return QString::number(h);
+}
+
+QDate HistoryYearStart(int dayOfYear, const QDate& todayDate)
+{
+    const int year = dayOfYear > todayDate.dayOfYear() ? todayDate.year() - 1 : todayDate.year();
+    return QDate(year, 1, 1);
+}
+
+QString HistoryDateText(const QDate& date, bool fullMonth)
+{
+    const QString month = QString::fromLatin1(kMonths[date.month() - 1]);
+    return QString::number(date.day()) + u'-' + (fullMonth ? month : month.left(3));
+}
+
+void DecodeHistory()
+{
+    const QDate now = today();
+    for (int n = 0; n < kHistoryRecordCount; ++n) {
+        const int p = kHistoryRecordSize * n;
+        HistoryEntry& e = HistoryEntries[n];
+        e = HistoryEntry{};
+        if (DownloadBuffer[p] == 0)
+            continue;
+        const int day = leadingNumber(bytesText(p, 3));
+        HistoryDayShift = day - 1;
+        QString t = ConvertHistoryHour(p + 4) + bytesText(p + 6, 3);
+        if (t.size() == 5 && t[2] == u':')
+            e.Time = t;
+        else if (t.size() == 4 && t[1] == u':')
+            e.Time = u'0' + t;
+        e.Date = HistoryDateText(HistoryYearStart(day, now).addDays(HistoryDayShift), true);
+        const QString org = bytesText(p + 10, 3);
+        if (org[0] >= u'A' && org[0] <= u'Z')
+            e.Org = org;
+        e.EventName = EventCodeName(bytesText(p + 14, 3));
+        e.EventClass = EventClass;
+        e.Length = bytesText(p + 18, 2) + u':' + bytesText(p + 20, 2);
+    }
+}
+
+QString FormatHistoryLine(int index)
+{
+    const HistoryEntry& e = HistoryEntries.at(index);
+    QString line;
+    if (index + 1 < 10)
+        line += u' ';
+    line += QString::number(index + 1) + QStringLiteral(":   ");
+    line += e.Date + u'\t' + e.Time + u'\t' + e.Length + u'\t' + e.EventName;
+    return line;
+}
+
+bool CheckTxtExtension(const QString& fileName)
+{
+    if (fileName.right(4) == QLatin1String(".TXT"))
+        return true;
+    platform::msgBox(QStringLiteral("Error, Filename must contain the extension .TXT."), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical, QStringLiteral("File Save Error"));
+    return false;
+}
+
+QByteArray HistoryTextContents(const QDate& todayDate)
+{
+    QStringList lines;
+    lines << QString() << QStringLiteral("Merrow Weather Receiver with SAME")
+          << QStringLiteral("File Save Date: ") + QLocale().toString(todayDate, QLocale::ShortFormat) << QString()
+          << QStringLiteral("Num   Date\tTime\tLength\tEvent") << QString();
+    for (int i = 0; i < kHistoryRecordCount; ++i)
+        lines << FormatHistoryLine(i);
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text.toLatin1();
+}
+
+bool SaveHistoryText(const QString& fileName, QString* error)
+{
+    QSaveFile file(fileName);
+    const QByteArray bytes = HistoryTextContents(today());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace merrow
