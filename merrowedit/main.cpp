@@ -1,14 +1,14 @@
+#include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/Startup.h"
 #include "platform/qt/QtServices.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("merrowedit"));
     platform::installQtServices();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Merrow"));
-    window.show();
+    const std::unique_ptr<merrow::Mwr_Rec> window = merrow::Main();
     return app.exec();
 }

@@ -1,0 +1,153 @@
+#include "merrowedit/windows/ImageList.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace merrow {
+namespace {
+
+constexpr int kImageSize = 32;
+
+// A coloured tile with a short legend: plain, but each button is told apart at a glance.
+QPixmap tile(const QColor& colour, const QString& legend)
+{
+    QPixmap pm(kImageSize, kImageSize);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour.darker(160), 1.5));
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(1.5, 1.5, kImageSize - 3, kImageSize - 3), 5, 5);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(legend.size() > 2 ? 10 : 14);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, kImageSize, kImageSize), Qt::AlignCenter, legend);
+    return pm;
+}
+
+QPixmap transferImage()
+{
+    QPixmap pm = tile(QColor(0x2e, 0x7d, 0x32), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 11), QPointF(24, 11));
+    p.drawLine(QPointF(19, 6), QPointF(24, 11));
+    p.drawLine(QPointF(8, 21), QPointF(24, 21));
+    p.drawLine(QPointF(8, 21), QPointF(13, 26));
+    return pm;
+}
+
+QPixmap printImage()
+{
+    QPixmap pm = tile(QColor(0x45, 0x5a, 0x64), QString());
+    QPainter p(&pm);
+    p.setPen(QPen(Qt::white, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(10, 6, 12, 8));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6, 14, 20, 9));
+    p.setBrush(QColor(0x45, 0x5a, 0x64));
+    p.drawRect(QRectF(10, 20, 12, 6));
+    return pm;
+}
+
+QPixmap exitImage()
+{
+    QPixmap pm = tile(QColor(0xc6, 0x28, 0x28), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 10), QPointF(22, 22));
+    p.drawLine(QPointF(22, 10), QPointF(10, 22));
+    return pm;
+}
+
+QPixmap timerImage()
+{
+    QPixmap pm = tile(QColor(0x6a, 0x1b, 0x9a), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(16, 16), 9, 9);
+    p.drawLine(QPointF(16, 16), QPointF(16, 10));
+    p.drawLine(QPointF(16, 16), QPointF(20, 18));
+    return pm;
+}
+
+} // namespace
+
+QPixmap ImageList1(int index)
+{
+    switch (index) {
+    case 1: return tile(QColor(0x15, 0x65, 0xc0), QStringLiteral("COM"));    // Setup
+    case 2: return tile(QColor(0x00, 0x83, 0x8f), QStringLiteral("FIP"));    // FIP Codes
+    case 3: return tile(QColor(0xef, 0x6c, 0x00), QStringLiteral("EVT"));    // Event Codes
+    case 4: return tile(QColor(0x55, 0x8b, 0x2f), QStringLiteral("OPT"));    // Options
+    case 5: return timerImage();                                              // Timers
+    case 6: return tile(QColor(0x4e, 0x34, 0x2e), QStringLiteral("I/O"));    // Inputs
+    case 7: return tile(QColor(0x28, 0x35, 0x93), QStringLiteral("ID"));     // Identification
+    case 8: return tile(QColor(0x37, 0x47, 0x4f), QStringLiteral("232"));    // RS232
+    case 9: return transferImage();                                           // Transfer Data
+    case 10: return printImage();                                             // Print History
+    case 11: return tile(QColor(0x00, 0x69, 0x5c), QStringLiteral("?"));     // Help
+    case 12: return exitImage();                                              // Exit
+    default: return {};
+    }
+}
+
+QIcon ProgramIcon()
+{
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x0d, 0x47, 0xa1), 3));
+    p.setBrush(QColor(0xff, 0xc1, 0x07));
+    QPainterPath triangle;
+    triangle.moveTo(32, 4);
+    triangle.lineTo(60, 58);
+    triangle.lineTo(4, 58);
+    triangle.closeSubpath();
+    p.drawPath(triangle);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(28);
+    p.setFont(f);
+    p.setPen(QColor(0x0d, 0x47, 0xa1));
+    p.drawText(QRect(0, 18, 64, 40), Qt::AlignCenter, QStringLiteral("!"));
+    return QIcon(pm);
+}
+
+QPixmap ReceiverPicture()
+{
+    QPixmap pm(240, 120);
+    pm.fill(QColor(0xec, 0xef, 0xf1));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Cabinet, front panel with display, speaker grille and antenna.
+    p.setPen(QPen(QColor(0x26, 0x32, 0x38), 2));
+    p.setBrush(QColor(0x37, 0x47, 0x4f));
+    p.drawRoundedRect(QRectF(20, 40, 200, 66), 8, 8);
+    p.drawLine(QPointF(190, 40), QPointF(205, 8));
+    p.setBrush(QColor(0x81, 0xc7, 0x84));
+    p.drawRect(QRectF(34, 54, 90, 22));
+    p.setPen(QColor(0x1b, 0x5e, 0x20));
+    QFont f = p.font();
+    f.setPixelSize(13);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(34, 54, 90, 22), Qt::AlignCenter, QStringLiteral("162.550"));
+    p.setPen(QPen(QColor(0xb0, 0xbe, 0xc5), 2));
+    for (int i = 0; i < 6; ++i)
+        p.drawLine(QPointF(140 + i * 12, 52), QPointF(140 + i * 12, 94));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xe5, 0x39, 0x35));
+    p.drawEllipse(QPointF(44, 92), 5, 5);
+    return pm;
+}
+
+} // namespace merrow

@@ -1,0 +1,530 @@
+#include "merrowedit/windows/Mwr_Rec.h"
+
+#include "merrowedit/data/Messages.h"
+#include "merrowedit/data/ParameterFile.h"
+#include "merrowedit/data/Settings.h"
+#include "merrowedit/windows/ImageList.h"
+#include "merrowedit/windows/frmAbout.h"
+#include "merrowedit/windows/frmEvent.h"
+#include "platform/Services.h"
+#include "platform/qt/QtServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace merrow {
+namespace {
+
+struct ToolButton {
+    const char* key;
+    const char* tooltip;
+};
+
+constexpr ToolButton kToolButtons[12] = {
+    {"Setup", "Serial Port Setup and Date/Time Configuration"},
+    {"FIP Codes", "Select State and FIP Codes"},
+    {"Event Codes", "Select Event Codes"},
+    {"Options", "Setup Receiver Options"},
+    {"Timers", "Configure Receiver Timers"},
+    {"Inputs", "Select Hardware Input and Output Action."},
+    {"Identification", "Set Station Identification"},
+    {"RS232", "Setup Raw Data Out RS232 Port"},
+    {"Transfer Data", "Transfer Data To/From Merrow"},
+    {"Print History", "Print History Report"},
+    {"Help", "Help Contents"},
+    {"Exit", "Exit  Merrow Program"},
+};
+
+QLabel* gridCell(QWidget* parent, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    label->setMinimumHeight(18);
+    return label;
+}
+
+} // namespace
+
+void Win95Shrival(QWidget* window)
+{
+    if (window)
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+}
+
+const std::array<QString, 12>& Mwr_Rec::toolButtonKeys()
+{
+    static const std::array<QString, 12> keys = [] {
+        std::array<QString, 12> k;
+        for (std::size_t i = 0; i < k.size(); ++i)
+            k[i] = QString::fromLatin1(kToolButtons[i].key);
+        return k;
+    }();
+    return keys;
+}
+
+Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Merrow Digital Weather Receiver"));
+    setWindowIcon(ProgramIcon());
+    endProgram = [] { QCoreApplication::quit(); };
+
+    buildToolbar();
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildGrid());
+    prgXfer = new QProgressBar(central);
+    prgXfer->setTextVisible(false);
+    layout->addWidget(prgXfer);
+    setCentralWidget(central);
+
+    panelLeft_ = new QLabel(this);
+    panelLeft_->setObjectName(QStringLiteral("Left"));
+    panelRight_ = new QLabel(this);
+    panelRight_->setObjectName(QStringLiteral("Right"));
+    panelRight_->setMinimumWidth(160);
+    statusBar()->addWidget(panelLeft_, 1);
+    statusBar()->addPermanentWidget(panelRight_);
+
+    // Runs only once the transfer gives it an interval.
+    tmrTimeOut = new QTimer(this);
+    connect(tmrTimeOut, &QTimer::timeout, this, [] { TransferTimedOut = true; });
+
+    // Form_Load: nothing to view or save before a transfer has succeeded.
+    mnuView->setEnabled(false);
+    mnuView->menuAction()->setEnabled(false);
+    mnuSaveAs->setEnabled(false);
+    prgXfer->setVisible(false);
+    ExitRequested = false;
+
+    // Any key going down in this window with Ctrl held, whichever child has the focus.
+    qApp->installEventFilter(this);
+}
+
+Mwr_Rec::~Mwr_Rec()
+{
+    qApp->removeEventFilter(this);
+}
+
+void Mwr_Rec::buildToolbar()
+{
+    Tlbar = addToolBar(QStringLiteral("Tlbar"));
+    Tlbar->setObjectName(QStringLiteral("Tlbar"));
+    Tlbar->setMovable(false);
+    Tlbar->setIconSize(QSize(32, 32));
+    Tlbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolButton& b : kToolButtons) {
+        Tlbar->addSeparator();
+        QAction* action = Tlbar->addAction(QString::fromLatin1(b.key));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setToolTip(QString::fromLatin1(b.tooltip));
+        const QString key = QString::fromLatin1(b.key);
+        connect(action, &QAction::triggered, this, [this, key] { Tlbar_ButtonClick(key); });
+    }
+    bindToolbarImages();
+}
+
+void Mwr_Rec::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuSaveAs = mnuFile->addAction(QStringLiteral("Save History File As..."));
+    mnuExitNoSave = mnuFile->addAction(QStringLiteral("Ex&it Without Save"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { run(commands.SaveHistoryAs); });
+    connect(mnuExitNoSave, &QAction::triggered, this, &Mwr_Rec::mnuExitNoSave_Click);
+    connect(mnuExit, &QAction::triggered, this, &Mwr_Rec::mnuExit_Click);
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&View History"));
+    mnuHistory_1 = mnuView->addAction(QStringLiteral("View History Group    1 - 20"));
+    mnuHistory_2 = mnuView->addAction(QStringLiteral("View History Group  21 - 40"));
+    mnuHistory_1->setCheckable(true);
+    mnuHistory_2->setCheckable(true);
+    connect(mnuHistory_1, &QAction::triggered, this, [this] { mnuHistory_Click(0); });
+    connect(mnuHistory_2, &QAction::triggered, this, [this] { mnuHistory_Click(1); });
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpContents = mnuHelp->addAction(QStringLiteral("&Help Contents"));
+    mnuSearchHelp = mnuHelp->addAction(QStringLiteral("&Search For Help On..."));
+    mnuHelp->addSeparator();
+    mnuQuill = mnuHelp->addMenu(QStringLiteral("Merrow on the &Web"));
+    mnuHomePage = mnuQuill->addAction(QStringLiteral("&Home Page..."));
+    mnuUpdate = mnuQuill->addAction(QStringLiteral("&Database Update Page..."));
+    mnuManuals = mnuQuill->addAction(QStringLiteral("&Manuals Update Page..."));
+    mnuHelp->addSeparator();
+    mnuTipsShow = mnuHelp->addAction(QStringLiteral("Show Tip at startup"));
+    mnuTipsShow->setCheckable(true);
+    mnuHelp->addSeparator();
+    mnuTest = mnuHelp->addAction(QStringLiteral("&Play Test Packets..."));
+    mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    connect(mnuHelpContents, &QAction::triggered, this, &Mwr_Rec::mnuHelpContents_Click);
+    connect(mnuSearchHelp, &QAction::triggered, this, &Mwr_Rec::mnuSearchHelp_Click);
+    connect(mnuHomePage, &QAction::triggered, this, [this] { mnuWebPage_Click(QStringLiteral("/index.html")); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { mnuWebPage_Click(QStringLiteral("/weather1.html")); });
+    connect(mnuManuals, &QAction::triggered, this, [this] { mnuWebPage_Click(QStringLiteral("/manuals.html")); });
+    // The menu's own check toggle is undone: the handler sets the mark from the setting.
+    connect(mnuTipsShow, &QAction::triggered, this, &Mwr_Rec::mnuTipsShow_Click);
+    connect(mnuTest, &QAction::triggered, this, [this] { run(commands.ShowTest); });
+    connect(mnuAbout, &QAction::triggered, this, &Mwr_Rec::mnuAbout_Click);
+}
+
+QWidget* Mwr_Rec::buildGrid()
+{
+    auto* grid = new QWidget(this);
+    auto* layout = new QGridLayout(grid);
+    layout->setSpacing(1);
+    const char* headers[] = {"Num", "Date", "Time", "Length", "ORG", "Event Code Received"};
+    for (int c = 0; c < 6; ++c) {
+        auto* header = new QLabel(QString::fromLatin1(headers[c]), grid);
+        header->setAlignment(Qt::AlignCenter);
+        header->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        layout->addWidget(header, 0, c);
+    }
+    for (int r = 0; r < kHistoryRows; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        lblNum[i] = gridCell(grid, QString::number(r + 1));
+        lblNum[i]->setAlignment(Qt::AlignCenter);
+        lblDate[i] = gridCell(grid, {});
+        lblTime[i] = gridCell(grid, {});
+        lblLength[i] = gridCell(grid, {});
+        lblOrg[i] = gridCell(grid, {});
+        lblEvent[i] = gridCell(grid, {});
+        QLabel* row[] = {lblNum[i], lblDate[i], lblTime[i], lblLength[i], lblOrg[i], lblEvent[i]};
+        for (int c = 0; c < 6; ++c)
+            layout->addWidget(row[c], r + 1, c);
+    }
+    layout->setColumnMinimumWidth(0, 40);
+    layout->setColumnMinimumWidth(1, 90);
+    layout->setColumnMinimumWidth(2, 70);
+    layout->setColumnMinimumWidth(3, 60);
+    layout->setColumnMinimumWidth(4, 50);
+    layout->setColumnMinimumWidth(5, 260);
+    layout->setColumnStretch(5, 1);
+    return grid;
+}
+
+QLabel* Mwr_Rec::statusPanel(const QString& key) const
+{
+    if (key == QLatin1String("Left"))
+        return panelLeft_;
+    if (key == QLatin1String("Right"))
+        return panelRight_;
+    return nullptr;
+}
+
+QAction* Mwr_Rec::toolButton(const QString& key) const
+{
+    for (QAction* a : Tlbar->actions())
+        if (!a->isSeparator() && a->objectName() == key)
+            return a;
+    return nullptr;
+}
+
+void Mwr_Rec::run(const std::function<void()>& command)
+{
+    if (command)
+        command();
+}
+
+void Mwr_Rec::bindToolbarImages()
+{
+    int image = 1;
+    for (QAction* a : Tlbar->actions())
+        if (!a->isSeparator())
+            a->setIcon(QIcon(ImageList1(image++)));
+}
+
+void Mwr_Rec::Form_Activate()
+{
+    if (about_)
+        about_->close();
+    bindToolbarImages();
+    panelRight_->clear();
+    platform::setWaitCursor(false);
+}
+
+void Mwr_Rec::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+bool Mwr_Rec::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers().testFlag(Qt::ControlModifier) || key->key() == Qt::Key_Control)
+            CtrlKeySeen = true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Mwr_Rec::Tlbar_ButtonClick(const QString& key)
+{
+    if (commandsLocked_)
+        return;
+    if (key == QLatin1String("Setup"))
+        run(commands.ShowCommPort);
+    else if (key == QLatin1String("FIP Codes"))
+        run(commands.ShowFips);
+    else if (key == QLatin1String("Event Codes")) {
+        frmEvent dialog(this);
+        dialog.exec();
+    } else if (key == QLatin1String("Options"))
+        run(commands.ShowOptions);
+    else if (key == QLatin1String("Timers"))
+        run(commands.ShowTimers);
+    else if (key == QLatin1String("Inputs"))
+        run(commands.ShowInOuts);
+    else if (key == QLatin1String("Identification"))
+        run(commands.ShowIdent);
+    else if (key == QLatin1String("RS232"))
+        run(commands.ShowRS232);
+    else if (key == QLatin1String("Transfer Data"))
+        run(commands.EstConnect);
+    else if (key == QLatin1String("Print History"))
+        PrintHistory();
+    else if (key == QLatin1String("Help"))
+        mnuHelpContents_Click();
+    else if (key == QLatin1String("Exit"))
+        mnuExit_Click();
+}
+
+void Mwr_Rec::PrintHistory()
+{
+    // Only the first row of the group on display counts.
+    if (lblDate[0]->text().isEmpty()) {
+        ShowErrorMessage(10);
+        return;
+    }
+    run(commands.PrintHistory);
+}
+
+void Mwr_Rec::mnuHistory_Click(int group)
+{
+    if (commands.ShowHistoryGroup)
+        commands.ShowHistoryGroup(group);
+    setHistoryGroupChecked(group);
+}
+
+void Mwr_Rec::mnuWebPage_Click(const QString& path)
+{
+    if (!commands.OpenWebPage)
+        return;
+    if (!commands.OpenWebPage(kMakerWebSite + path))
+        ShowErrorMessage(50);
+}
+
+void Mwr_Rec::showHelp(bool search)
+{
+    const QString file = platform::programFolder() + QStringLiteral("/Help/Merrow.HLP");
+    platform::HelpViewer* help = platform::services().help;
+    const bool shown = help && (search ? help->showSearch(file) : help->showContents(file));
+    if (!shown)
+        platform::msgBox(QStringLiteral("The help file %1 could not be opened.").arg(file), platform::MsgButtons::OK,
+                         platform::MsgIcon::Exclamation, kProductTitle);
+}
+
+void Mwr_Rec::mnuHelpContents_Click()
+{
+    showHelp(false);
+}
+
+void Mwr_Rec::mnuSearchHelp_Click()
+{
+    showHelp(true);
+}
+
+void Mwr_Rec::mnuTipsShow_Click()
+{
+    ShowTipsAtStartup = !ShowTipsAtStartup;
+    mnuTipsShow->setChecked(ShowTipsAtStartup);
+}
+
+void Mwr_Rec::mnuAbout_Click()
+{
+    ShowDataDump = CtrlKeySeen;
+    CtrlKeySeen = false;
+    frmAbout dialog(this);
+    dialog.MakeContact = commands.MakeContact;
+    dialog.ShowDataDumpWindow = commands.ShowDataDump;
+    about_ = &dialog;
+    dialog.exec();
+}
+
+platform::MsgResult Mwr_Rec::ConfirmSaveChanges(int mode)
+{
+    return platform::msgBox(QStringLiteral(" Do you want to save any changes? "),
+                            mode == 1 ? platform::MsgButtons::YesNoCancel : platform::MsgButtons::YesNo,
+                            platform::MsgIcon::Question, kProductTitle);
+}
+
+void Mwr_Rec::mnuExit_Click()
+{
+    if (commandsLocked_)
+        return;
+    switch (ConfirmSaveChanges(1)) {
+    case platform::MsgResult::Yes:
+        ExitRequested = true;
+        SaveAndExit();
+        break;
+    case platform::MsgResult::No:
+        ExitRequested = true;
+        ExitWithoutSave();
+        break;
+    default: break;
+    }
+}
+
+void Mwr_Rec::mnuExitNoSave_Click()
+{
+    if (commandsLocked_)
+        return;
+    ExitRequested = true;
+    ExitWithoutSave();
+}
+
+void Mwr_Rec::SaveAndExit()
+{
+    run(commands.ClosePort);
+    SaveRegistrySettings();
+    // A failed write has already reported #108 and ended the program: nothing more to do.
+    if (!SaveDataFile())
+        return;
+    hide();
+    endProgram();
+}
+
+void Mwr_Rec::ExitWithoutSave()
+{
+    run(commands.ClosePort);
+    hide();
+    endProgram();
+}
+
+void Mwr_Rec::closeEvent(QCloseEvent* event)
+{
+    // A running transfer still waits inside this window.
+    if (commandsLocked_) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!ExitRequested) {
+        ExitRequested = true;
+        if (ConfirmSaveChanges(2) == platform::MsgResult::Yes) {
+            SaveAndExit();
+            return;
+        }
+    }
+    Win95Shrival(this);
+    endProgram();
+}
+
+void Mwr_Rec::setStatusLeft(const QString& text)
+{
+    panelLeft_->setText(text);
+}
+
+void Mwr_Rec::setStatusRight(const QString& text)
+{
+    panelRight_->setText(text);
+}
+
+void Mwr_Rec::setProgressVisible(bool visible)
+{
+    prgXfer->setVisible(visible);
+}
+
+void Mwr_Rec::setProgressMaximum(int maximum)
+{
+    prgXfer->setMaximum(maximum);
+}
+
+void Mwr_Rec::setProgressValue(int value)
+{
+    prgXfer->setValue(value);
+}
+
+void Mwr_Rec::clearHistoryRow(int row)
+{
+    const auto i = static_cast<std::size_t>(row);
+    if (i >= static_cast<std::size_t>(kHistoryRows))
+        return;
+    lblDate[i]->clear();
+    lblTime[i]->clear();
+    lblOrg[i]->clear();
+    lblEvent[i]->clear();
+    lblLength[i]->clear();
+    QPalette pal = lblEvent[i]->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    lblEvent[i]->setPalette(pal);
+}
+
+void Mwr_Rec::showHistoryRow(int row, const HistoryGridRow& texts)
+{
+    const auto i = static_cast<std::size_t>(row);
+    if (i >= static_cast<std::size_t>(kHistoryRows))
+        return;
+    lblNum[i]->setText(texts.num);
+    lblDate[i]->setText(texts.date);
+    lblTime[i]->setText(texts.time);
+    lblLength[i]->setText(texts.length);
+    lblOrg[i]->setText(texts.org);
+    lblEvent[i]->setText(texts.event);
+    QPalette pal = lblEvent[i]->palette();
+    pal.setColor(QPalette::WindowText, texts.eventColor);
+    lblEvent[i]->setPalette(pal);
+}
+
+QString Mwr_Rec::historyDate(int row) const
+{
+    const auto i = static_cast<std::size_t>(row);
+    return i < static_cast<std::size_t>(kHistoryRows) ? lblDate[i]->text() : QString();
+}
+
+void Mwr_Rec::setHistoryMenusEnabled(bool enabled)
+{
+    mnuView->setEnabled(enabled);
+    mnuView->menuAction()->setEnabled(enabled);
+    mnuSaveAs->setEnabled(enabled);
+}
+
+void Mwr_Rec::setHistoryGroupChecked(int group)
+{
+    mnuHistory_1->setChecked(group == 0);
+    mnuHistory_2->setChecked(group == 1);
+}
+
+void Mwr_Rec::setBusyPointer(bool busy)
+{
+    platform::setWaitCursor(busy);
+}
+
+void Mwr_Rec::setCommandsLocked(bool locked)
+{
+    commandsLocked_ = locked;
+    Tlbar->setEnabled(!locked);
+    menuBar()->setEnabled(!locked);
+}
+
+} // namespace merrow

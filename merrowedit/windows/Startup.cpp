@@ -1,0 +1,57 @@
+#include "merrowedit/windows/Startup.h"
+
+#include "merrowedit/data/ParameterFile.h"
+#include "merrowedit/data/Settings.h"
+#include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/frmSplash.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QTimeZone>
+
+#include <exception>
+#include <functional>
+
+namespace merrow {
+namespace {
+
+// Start-up never stops on an error: a failing step is skipped and the next one runs.
+void step(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+std::unique_ptr<Mwr_Rec> Main()
+{
+    platform::Clock& clock = *platform::services().clock;
+
+    auto window = std::make_unique<Mwr_Rec>();
+    step([] { platform::setWaitCursor(true); });
+
+    // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
+    const qint64 start = clock.monotonicMs();
+
+    step([&clock] { DstInEffect = QTimeZone::systemTimeZone().isDaylightTime(clock.now()); });
+    step([] { LoadRegistrySettings(); });
+    step([] { EditorVersion = QStringLiteral("2.43"); });
+    step([] { LoadDataFile(); });
+
+    step([&clock, start] {
+        frmSplash splash;
+        platform::setWaitCursor(true);
+        splash.show();
+        platform::waitUntil([&clock, start] { return clock.monotonicMs() - start >= kSplashMs; }, kSplashMs);
+        platform::setWaitCursor(false);
+    });
+
+    window->mnuTipsShow->setChecked(ShowTipsAtStartup);
+    window->show();
+    return window;
+}
+
+} // namespace merrow
