@@ -27,6 +27,8 @@ bool FakeSerialPort::open()
     openError_ = SerialOpenError::None;
     open_ = true;
     opened.push_back(port_);
+    for (char c : staleOnOpen)
+        received_.push_back(static_cast<unsigned char>(c));
     return true;
 }
 

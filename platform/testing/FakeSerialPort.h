@@ -33,6 +33,7 @@ public:
     // ---- script ----
     std::set<int> missingPorts;            // open() fails with NoDevice on these numbers
     bool denyPermission = false;           // every open() fails with PermissionDenied
+    QByteArray staleOnOpen;                // already waiting when the port opens (old noise)
     int failSendAfterBytes = -1;           // send() fails once this many bytes went out in total
     // Called with every chunk the code sends, while the port is open.
     std::function<void(FakeSerialPort&, const QByteArray&)> responder;
