@@ -1,0 +1,315 @@
+#include "merrowedit/data/DataFolder.h"
+#include "merrowedit/data/Messages.h"
+#include "merrowedit/data/ParameterFile.h"
+#include "merrowedit/data/Settings.h"
+#include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/frmAbout.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include "../data/QStringPrinter.h"
+
+using namespace merrow;
+using platform::MsgResult;
+
+namespace {
+
+const QString kSaveQuestion = " Do you want to save any changes? ";
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetDataFolder(dir.path());
+        resetSettings();
+        resetParameterData();
+        LoadRegistrySettings();
+        SetDefaultData();
+        SetEndProgramHandler([this] { ++fatalEnds; });
+        w.endProgram = [this] { ++programEnds; };
+        w.commands.ClosePort = [this] { events << "ClosePort"; };
+    }
+    void TearDown() override
+    {
+        SetEndProgramHandler({});
+        SetDataFolder({});
+        resetSettings();
+        resetParameterData();
+    }
+    bool dataFileWritten() const { return QFile::exists(QDir(dir.path()).filePath(kDataFileName)); }
+
+    QTemporaryDir dir;
+    platform::doubles::ScriptedServices services;
+    Mwr_Rec w;
+    int programEnds = 0;
+    int fatalEnds = 0;
+    QStringList events;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
+{
+    const char* expected[12][2] = {
+        {"Setup", "Serial Port Setup and Date/Time Configuration"},
+        {"FIP Codes", "Select State and FIP Codes"},
+        {"Event Codes", "Select Event Codes"},
+        {"Options", "Setup Receiver Options"},
+        {"Timers", "Configure Receiver Timers"},
+        {"Inputs", "Select Hardware Input and Output Action."},
+        {"Identification", "Set Station Identification"},
+        {"RS232", "Setup Raw Data Out RS232 Port"},
+        {"Transfer Data", "Transfer Data To/From Merrow"},
+        {"Print History", "Print History Report"},
+        {"Help", "Help Contents"},
+        {"Exit", "Exit  Merrow Program"},
+    };
+    const QList<QAction*> actions = w.Tlbar->actions();
+    ASSERT_EQ(actions.size(), 24);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(actions[2 * i]->isSeparator());
+        EXPECT_EQ(actions[2 * i + 1]->objectName(), expected[i][0]);
+        EXPECT_EQ(actions[2 * i + 1]->toolTip(), expected[i][1]);
+        EXPECT_EQ(w.toolButton(expected[i][0]), actions[2 * i + 1]);
+    }
+    EXPECT_EQ(w.windowTitle(), "Merrow Digital Weather Receiver");
+    EXPECT_FALSE(w.mnuView->isEnabled());
+    EXPECT_FALSE(w.mnuSaveAs->isEnabled());
+    EXPECT_TRUE(w.prgXfer->isHidden());
+    EXPECT_FALSE(w.ExitRequested);
+}
+
+TEST_F(MainWindowTest, ExitCancelLeavesEverythingAsItWas)
+{
+    services.messageBox.answers = {MsgResult::Cancel};
+    w.toolButton("Exit")->trigger();
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    const platform::MessageRequest& r = services.messageBox.shown[0];
+    EXPECT_EQ(r.text, kSaveQuestion);
+    EXPECT_EQ(r.buttons, platform::MsgButtons::YesNoCancel);
+    EXPECT_EQ(r.icon, platform::MsgIcon::Question);
+    EXPECT_EQ(r.title, "Merrow Digital Weather Receiver");
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_FALSE(w.ExitRequested);
+    EXPECT_TRUE(services.settings.values.isEmpty());
+    EXPECT_FALSE(dataFileWritten());
+    EXPECT_TRUE(events.isEmpty());
+}
+
+TEST_F(MainWindowTest, ExitYesSavesSettingsAndFileThenEnds)
+{
+    EditorVersion = "2.43";
+    NV800F.Spare_1 = true;
+    services.messageBox.answers = {MsgResult::Yes};
+    services.messageBox.onShow = [this](const platform::MessageRequest&) { events << "question"; };
+    w.mnuExit->trigger();
+    EXPECT_EQ(events, (QStringList{"question", "ClosePort"}));
+    EXPECT_EQ(services.settings.values.size(), 88);
+    EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/EditorVersion"), "2.43");
+    EXPECT_EQ(services.settings.values.value("Merrow/NV800F/Spare800F_1"), "True");
+    QFile f(QDir(dir.path()).filePath(kDataFileName));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), DataFileContents());
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(w.ExitRequested);
+    // The window closing on the way out asks nothing more.
+    w.close();
+    EXPECT_EQ(services.messageBox.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ExitNoSavesNothing)
+{
+    services.messageBox.answers = {MsgResult::No};
+    w.mnuExit->trigger();
+    EXPECT_EQ(events, QStringList{"ClosePort"});
+    EXPECT_TRUE(services.settings.values.isEmpty());
+    EXPECT_FALSE(dataFileWritten());
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MainWindowTest, ExitWithoutSaveAsksNothingAndNeitherDoesTheCloseBoxAfterIt)
+{
+    w.show();
+    w.mnuExitNoSave->trigger();
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_EQ(programEnds, 1);
+    w.close();
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_TRUE(services.settings.values.isEmpty());
+    EXPECT_FALSE(dataFileWritten());
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksYesOrNo)
+{
+    w.show();
+    services.messageBox.answers = {MsgResult::No};
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, kSaveQuestion);
+    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNo);
+    EXPECT_FALSE(dataFileWritten());
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MainWindowTest, CloseBoxYesSaves)
+{
+    w.show();
+    services.messageBox.answers = {MsgResult::Yes};
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(dataFileWritten());
+    EXPECT_EQ(services.settings.values.size(), 88);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(services.messageBox.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, FailedParameterWriteReports108AndEndsThere)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(kDataFileName));
+    services.messageBox.answers = {MsgResult::Yes};
+    w.mnuExit->trigger();
+    EXPECT_EQ(services.messageBox.texts(),
+              (QStringList{kSaveQuestion, "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter"}));
+    EXPECT_EQ(fatalEnds, 1);
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(MainWindowTest, RunningTransferRefusesExitAndClose)
+{
+    w.show();
+    w.setCommandsLocked(true);
+    w.mnuExit->trigger();
+    w.toolButton("Exit")->trigger();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_EQ(programEnds, 0);
+    w.setCommandsLocked(false);
+    services.messageBox.answers = {MsgResult::No};
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
+{
+    int printed = 0;
+    w.commands.PrintHistory = [&] { ++printed; };
+    w.toolButton("Print History")->trigger();
+    EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #301:  No History Data to Print. "});
+    EXPECT_EQ(printed, 0);
+
+    HistoryGridRow row;
+    row.num = "1";
+    row.date = "12/09/2026";
+    w.showHistoryRow(0, row);
+    w.toolButton("Print History")->trigger();
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(services.messageBox.shown.size(), 1u);
+
+    w.clearHistoryRow(0);
+    EXPECT_EQ(w.historyDate(0), "");
+    EXPECT_EQ(w.lblNum[0]->text(), "1");
+}
+
+TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
+{
+    w.setStatusRight("Receiver ROM Version 1.23");
+    w.setStatusLeft("Transfer Complete");
+    services.desktop.busy = true;
+    w.Form_Activate();
+    EXPECT_EQ(w.statusPanel("Right")->text(), "");
+    EXPECT_EQ(w.statusPanel("Left")->text(), "Transfer Complete");
+    EXPECT_FALSE(services.desktop.busy);
+}
+
+TEST_F(MainWindowTest, TimeOutTimerTickSetsTheFlag)
+{
+    TransferTimedOut = false;
+    w.tmrTimeOut->start(1);
+    QTest::qWait(30);
+    w.tmrTimeOut->stop();
+    EXPECT_TRUE(TransferTimedOut);
+}
+
+TEST_F(MainWindowTest, DataDumpButtonOnlyAfterCtrlKeyAndOnlyOnce)
+{
+    EditorVersion = "2.43";
+    ReceiverVersion = "3.07";
+    std::vector<bool> dumpVisible;
+    QStringList labels;
+    const auto inspectAbout = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            ASSERT_NE(about, nullptr);
+            dumpVisible.push_back(about->cmdDump->isVisible());
+            labels << about->Label1->text() << about->Label3->text();
+            about->cmdOk->click();
+        });
+    };
+    w.show();
+    QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(CtrlKeySeen);
+    inspectAbout();
+    w.mnuAbout->trigger();
+    EXPECT_FALSE(ShowDataDump);
+    EXPECT_FALSE(CtrlKeySeen);
+    inspectAbout();
+    w.mnuAbout->trigger();
+    EXPECT_EQ(dumpVisible, (std::vector<bool>{true, false}));
+    EXPECT_EQ(labels.value(0), "Windows Editor Version 2.43");
+    EXPECT_EQ(labels.value(1), "Receiver Firmware Version 3.07");
+}
+
+TEST_F(MainWindowTest, FailedDumpContactIsReportedAndAboutStaysOpen)
+{
+    ShowDataDump = true;
+    frmAbout about(&w);
+    about.MakeContact = [] { return false; };
+    about.show();
+    about.cmdDump->click();
+    EXPECT_EQ(services.messageBox.texts(), QStringList{"Serial Connection Fail..."});
+    EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
+    EXPECT_TRUE(about.isVisible());
+}
+
+TEST_F(MainWindowTest, HelpMenusOpenTheProgramsHelpFile)
+{
+    w.mnuHelpContents->trigger();
+    w.mnuSearchHelp->trigger();
+    w.toolButton("Help")->trigger();
+    ASSERT_EQ(services.help.calls.size(), 3);
+    EXPECT_TRUE(services.help.calls[0].startsWith("contents ") && services.help.calls[0].endsWith("/Help/Merrow.HLP"));
+    EXPECT_TRUE(services.help.calls[1].startsWith("search "));
+    EXPECT_TRUE(services.help.calls[2].startsWith("contents "));
+}
+
+TEST_F(MainWindowTest, TipMenuInvertsTheSetting)
+{
+    ShowTipsAtStartup = true;
+    w.mnuTipsShow->trigger();
+    EXPECT_FALSE(ShowTipsAtStartup);
+    EXPECT_FALSE(w.mnuTipsShow->isChecked());
+    w.mnuTipsShow->trigger();
+    EXPECT_TRUE(ShowTipsAtStartup);
+    EXPECT_TRUE(w.mnuTipsShow->isChecked());
+}
+
+TEST_F(MainWindowTest, WebPageThatDoesNotOpenIsReported)
+{
+    QStringList urls;
+    w.commands.OpenWebPage = [&](const QString& url) { urls << url; return false; };
+    w.mnuManuals->trigger();
+    EXPECT_EQ(urls, QStringList{kMakerWebSite + "/manuals.html"});
+    EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #500:  Could not load your Web Browser. "});
+}

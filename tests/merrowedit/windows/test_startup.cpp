@@ -1,0 +1,88 @@
+#include "merrowedit/data/DataFolder.h"
+#include "merrowedit/data/ParameterFile.h"
+#include "merrowedit/data/Settings.h"
+#include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/Startup.h"
+#include "merrowedit/windows/frmSplash.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "../data/QStringPrinter.h"
+
+using namespace merrow;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        SetDataFolder(dir.path());
+        resetSettings();
+        resetParameterData();
+    }
+    void TearDown() override
+    {
+        SetDataFolder({});
+        resetSettings();
+        resetParameterData();
+    }
+    static bool splashVisible()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash*>(w) && w->isVisible())
+                return true;
+        return false;
+    }
+    QTemporaryDir dir;
+    platform::doubles::ScriptedServices services;
+};
+
+} // namespace
+
+TEST_F(StartupTest, FirstRunLoadsDefaultsAndKeepsTheSplashTwoSeconds)
+{
+    const qint64 start = services.clock.ms;
+    bool splashSeen = false;
+    services.eventLoop.onYield = [&] { splashSeen = splashSeen || splashVisible(); };
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    const std::unique_ptr<Mwr_Rec> window = Main();
+
+    EXPECT_EQ(services.messageBox.texts(),
+              QStringList{"Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?"});
+    EXPECT_EQ(EditorVersion, "2.43");
+    EXPECT_EQ(SerialPort, 1);
+    EXPECT_EQ(FipEntries[0], "X 012011  Broward                Florida");
+    EXPECT_EQ(EventCodes[16], "TOR");
+    EXPECT_TRUE(splashSeen);
+    EXPECT_GE(services.clock.ms - start, kSplashMs);
+    EXPECT_LT(services.clock.ms - start, kSplashMs + 100);
+    EXPECT_FALSE(splashVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->mnuTipsShow->isChecked());
+}
+
+TEST_F(StartupTest, SlowLoadingAddsNoWait)
+{
+    // The #199 question stays open three seconds.
+    services.messageBox.onShow = [&](const platform::MessageRequest&) { services.clock.advance(3000); };
+    services.messageBox.answers = {platform::MsgResult::No};
+    const std::unique_ptr<Mwr_Rec> window = Main();
+    EXPECT_EQ(services.eventLoop.yields, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(FipEntries[0], "");
+}
+
+TEST_F(StartupTest, StoredSettingsAreReadBeforeTheVersionIsSet)
+{
+    services.settings.values["Merrow/EDITOR/EditorVersion"] = "2.10";
+    services.settings.values["Merrow/EDITOR/ShowTipsAtStartup"] = "False";
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    const std::unique_ptr<Mwr_Rec> window = Main();
+    EXPECT_EQ(EditorVersion, "2.43");
+    EXPECT_FALSE(window->mnuTipsShow->isChecked());
+}
