@@ -123,11 +123,11 @@ bool PrintHistoryReport()
         ok = printHistoryRow(*printer, n, now);
     QString failure = ok ? QString() : printer->lastError();
     // The document is ended even after a failure, so the printer is free for the next one.
+    printer->setEmphasis(false);
     if (!printer->endDoc() && ok) {
         ok = false;
         failure = printer->lastError();
     }
-    printer->setEmphasis(false);
     if (!ok)
         reportPrinterFailure(failure);
     return ok;

@@ -13,6 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace linktest {
 
