@@ -1,0 +1,352 @@
+// The main window: menu states, what each menu handler hands its dialog, opening projects and
+// the recent list, the closing question, help.
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace quillon;
+using quillon::testing::MainWindowTest;
+using quillon::testing::ModalSpy;
+using quillon::testing::writeProject;
+
+namespace {
+
+QAction* item(MDIForm1& w, const QString& name)
+{
+    QAction* a = w.findChild<QAction*>(name);
+    if (!a)
+        ADD_FAILURE() << "no menu item " << name.toStdString();
+    return a;
+}
+
+bool enabled(MDIForm1& w, const QString& name) { return item(w, name)->isEnabled(); }
+
+const QStringList kProjectItems = {"mnuSave",  "mnuCodesTimers", "mnuVoice", "mnuTools",  "mnuZones", "mnuAP",
+                                   "mnuMacSched", "mnuSaveAs",   "mnuConfig", "mnuFlush", "mnuPrint", "mnuUnlock"};
+const QStringList kAlwaysItems = {"mnuOpen", "mnuPrtFont", "mnuExit", "mnuHelp", "mnuHelpContents",
+                                  "mnuHelpSearch", "mnuAbout"};
+
+class MainWindow : public MainWindowTest {};
+
+TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
+{
+    MDIForm1& win = load();
+    for (const QString& name : kProjectItems)
+        EXPECT_FALSE(enabled(win, name)) << name.toStdString();
+    for (const QString& name : kAlwaysItems)
+        EXPECT_TRUE(enabled(win, name)) << name.toStdString();
+    EXPECT_FALSE(item(win, "mnuSep4")->isVisible());
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(win.mnuFileList[i]->isVisible());
+    EXPECT_EQ(win.windowTitle(), "Quillon Editor Program");
+    EXPECT_EQ(panel(3), "Wednesday  December 9, 2026");
+    EXPECT_FALSE(s.desktop.busy);
+    EXPECT_EQ(s.instanceLock.requested, QStringList{"quillonedit"});
+}
+
+TEST_F(MainWindow, NoMenuItemHasAShortcutKey)
+{
+    MDIForm1& win = load();
+    int items = 0;
+    for (QAction* a : win.menuBar()->findChildren<QAction*>()) {
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
+        ++items;
+    }
+    for (QMenu* m : win.findChildren<QMenu*>())
+        for (QAction* a : m->actions()) {
+            EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
+            ++items;
+        }
+    EXPECT_GT(items, 60);
+}
+
+TEST_F(MainWindow, RecentProjectsReadAtStartUpAreListed)
+{
+    s.settings.values["Quillon/Projects/File1"] = "/p/one.001";
+    s.settings.values["Quillon/Projects/File3"] = "/projects/west-hill/repeater-2024.001";
+    MDIForm1& win = load();
+    EXPECT_TRUE(win.mnuFileList[0]->isVisible());
+    EXPECT_EQ(win.mnuFileList[0]->text(), "&1 /p/one.001");
+    EXPECT_FALSE(win.mnuFileList[1]->isVisible());
+    EXPECT_TRUE(win.mnuFileList[2]->isVisible());
+    EXPECT_EQ(win.mnuFileList[2]->text(), "&3 ..est-hill/repeater-2024.001");
+    EXPECT_TRUE(win.mnuSep4->isVisible());
+}
+
+TEST_F(MainWindow, OpeningAProjectEnablesTheMenusAndListsIt)
+{
+    MDIForm1& win = load();
+    const QString name = writeProject(dir, "site");
+    s.fileDialogs.openAnswers.push_back(name);
+    item(win, "mnuOpen")->trigger();
+    for (const QString& n : kProjectItems)
+        EXPECT_TRUE(enabled(win, n)) << n.toStdString();
+    EXPECT_EQ(panel(1), name + " ");
+    EXPECT_EQ(image().at(2 * 4096), 3);
+    EXPECT_EQ(RecentFiles[0], name);
+    EXPECT_TRUE(win.mnuFileList[0]->isVisible());
+    EXPECT_TRUE(win.mnuSep4->isVisible());
+    EXPECT_EQ(s.settings.saveCount, 0);
+}
+
+TEST_F(MainWindow, ARecentItemOpensItsProjectWithoutReordering)
+{
+    const QString a = writeProject(dir, "a");
+    const QString b = writeProject(dir, "b");
+    s.settings.values["Quillon/Projects/File1"] = a;
+    s.settings.values["Quillon/Projects/File2"] = b;
+    MDIForm1& win = load();
+    win.mnuFileList[1]->trigger();
+    EXPECT_EQ(project().ProjectFileName, b);
+    EXPECT_TRUE(enabled(win, "mnuCodesTimers"));
+    EXPECT_EQ(RecentFiles[0], a);
+    EXPECT_EQ(RecentFiles[1], b);
+}
+
+TEST_F(MainWindow, AMissingRecentProjectIsReportedAndStaysListed)
+{
+    const QString gone = dir.filePath("gone.001");
+    s.settings.values["Quillon/Projects/File1"] = gone;
+    MDIForm1& win = load();
+    win.mnuFileList[0]->trigger();
+    EXPECT_EQ(s.messageBox.texts(), QStringList{"Quillon File Open Error!\nFile May Be Missing"});
+    EXPECT_EQ(RecentFiles[0], gone);
+    EXPECT_FALSE(enabled(win, "mnuCodesTimers"));
+}
+
+TEST_F(MainWindow, MemoryFiveZonesHandsTheZoneDialogItsOffsetCaptionAndHelp)
+{
+    MDIForm1& win = load();
+    ModalSpy spy;
+    item(win, "mnuG1M5")->trigger();
+    EXPECT_EQ(ZoneOffset, 9418);
+    EXPECT_EQ(win.lastOpening().dialog, "frmZones1");
+    EXPECT_EQ(win.lastOpening().caption, "Zone Channels For Memory #5");
+    EXPECT_EQ(win.lastOpening().helpContext, 701);
+    // The busy pointer went on for the opening and is off again whatever the dialog did.
+    ASSERT_FALSE(s.desktop.cursorChanges.empty());
+    EXPECT_TRUE(std::find(s.desktop.cursorChanges.begin(), s.desktop.cursorChanges.end(), true) !=
+                s.desktop.cursorChanges.end());
+    EXPECT_FALSE(s.desktop.busy);
+    for (const QString& seen : spy.seen)
+        EXPECT_EQ(seen, "frmZones1|Zone Channels For Memory #5");
+}
+
+TEST_F(MainWindow, EveryZoneItemNamesItsRecord)
+{
+    MDIForm1& win = load();
+    ModalSpy spy;
+    item(win, "mnuBaseZones")->trigger();
+    EXPECT_EQ(ZoneOffset, 13602);
+    EXPECT_EQ(win.lastOpening().caption, "Base Zones");
+    EXPECT_EQ(win.lastOpening().helpContext, 700);
+    const std::array<int, 9> offsets = {0, 5234, 6280, 7326, 8372, 9418, 10464, 11510, 12556};
+    for (int n = 1; n <= 8; ++n) {
+        item(win, QStringLiteral("mnuG1M%1").arg(n))->trigger();
+        EXPECT_EQ(ZoneOffset, offsets[n]) << n;
+        EXPECT_EQ(win.lastOpening().caption, QStringLiteral("Zone Channels For Memory #%1").arg(n));
+    }
+    EXPECT_EQ(item(win, "mnuG1M7")->text(), "Memory #&7 Zones...");
+    EXPECT_EQ(item(win, "mnuG1M8")->text(), "Memory #&8 Zones");
+}
+
+TEST_F(MainWindow, CodesAndTimersItemsSetTheMemoryAndHelpContext)
+{
+    MDIForm1& win = load();
+    ModalSpy spy;
+    for (int n = 0; n <= 8; ++n) {
+        item(win, QStringLiteral("mnuCodes_%1").arg(n))->trigger();
+        EXPECT_EQ(CodesMemory, n);
+        EXPECT_EQ(win.lastOpening().dialog, "frmCodes_1");
+        EXPECT_EQ(win.lastOpening().helpContext, n == 0 ? 200 : 201);
+        item(win, QStringLiteral("mnuTimers_%1").arg(n))->trigger();
+        EXPECT_EQ(TimersMemory, n);
+        EXPECT_EQ(win.lastOpening().dialog, "frmTimer1");
+        EXPECT_EQ(win.lastOpening().helpContext, n == 0 ? 300 : 301);
+    }
+}
+
+TEST_F(MainWindow, VoiceAndSwitchItemsSetTheirParameterAndCaption)
+{
+    MDIForm1& win = load();
+    ModalSpy spy;
+    item(win, "mnuMes_3")->trigger();
+    EXPECT_EQ(VoiceMemory, 3);
+    EXPECT_EQ(win.lastOpening().caption, "Memory Save #3 Voice Messages");
+    item(win, "mnuVocBase")->trigger();
+    EXPECT_EQ(VoiceMemory, 0);
+    EXPECT_EQ(win.lastOpening().dialog, "frmVoc");
+    item(win, "mnuSwitch2")->trigger();
+    EXPECT_EQ(ExpSwitch, 2);
+    EXPECT_EQ(win.lastOpening().caption, "Expanded Switch #2");
+    EXPECT_EQ(win.lastOpening().helpContext, 903);
+    item(win, "mnuSwitch1")->trigger();
+    EXPECT_EQ(ExpSwitch, 1);
+    EXPECT_EQ(win.lastOpening().helpContext, 902);
+}
+
+TEST_F(MainWindow, TheOtherDialogsOpenAsTheirKindRequires)
+{
+    MDIForm1& win = load();
+    win.enableProjectMenus();
+    ModalSpy spy;
+    struct Row { const char* item; const char* dialog; bool modal; bool hourglass; };
+    const std::vector<Row> rows = {
+        {"mnuUnlock", "frmUnlock", false, false},       {"mnuRptConfig", "frmQuillConfig", false, false},
+        {"mnuMemoryConfig", "frmMemory", true, true},   {"mnuMacros", "frmMacro", true, true},
+        {"mnuUSD", "frmSpeed", true, false},            {"mnuESD", "frmEmer", true, false},
+        {"mnuLockOut", "frmLockout", true, false},      {"mnuPreDial", "frmPreDial", true, false},
+        {"mnuACode", "frmAreaCodes", true, false},      {"mnuCourtesy", "frmCTones", true, false},
+        {"mnuDtmf", "frmDTMF", true, false},            {"mnuPage", "frmPage", true, false},
+        {"mnuRbi", "frmFreqDis", true, false},          {"mnuConfig", "frmConfig", true, false},
+        {"mnuFlush", "frmErase", true, false},          {"mnuPrint", "frmPrint", true, false},
+        {"mnuCW_1", "frmCwEdit", true, false},          {"mnuSched", "frmsched", true, false},
+        {"mnuUsers", "frmUser", true, false},
+    };
+    for (const Row& r : rows) {
+        item(win, r.item)->trigger();
+        EXPECT_EQ(win.lastOpening().dialog, r.dialog) << r.item;
+        EXPECT_EQ(win.lastOpening().modal, r.modal) << r.item;
+        EXPECT_EQ(win.lastOpening().hourglass, r.hourglass) << r.item;
+        EXPECT_FALSE(s.desktop.busy) << r.item;
+    }
+}
+
+TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)
+{
+    MDIForm1& win = load();
+    ModalSpy spy;
+    item(win, "mnuAbout")->trigger();
+    EXPECT_EQ(win.lastOpening().dialog, "frmSplash");
+    EXPECT_EQ(spy.seen, QStringList{"frmSplash|About Quillon Editor"});
+}
+
+TEST_F(MainWindow, HelpItemsOpenTheHelpFileBesideTheProgram)
+{
+    MDIForm1& win = load();
+    item(win, "mnuHelpContents")->trigger();
+    item(win, "mnuHelpSearch")->trigger();
+    ASSERT_EQ(s.help.calls.size(), 2);
+    EXPECT_TRUE(s.help.calls[0].startsWith("contents ")) << s.help.calls[0].toStdString();
+    EXPECT_TRUE(s.help.calls[0].endsWith("/Help/Quillon.hlp"));
+    EXPECT_TRUE(s.help.calls[1].startsWith("search "));
+    EXPECT_TRUE(s.messageBox.shown.empty());
+    s.help.result = false;   // the viewer could not read the file
+    item(win, "mnuHelpContents")->trigger();
+    ASSERT_EQ(s.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(s.messageBox.shown[0].text.startsWith("Unable to open the help file"));
+}
+
+TEST_F(MainWindow, PrinterFontItemKeepsTheChosenFontUntilClosing)
+{
+    MDIForm1& win = load();
+    setFontChooser([](const FontChoice&) { return FontChoice{"Courier", 12}; });
+    item(win, "mnuPrtFont")->trigger();
+    setFontChooser({});
+    EXPECT_EQ(PrinterFontName, "Courier");
+    EXPECT_EQ(s.settings.saveCount, 0);
+    EXPECT_TRUE(win.close());
+    EXPECT_EQ(s.settings.values["Quillon/Printer/FontName"], "Courier");
+    EXPECT_EQ(s.settings.values["Quillon/Printer/FontSize"], "12");
+}
+
+// ---- closing ------------------------------------------------------------------------------
+
+TEST_F(MainWindow, ClosingWithoutEditsAsksNothingAndWritesTheSettings)
+{
+    s.settings.values["Quillon/Projects/File1"] = "/p/one.001";
+    MDIForm1& win = load();
+    EXPECT_TRUE(win.close());
+    EXPECT_TRUE(s.messageBox.shown.empty());
+    EXPECT_EQ(s.settings.saveCount, 6);
+    EXPECT_EQ(s.settings.values["Quillon/Printer/FontName"], "Arial");
+    EXPECT_EQ(s.settings.values["Quillon/Printer/FontSize"], "10");
+    EXPECT_EQ(s.settings.values["Quillon/Projects/File1"], "/p/one.001");
+    EXPECT_EQ(s.settings.values["Quillon/Projects/File4"], "");
+}
+
+TEST_F(MainWindow, CancelAtTheClosingQuestionKeepsEverything)
+{
+    MDIForm1& win = load();
+    image().set(600, 1);
+    ASSERT_TRUE(waitForMod());
+    s.messageBox.answers = {platform::MsgResult::Cancel};
+    EXPECT_FALSE(win.close());
+    ASSERT_EQ(s.messageBox.shown.size(), 1u);
+    const platform::MessageRequest& q = s.messageBox.shown[0];
+    EXPECT_EQ(q.text, "The Data File has changed\nDo you want to save the changes?");
+    EXPECT_EQ(q.buttons, platform::MsgButtons::YesNoCancel);
+    EXPECT_EQ(q.icon, platform::MsgIcon::Exclamation);
+    EXPECT_EQ(q.defaultButton, platform::MsgDefault::Third);
+    EXPECT_EQ(q.title, "Quillon Editor");
+    EXPECT_EQ(s.desktop.beeps, 1);
+    EXPECT_TRUE(win.isVisible());
+    EXPECT_EQ(s.settings.saveCount, 0);
+    QTest::qWait(150);
+    EXPECT_EQ(panel(2), "Mod");
+}
+
+TEST_F(MainWindow, YesThenNoSaveKeepsTheWindowOpenWithItsEdits)
+{
+    MDIForm1& win = load();
+    image().set(13602, 1);   // transmitter on: no "Save Anyway?" question
+    ASSERT_TRUE(waitForMod());
+    struct Case { const char* why; std::optional<QString> answer; };
+    const std::vector<Case> cases = {
+        {"file dialog cancelled", std::nullopt},
+        {"name refused", dir.filePath("copy.TXT")},
+        {"folder missing", dir.filePath("no/such/folder/copy.001")},
+    };
+    for (const Case& c : cases) {
+        s.messageBox.answers = {platform::MsgResult::Yes};
+        s.fileDialogs.saveAnswers = {c.answer};
+        EXPECT_FALSE(win.close()) << c.why;
+        EXPECT_TRUE(win.isVisible()) << c.why;
+        EXPECT_EQ(s.settings.saveCount, 0) << c.why;
+        QTest::qWait(150);
+        EXPECT_EQ(panel(2), "Mod") << c.why;
+    }
+}
+
+TEST_F(MainWindow, YesWithAnAcceptedSaveWritesTheProjectAndCloses)
+{
+    MDIForm1& win = load();
+    image().set(13602, 1);
+    ASSERT_TRUE(waitForMod());
+    const QString name = dir.filePath("saved.001");
+    s.messageBox.answers = {platform::MsgResult::Yes};
+    s.fileDialogs.saveAnswers = {name};
+    EXPECT_TRUE(win.close());
+    EXPECT_EQ(QFileInfo(dir.filePath("saved.008")).size(), 4096);
+    EXPECT_EQ(s.settings.values["Quillon/Projects/File1"], name);
+}
+
+TEST_F(MainWindow, NoClosesWithoutSavingButWritesTheSettings)
+{
+    MDIForm1& win = load();
+    image().set(600, 1);
+    s.messageBox.answers = {platform::MsgResult::No};
+    EXPECT_TRUE(win.close());
+    EXPECT_TRUE(s.fileDialogs.saveRequests.empty());
+    EXPECT_EQ(s.settings.saveCount, 6);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(MainWindow, AnEditThatKeepsTheByteSumStillCountsAsAChange)
+{
+    MDIForm1& win = load();
+    image().set(600, 1);
+    image().set(601, 2);
+    const QString name = writeProject(dir, "p");
+    s.fileDialogs.openAnswers.push_back(name);
+    item(win, "mnuOpen")->trigger();
+    image().set(100, static_cast<std::uint8_t>(image().at(100) + 1));
+    image().set(101, static_cast<std::uint8_t>(image().at(101) - 1));
+    s.messageBox.answers = {platform::MsgResult::Cancel};
+    EXPECT_FALSE(win.close());
+    EXPECT_EQ(s.messageBox.shown.size(), 1u);
+}
+
+} // namespace
