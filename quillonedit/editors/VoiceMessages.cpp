@@ -1,0 +1,79 @@
+#include "quillonedit/editors/VoiceMessages.h"
+
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/tables/Vocabulary.h"
+
+namespace quillon {
+
+int BaseVoiceSlotOffset(int message)
+{
+    if (message < 1 || message > kBaseVoiceCount)
+        return -1;
+    return kBaseVoice + kVoiceSlotBytes * (message - 1);
+}
+
+int MemoryVoiceSlotOffset(int voiceMemory, int message)
+{
+    if (voiceMemory < 1 || voiceMemory > kMemorySaveCount || message < 1 || message > kMemoryVoiceCount)
+        return -1;
+    return memoryVoiceOffset(voiceMemory) + kVoiceSlotBytes * (message - 1);
+}
+
+bool VoiceSlotHasWords(int offset)
+{
+    if (offset < 0)
+        return false;
+    const int count = image().at(offset);
+    return count >= 1 && count <= kVoiceShownMaxWords;
+}
+
+QString VoiceSlotText(int offset)
+{
+    if (!VoiceSlotHasWords(offset))
+        return {};
+    const int count = image().at(offset);
+    QString text;
+    for (int k = 0; k < count; ++k) {
+        const int code = (image().at(offset + 1 + 2 * k) & 15) * 256 + image().at(offset + 2 + 2 * k);
+        text += QLatin1Char(' ') + GetVocabularyText(static_cast<VocabularyCode>(code));
+    }
+    return text.trimmed();
+}
+
+std::array<QString, 10> DisVoice(int page)
+{
+    std::array<QString, 10> texts;
+    if (page < 0 || page >= kBaseVoiceCount / kBaseVoicePageRows)
+        return texts;
+    for (int r = 0; r < kBaseVoicePageRows; ++r)
+        texts[static_cast<std::size_t>(r)] = VoiceSlotText(BaseVoiceSlotOffset(kBaseVoicePageRows * page + r + 1));
+    return texts;
+}
+
+std::array<QString, 12> DisVoiceMem(int voiceMemory)
+{
+    std::array<QString, 12> texts;
+    for (int r = 0; r < kMemoryVoiceCount; ++r)
+        texts[static_cast<std::size_t>(r)] = VoiceSlotText(MemoryVoiceSlotOffset(voiceMemory, r + 1));
+    return texts;
+}
+
+WordPickerRequest VoiceSlotRequest(int offset, int messageNumber, const QString& shownText)
+{
+    WordPickerRequest request;
+    request.VoiceMaxWords = kVoiceMessageMaxWords;
+    request.VoiceOriginalText = shownText.trimmed();
+    request.VoiceMessageNumber = messageNumber;
+    request.HasStoredWords = VoiceSlotHasWords(offset);
+    return request;
+}
+
+bool SaveVoice(int offset, const WordPickerResult& result)
+{
+    if (offset < 0)
+        return false;
+    return WriteWordSequence(offset, result, kVoiceMessageMaxWords);
+}
+
+} // namespace quillon

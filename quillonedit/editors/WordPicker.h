@@ -1,0 +1,105 @@
+#pragma once
+// The one way editors ask the user for a sequence of vocabulary words. The program installs the
+// real word construction dialog (frmVoice, through WordPickerDialogService); tests install a
+// ScriptedWordPicker. Free of widgets, so the image writers below are tested directly.
+#include <QString>
+
+#include <array>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace quillon {
+
+// Most words one pick may hold (the size of the result's word list).
+constexpr int kWordPickerMaxWords = 32;
+// Limits the callers ask for.
+constexpr int kVoiceMessageMaxWords = 30;
+constexpr int kSpeedDialMaxWords = 11;
+constexpr int kEmergencyMaxWords = 8;
+
+struct WordPickerRequest {
+    int VoiceMaxWords = kVoiceMessageMaxWords;   // most words that may be picked
+    QString VoiceOriginalText;                   // the item's current text, trimmed
+    // The number in the heading; without one the heading keeps the last number shown (0 at first).
+    std::optional<int> VoiceMessageNumber;
+    // The item holds stored words even if none of them has a text (words missing from the
+    // vocabulary): it opens locked like any item with text, so OK without Clear cannot erase it.
+    bool HasStoredWords = false;
+};
+
+struct WordPickerResult {
+    QString VoiceResultText;                             // built text after OK, original after Cancel
+    std::array<QString, kWordPickerMaxWords> VoiceWords; // three-digit word numbers ("007", "210")
+    int VoiceWordCount = 0;                              // valid entries of VoiceWords
+    bool VoiceAccepted = false;                          // the words are to replace the item's words
+};
+
+class WordPickerService {
+public:
+    virtual ~WordPickerService() = default;
+    virtual WordPickerResult PickWords(const WordPickerRequest& request) = 0;
+};
+
+namespace detail {
+// Until a picker is installed every request counts as cancelled.
+class NoWordPicker final : public WordPickerService {
+public:
+    WordPickerResult PickWords(const WordPickerRequest& request) override
+    {
+        WordPickerResult r;
+        r.VoiceResultText = request.VoiceOriginalText;
+        return r;
+    }
+};
+inline WordPickerService*& wordPickerSlot()
+{
+    static NoWordPicker none;
+    static WordPickerService* current = &none;
+    return current;
+}
+} // namespace detail
+
+inline WordPickerService& wordPicker() { return *detail::wordPickerSlot(); }
+inline void setWordPickerService(WordPickerService* service) { detail::wordPickerSlot() = service; }
+
+// A word number as the picker records it: three digits, leading zeros kept.
+QString WordNumberText(int wordNumber);
+
+// The writer every word sequence goes through. Nothing when the result is not accepted, when its
+// count exceeds maxWords or when a recorded word is not a three-digit number 000..999. Otherwise
+// the count byte at offset, then per word its hundreds digit and its last two digits; the bytes
+// after the last word keep what they held. Returns whether it wrote.
+bool WriteWordSequence(int offset, const WordPickerResult& result, int maxWords);
+
+// Test double: answers from a script (nullopt = Cancel) and records every request.
+class ScriptedWordPicker final : public WordPickerService {
+public:
+    ScriptedWordPicker() : previous_(&wordPicker()) { setWordPickerService(this); }
+    ~ScriptedWordPicker() override { setWordPickerService(previous_); }
+    ScriptedWordPicker(const ScriptedWordPicker&) = delete;
+    ScriptedWordPicker& operator=(const ScriptedWordPicker&) = delete;
+
+    WordPickerResult PickWords(const WordPickerRequest& request) override;
+
+    // OK after picking these word numbers (Clear first when the item was locked); `text` is what
+    // the dialog would show.
+    void accept(const QString& text, const std::vector<int>& words);
+    // OK without Clear: the original text back and nothing to write.
+    void keep();
+    // Cancel; also the answer once the script has run out.
+    void cancel();
+
+    struct Answer {
+        enum Kind { Accept, Keep, Cancel } kind = Cancel;
+        QString text;
+        std::vector<int> words;
+    };
+    std::deque<Answer> answers;
+    std::vector<WordPickerRequest> requests;
+
+private:
+    WordPickerService* previous_;
+};
+
+} // namespace quillon

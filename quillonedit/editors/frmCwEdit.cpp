@@ -1,0 +1,211 @@
+#include "quillonedit/editors/frmCwEdit.h"
+
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/tables/CwCharacters.h"
+
+#include "platform/Services.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+namespace {
+template <std::size_t N>
+QGroupBox* optionFrame(const QString& title, std::array<QRadioButton*, N>& options,
+                       const std::array<const char*, N>& captions, QWidget* parent)
+{
+    auto* frame = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(frame);
+    for (std::size_t k = 0; k < N; ++k) {
+        options[k] = new QRadioButton(QString::fromLatin1(captions[k]), frame);
+        grid->addWidget(options[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
+    }
+    return frame;
+}
+
+QGroupBox* messageFrame(const QString& title, QLineEdit*& text, QWidget* parent)
+{
+    auto* frame = new QGroupBox(title, parent);
+    text = new QLineEdit(frame);
+    text->setReadOnly(true);
+    text->setMinimumWidth(280);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(text);
+    return frame;
+}
+
+QFrame* selectionMark(QWidget* parent)
+{
+    auto* mark = new QFrame(parent);
+    mark->setFrameStyle(QFrame::Box | QFrame::Plain);
+    mark->setFixedSize(12, 12);
+    mark->setAutoFillBackground(true);
+    QPalette palette = mark->palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    mark->setPalette(palette);
+    return mark;
+}
+
+template <std::size_t N> int firstChecked(const std::array<QRadioButton*, N>& options)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (options[k]->isChecked())
+            return static_cast<int>(k);
+    return -1;
+}
+} // namespace
+
+frmCwEdit::frmCwEdit(QWidget* parent) : EditorDialog(parent, CloseBox::AsCancel)
+{
+    setWindowTitle(QStringLiteral("CW Edit Dialog Box"));
+    setHelpContextID(kCwEditHelpContext);
+
+    Frame1 = messageFrame(QStringLiteral("CW Message #1"), Text1, this);
+    Frame2 = messageFrame(QStringLiteral("CW Message #2"), Text2, this);
+    Frame3 = optionFrame(QStringLiteral("CW Speed WPM Buffer #1"), opt1Spd, kCwSpeedCaptions, this);
+    Frame4 = optionFrame(QStringLiteral("Tone Frequency Hertz Buffer #1"), opt1Frq, kCwToneCaptions, this);
+    Frame5 = optionFrame(QStringLiteral("CW Speed WPM Buffer #2"), opt2Spd, kCwSpeedCaptions, this);
+    Frame6 = optionFrame(QStringLiteral("Tone Frequency Hertz Buffer #2"), opt2Frq, kCwToneCaptions, this);
+    Shape1[0] = selectionMark(this);
+    Shape1[1] = selectionMark(this);
+
+    List1 = new QListWidget(this);
+    List1->setMinimumSize(90, 220);
+    for (const PickListRow& row : CwCharacterListRows()) {
+        auto* item = new QListWidgetItem(row.label, List1);   // the list owns its rows
+        item->setData(Qt::UserRole, row.item);
+    }
+    connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(List1->row(item)); });
+
+    cmdSel = new QPushButton(QStringLiteral("Select"), this);
+    cmdClear = new QPushButton(QStringLiteral("Clear"), this);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QPushButton* b : {cmdSel, cmdClear, cmdOK, cmdCancel})
+        b->setAutoDefault(false);   // Enter in the list must not press OK
+    connect(cmdSel, &QPushButton::clicked, this, &frmCwEdit::cmdSel_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmCwEdit::cmdClear_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCwEdit::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmCwEdit::cmdCancel_Click);
+
+    auto* messages = new QGridLayout;
+    messages->addWidget(Shape1[0], 0, 0, Qt::AlignCenter);
+    messages->addWidget(Frame1, 0, 1);
+    messages->addWidget(Frame3, 0, 2);
+    messages->addWidget(Frame4, 0, 3);
+    messages->addWidget(Shape1[1], 1, 0, Qt::AlignCenter);
+    messages->addWidget(Frame2, 1, 1);
+    messages->addWidget(Frame5, 1, 2);
+    messages->addWidget(Frame6, 1, 3);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSel);
+    buttons->addWidget(cmdClear);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(messages);
+    left->addStretch();
+    left->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(List1);
+}
+
+void frmCwEdit::Form_Activate()
+{
+    // No character can be picked until a message is cleared in this opening.
+    List1->setEnabled(false);
+    selectBuffer(1);
+    Buffers[0].rebuild = false;
+    Buffers[1].rebuild = false;
+    LoadCWIdent(1);
+    LoadCWIdent(2);
+}
+
+void frmCwEdit::LoadCWIdent(int which)
+{
+    const int base = CwMessageOffset(which);
+    if (base < 0)
+        return;
+    textBox(which)->setText(CwMessageText(which));
+    buffer(which).count = image().at(base);
+    auto& speed = which == 1 ? opt1Spd : opt2Spd;
+    auto& tone = which == 1 ? opt1Frq : opt2Frq;
+    speed[static_cast<std::size_t>(GetCWSpeed(which))]->setChecked(true);
+    tone[static_cast<std::size_t>(GetCWFreq(which))]->setChecked(true);
+}
+
+void frmCwEdit::selectBuffer(int which)
+{
+    SelectedBuffer = which;
+    const bool first = which == 1;
+    Shape1[0]->setVisible(first);
+    Shape1[1]->setVisible(!first);
+    for (QGroupBox* frame : {Frame1, Frame3, Frame4})
+        frame->setEnabled(first);
+    for (QGroupBox* frame : {Frame2, Frame5, Frame6})
+        frame->setEnabled(!first);
+}
+
+void frmCwEdit::cmdSel_Click()
+{
+    selectBuffer(SelectedBuffer == 1 ? 2 : 1);
+    // Picks go only into a message cleared in this opening; any other keeps its stored codes.
+    List1->setEnabled(buffer(SelectedBuffer).rebuild);
+}
+
+void frmCwEdit::cmdClear_Click()
+{
+    CwBuffer& b = buffer(SelectedBuffer);
+    textBox(SelectedBuffer)->clear();
+    b.count = 0;
+    b.rebuild = true;
+    List1->setEnabled(true);
+}
+
+void frmCwEdit::List1_Click(int row)
+{
+    CwBuffer& b = buffer(SelectedBuffer);
+    if (!List1->isEnabled() || !b.rebuild || row < 0 || row >= List1->count())
+        return;
+    // A full message takes no more characters: its area (or the buffer) has no room left.
+    if (b.count < 0 || b.count >= CwMessageCapacity(SelectedBuffer)) {
+        platform::beep();
+        return;
+    }
+    const QListWidgetItem* item = List1->item(row);
+    QLineEdit* text = textBox(SelectedBuffer);
+    text->setText(text->text() + item->text());
+    b.codes[static_cast<std::size_t>(b.count)] = static_cast<std::uint8_t>(item->data(Qt::UserRole).toInt());
+    ++b.count;
+}
+
+void frmCwEdit::SaveCwMessage()
+{
+    quillon::SaveCwMessage(Buffers, {firstChecked(opt1Spd), firstChecked(opt2Spd)},
+                           {firstChecked(opt1Frq), firstChecked(opt2Frq)});
+}
+
+void frmCwEdit::cmdOK_Click()
+{
+    SaveCwMessage();
+    closeFromOK();   // hidden, kept for the next opening
+}
+
+void frmCwEdit::cmdCancel_Click()
+{
+    closeFromCancel();   // hidden; nothing is written
+}
+
+} // namespace quillon
