@@ -1,3 +1,4 @@
+#include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/data/UploadBlock.h"
@@ -27,6 +28,8 @@ class UploadBlockTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(dir.isValid());
+        SetDataFolder(dir.path());
         resetSettings();
         resetParameterData();
         LoadRegistrySettings();   // defaults from the empty scripted store
@@ -34,6 +37,7 @@ protected:
     }
     void TearDown() override
     {
+        SetDataFolder({});
         resetSettings();
         resetParameterData();
         resetNvImage();
