@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -130,12 +131,18 @@ private:
     void buildMenus();
     void buildStatusBar();
     void openDialog(const DialogOpening& opening, const DialogFactory& create = {});
+    // Prepares the dialogs that show the text tables, once the tables are filled.
+    void loadEditorServices();
 
     DialogOpening lastOpening_;
     // Windows that stay alive between uses (modeless ones, and editors that keep their state).
     std::map<QString, QPointer<QDialog>> kept_;
     KeyPadDialogService keyPadService_;
     KeyPadService* previousKeyPad_ = nullptr;
+    // Services of the editor library that this window installs for its lifetime (the word
+    // construction dialog); empty when the editors are not part of the build.
+    struct EditorServices;
+    std::unique_ptr<EditorServices> editorServices_;
 };
 
 } // namespace quillon

@@ -17,6 +17,7 @@ void MDIForm1::StartUp()
     // splash gets a chance to paint between the later fills.
     FillAllTables([] { platform::services().eventLoop->yield(); });
 #endif
+    loadEditorServices();
 }
 
 } // namespace quillon

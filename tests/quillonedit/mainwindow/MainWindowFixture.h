@@ -27,7 +27,7 @@ QT_END_NAMESPACE
 
 namespace quillon::testing {
 
-// Hides each modal window as soon as it shows (which ends its exec) and notes its name and title.
+// Hides each modal window as soon as it shows (which ends its exec) and notes its class and title.
 class ModalSpy {
 public:
     ModalSpy()
@@ -35,7 +35,8 @@ public:
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (QWidget* w = QApplication::activeModalWidget()) {
-                seen << w->objectName() + "|" + w->windowTitle();
+                const QString cls = QString::fromLatin1(w->metaObject()->className()).section("::", -1);
+                seen << cls + "|" + w->windowTitle();
                 w->hide();
             }
         });

@@ -350,3 +350,18 @@ TEST_F(MainWindow, AnEditThatKeepsTheByteSumStillCountsAsAChange)
 }
 
 } // namespace
+
+namespace {
+
+TEST(HelpFile, HasTheContentsAndATopicForEveryHelpContext)
+{
+    const QString path = qEnvironmentVariable("QM_SOURCE_DIR") + "/data/Help/Quillon.hlp";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(html.contains(R"(name="contents")"));
+    for (int context : {106, 200, 201, 300, 301, 400, 401, 402, 500, 501, 502, 700, 701, 804, 902, 903})
+        EXPECT_TRUE(html.contains(QStringLiteral(R"(name="context-%1")").arg(context))) << context;
+}
+
+} // namespace
