@@ -1,0 +1,219 @@
+// The serial port service over a pseudo-terminal, the port-to-device mapping, and the line
+// printer's position rules (recorded) and real PDF output.
+#include "platform/SerialPort.h"
+#include "platform/qt/QtPrinter.h"
+#include "platform/qt/QtSerialPort.h"
+#include "platform/testing/RecordingPrinter.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+TEST(SerialDevices, UsbAdaptersFirstThenBuiltInPortsNumbersInNumberOrder)
+{
+    EXPECT_EQ(orderSerialDevices({"ttyS10", "ttyS2", "tty0", "ttyUSB1", "ttyACM0", "ttyS0", "ttyUSB0", "ttyprintk",
+                                  "ttyUSB10", "ttyUSB2", "console"}),
+              (QStringList{"ttyACM0", "ttyUSB0", "ttyUSB1", "ttyUSB2", "ttyUSB10", "ttyS0", "ttyS2", "ttyS10"}));
+}
+
+TEST(SerialDevices, EnvironmentVariableOverridesAPort)
+{
+    qputenv("MERROW_PORT3", "/dev/pts/77");
+    EXPECT_EQ(serialDeviceForPort(3), "/dev/pts/77");
+    qunsetenv("MERROW_PORT3");
+    EXPECT_NE(serialDeviceForPort(3), "/dev/pts/77");
+    EXPECT_EQ(serialDeviceForPort(0), "");
+}
+
+// The far end of a pseudo-terminal, raw, for talking to the port under test.
+class Pty {
+public:
+    Pty()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        device = QString::fromLocal8Bit(ptsname(master));
+        termios tio{};
+        tcgetattr(master, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(master, TCSANOW, &tio);
+    }
+    ~Pty() { ::close(master); }
+    QByteArray readSome(int want)
+    {
+        QByteArray out;
+        for (int tries = 0; tries < 200 && out.size() < want; ++tries) {
+            char buffer[256];
+            const int flags = fcntl(master, F_GETFL);
+            fcntl(master, F_SETFL, flags | O_NONBLOCK);
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            fcntl(master, F_SETFL, flags);
+            if (n > 0)
+                out.append(buffer, int(n));
+            else
+                QThread::msleep(5);
+        }
+        return out;
+    }
+    int master = -1;
+    QString device;
+};
+
+int readWithin(SerialPort& port, int ms)
+{
+    for (int i = 0; i < ms; ++i) {
+        const int b = port.readByte();
+        if (b >= 0)
+            return b;
+        QThread::msleep(1);
+    }
+    return -1;
+}
+
+TEST(QtSerialPortOnPty, SendsReadsCountsAndDiscards)
+{
+    Pty pty;
+    qputenv("MERROW_PORT2", pty.device.toLocal8Bit());
+    QtSerialPort port;
+    port.setPortNumber(2);
+    port.setBaudRate(4800);
+    ASSERT_TRUE(port.open()) << port.errorText().toStdString();
+    EXPECT_EQ(port.devicePath(), pty.device);
+
+    ASSERT_TRUE(port.send(QByteArray("Z\x00\xff", 3)));
+    ASSERT_TRUE(port.sendByte(0x0A));   // no line-end translation on the way out
+    EXPECT_EQ(pty.readSome(4), QByteArray("Z\x00\xff\x0a", 4));
+
+    EXPECT_EQ(port.readByte(), -1);
+    ASSERT_EQ(::write(pty.master, "\x06\r\x15", 3), 3);
+    EXPECT_EQ(readWithin(port, 1000), 0x06);
+    EXPECT_EQ(readWithin(port, 1000), 0x0D);   // no CR-to-LF translation on the way in
+    EXPECT_EQ(port.bytesWaiting(), 1);
+    EXPECT_EQ(port.readByte(), 0x15);
+
+    ASSERT_EQ(::write(pty.master, "old", 3), 3);
+    QThread::msleep(50);
+    port.discardInput();
+    EXPECT_EQ(port.bytesWaiting(), 0);
+    EXPECT_EQ(port.readByte(), -1);
+
+    port.close();
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(port.readByte(), -1);
+    EXPECT_FALSE(port.send("x"));
+    qunsetenv("MERROW_PORT2");
+}
+
+TEST(QtSerialPortOnPty, AMissingDeviceDoesNotOpen)
+{
+    qputenv("MERROW_PORT4", "/dev/merrow-no-such-port");
+    QtSerialPort port;
+    port.setPortNumber(4);
+    EXPECT_FALSE(port.open());
+    EXPECT_EQ(port.lastOpenError(), SerialOpenError::NoDevice);
+    EXPECT_FALSE(port.errorText().isEmpty());
+    qunsetenv("MERROW_PORT4");
+}
+
+TEST(LinePrinter, TabsLineEndsAndBlankLines)
+{
+    doubles::RecordingPrinter p;
+    ASSERT_TRUE(p.setFont({"Arial", 10, false, false}));
+    // A blank-line print at the start of a line leaves two empty lines.
+    p.printText("\r\n");
+    p.lineEnd();
+    p.tab(5);
+    p.printText("abc");
+    p.tab(3);   // already past column 3: column 3 of the next line
+    p.printText("d\te");
+    p.printText("fg");
+    p.printText("\r\n");   // after text without a line end: ends that line, one empty line
+    p.lineEnd();
+    p.printText("h");
+    ASSERT_TRUE(p.endDoc());
+    EXPECT_EQ(p.pageLines(0, 0), (QStringList{"", "", "    abc", "  d     efg", "", "h"}));
+}
+
+TEST(LinePrinter, FullPagesBreakAndABreakBeforeTheEndAddsNoPage)
+{
+    doubles::RecordingPrinter p;
+    for (int i = 0; i < 61; ++i) {
+        p.printText(QString::number(i));
+        p.lineEnd();
+    }
+    p.newPage();
+    p.endDoc();
+    ASSERT_EQ(p.documents.size(), 1u);
+    ASSERT_EQ(p.documents[0].pages.size(), 2u);   // 60 lines of 12 points on a 720-point page
+    EXPECT_EQ(p.pageLines(0, 1), QStringList{"60"});
+
+    p.printText("next");
+    p.newPage();
+    p.printText("page");
+    p.endDoc();
+    ASSERT_EQ(p.documents.size(), 2u);
+    EXPECT_EQ(p.documents[1].pages.size(), 2u);
+}
+
+TEST(LinePrinter, BadSettingsAndFailuresAreReported)
+{
+    doubles::RecordingPrinter p;
+    EXPECT_FALSE(p.setFont({"Arial", 0, false, false}));
+    EXPECT_FALSE(p.lastError().isEmpty());
+    EXPECT_FALSE(p.setOrientation(3));
+    EXPECT_TRUE(p.setOrientation(2));
+    EXPECT_EQ(p.printableWidth(), 720);
+    p.failAfterDraws = 1;
+    EXPECT_TRUE(p.printText("one"));
+    EXPECT_FALSE(p.printText("two"));
+    EXPECT_EQ(p.lastError(), "Printer out of paper");
+}
+
+TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("out.pdf");
+    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    QtPrinter printer;
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
+    EXPECT_GT(printer.printableWidth(), 300);
+    EXPECT_GT(printer.textWidth("WWWW"), printer.textWidth("iiii"));
+    ASSERT_TRUE(printer.tab(5));
+    ASSERT_TRUE(printer.printText("First page"));
+    ASSERT_TRUE(printer.newPage());
+    ASSERT_TRUE(printer.setOrientation(2));
+    ASSERT_TRUE(printer.printText("Second page"));
+    ASSERT_TRUE(printer.endDoc()) << printer.lastError().toStdString();
+    QProcess p;
+    p.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("First page"));
+    EXPECT_TRUE(text.contains("Second page"));
+    EXPECT_EQ(text.count(QChar(u'\f')), 2);   // two pages
+
+    qputenv("QM_PRINT_TO_PDF", dir.filePath("missing/folder/out.pdf").toLocal8Bit());
+    QtPrinter broken;
+    ASSERT_TRUE(broken.selectPrinter());
+    EXPECT_FALSE(broken.printText("x"));
+    EXPECT_FALSE(broken.lastError().isEmpty());
+    qunsetenv("QM_PRINT_TO_PDF");
+}
+
+} // namespace
