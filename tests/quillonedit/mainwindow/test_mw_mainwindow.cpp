@@ -46,22 +46,6 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
     EXPECT_EQ(s.instanceLock.requested, QStringList{"quillonedit"});
 }
 
-TEST_F(MainWindow, NoMenuItemHasAShortcutKey)
-{
-    MDIForm1& win = load();
-    int items = 0;
-    for (QAction* a : win.menuBar()->findChildren<QAction*>()) {
-        EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
-        ++items;
-    }
-    for (QMenu* m : win.findChildren<QMenu*>())
-        for (QAction* a : m->actions()) {
-            EXPECT_TRUE(a->shortcut().isEmpty()) << a->objectName().toStdString();
-            ++items;
-        }
-    EXPECT_GT(items, 60);
-}
-
 TEST_F(MainWindow, RecentProjectsReadAtStartUpAreListed)
 {
     s.settings.values["Quillon/Projects/File1"] = "/p/one.001";
@@ -239,19 +223,6 @@ TEST_F(MainWindow, HelpItemsOpenTheHelpFileBesideTheProgram)
     EXPECT_TRUE(s.messageBox.shown[0].text.startsWith("Unable to open the help file"));
 }
 
-TEST_F(MainWindow, PrinterFontItemKeepsTheChosenFontUntilClosing)
-{
-    MDIForm1& win = load();
-    setFontChooser([](const FontChoice&) { return FontChoice{"Courier", 12}; });
-    item(win, "mnuPrtFont")->trigger();
-    setFontChooser({});
-    EXPECT_EQ(PrinterFontName, "Courier");
-    EXPECT_EQ(s.settings.saveCount, 0);
-    EXPECT_TRUE(win.close());
-    EXPECT_EQ(s.settings.values["Quillon/Printer/FontName"], "Courier");
-    EXPECT_EQ(s.settings.values["Quillon/Printer/FontSize"], "12");
-}
-
 // ---- closing ------------------------------------------------------------------------------
 
 TEST_F(MainWindow, ClosingWithoutEditsAsksNothingAndWritesTheSettings)
@@ -333,25 +304,6 @@ TEST_F(MainWindow, NoClosesWithoutSavingButWritesTheSettings)
     EXPECT_EQ(s.settings.saveCount, 6);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
-
-TEST_F(MainWindow, AnEditThatKeepsTheByteSumStillCountsAsAChange)
-{
-    MDIForm1& win = load();
-    image().set(600, 1);
-    image().set(601, 2);
-    const QString name = writeProject(dir, "p");
-    s.fileDialogs.openAnswers.push_back(name);
-    item(win, "mnuOpen")->trigger();
-    image().set(100, static_cast<std::uint8_t>(image().at(100) + 1));
-    image().set(101, static_cast<std::uint8_t>(image().at(101) - 1));
-    s.messageBox.answers = {platform::MsgResult::Cancel};
-    EXPECT_FALSE(win.close());
-    EXPECT_EQ(s.messageBox.shown.size(), 1u);
-}
-
-} // namespace
-
-namespace {
 
 TEST(HelpFile, HasTheContentsAndATopicForEveryHelpContext)
 {
