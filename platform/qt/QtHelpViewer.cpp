@@ -1,5 +1,6 @@
 #include "platform/qt/QtHelpViewer.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +29,17 @@ bool QtHelpViewer::open(const QString& helpFile, const QString& anchor, bool sea
         return false;
     const QString html = QString::fromUtf8(file.readAll());
 
+    // Help asked for from a modal dialog (F1) must not be blocked by that dialog: the help window
+    // then belongs to it, above it and usable, and closes with it.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (window_ && window_->parentWidget() != owner) {
+        const bool shown = window_->isVisible();
+        window_->setParent(owner, Qt::Window);
+        if (shown)
+            window_->show();
+    }
     if (!window_) {
-        window_ = new QDialog(nullptr, Qt::Window);
+        window_ = new QDialog(owner, Qt::Window);
         window_->setAttribute(Qt::WA_DeleteOnClose);
         window_->resize(640, 520);
         auto* layout = new QVBoxLayout(window_);
