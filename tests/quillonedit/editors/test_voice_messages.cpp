@@ -7,7 +7,6 @@
 #include "quillonedit/tables/Tables.h"
 #include "platform/testing/ScriptedServices.h"
 
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
