@@ -279,6 +279,15 @@ TEST_F(MainWindow, YesThenNoSaveKeepsTheWindowOpenWithItsEdits)
         QTest::qWait(150);
         EXPECT_EQ(panel(2), "Mod") << c.why;
     }
+    // "Save Anyway?" answered No: transmitter of base zone 1 off.
+    image().set(13602, 0);
+    image().set(600, 1);
+    s.messageBox.answers = {platform::MsgResult::Yes, platform::MsgResult::No};
+    s.fileDialogs.saveAnswers = {dir.filePath("copy.001")};
+    EXPECT_FALSE(win.close());
+    EXPECT_TRUE(s.messageBox.texts().last().endsWith("Save Anyway?"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("copy.001")));
+    EXPECT_EQ(s.settings.saveCount, 0);
 }
 
 TEST_F(MainWindow, YesWithAnAcceptedSaveWritesTheProjectAndCloses)
