@@ -1,5 +1,4 @@
-// The table fills, kept apart from the menus: the tables and the image map are big headers that
-// the rest of the main window does not need.
+// The table fills, in their own file so the menus build without the tables library.
 #include "quillonedit/mainwindow/MDIForm1.h"
 
 #include "platform/Services.h"
