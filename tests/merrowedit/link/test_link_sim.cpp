@@ -82,10 +82,12 @@ protected:
         platform::services().eventLoop = &loop;
         platform::services().serialPort = &serial;
         loadDefaults();
-        merrow::Timeouts().connectMs = 600;
-        merrow::Timeouts().transferMs = 1200;
-        merrow::Timeouts().contactMs = 600;
-        merrow::Timeouts().dumpMs = 1200;
+        // Generous where an answer is expected (a wait ends as soon as it comes); the fault cases
+        // shorten the wait they are about.
+        merrow::Timeouts().connectMs = 3000;
+        merrow::Timeouts().transferMs = 3000;
+        merrow::Timeouts().contactMs = 3000;
+        merrow::Timeouts().dumpMs = 3000;
         merrow::Timeouts().alignUploadToSecond = false;
         merrow::Timeouts().preUploadYields = 0;
         merrow::ReceiverVersion = QStringLiteral("1.00");
@@ -166,19 +168,23 @@ struct SimFault {
     QStringList options;
     const char* status;
     QStringList messages;
+    int connectMs = 3000;
+    int transferMs = 3000;
 };
 
 class SimFaults : public SimLink, public ::testing::WithParamInterface<SimFault> {};
 
 TEST_P(SimFaults, EndWithTheirStatusAndThePortClosed)
 {
+    merrow::Timeouts().connectMs = GetParam().connectMs;
+    merrow::Timeouts().transferMs = GetParam().transferMs;
     startSim(GetParam().options);
     const qint64 took = transfer();
     EXPECT_EQ(host.left, GetParam().status);
     EXPECT_EQ(s.messageBox.texts(), GetParam().messages);
     EXPECT_FALSE(serial.isOpen());
     EXPECT_FALSE(merrow::PortOpen);
-    EXPECT_LT(took, 4000);
+    EXPECT_LT(took, GetParam().connectMs + 2 * GetParam().transferMs + 2000);
     if (QString(GetParam().status) != "Upload / Download Successful") {
         EXPECT_FALSE(host.menusEnabled);
         EXPECT_TRUE(host.rows[0].date.isEmpty());
@@ -194,14 +200,14 @@ const QStringList kNone;
 INSTANTIATE_TEST_SUITE_P(
     Link, SimFaults,
     ::testing::Values(
-        SimFault{"Silent", {"--silent"}, "Port Connect Failed", {merrow::ErrorMessageText(2)}},
-        SimFault{"LateConnectAck", {"--ack-delay-ms", "900"}, "Port Connect Failed", {merrow::ErrorMessageText(2)}},
+        SimFault{"Silent", {"--silent"}, "Port Connect Failed", {merrow::ErrorMessageText(2)}, 600},
+        SimFault{"LateConnectAck", {"--ack-delay-ms", "1500"}, "Port Connect Failed", {merrow::ErrorMessageText(2)}, 600},
         SimFault{"NakUpload", {"--nak-upload"}, "Upload Failure", kNone},
-        SimFault{"SilentAfterUpload", {"--silent-upload"}, "Upload Data Timeout", kNone},
-        SimFault{"NoReply", {"--silent-reply"}, "Download Failure", kNone},
-        SimFault{"LateReply", {"--reply-delay-ms", "1600"}, "Download Failure", kNone},
+        SimFault{"SilentAfterUpload", {"--silent-upload"}, "Upload Data Timeout", kNone, 3000, 800},
+        SimFault{"NoReply", {"--silent-reply"}, "Download Failure", kNone, 3000, 800},
+        SimFault{"LateReply", {"--reply-delay-ms", "2000"}, "Download Failure", kNone, 3000, 800},
         SimFault{"WrongChecksum", {"--bad-checksum"}, "Download Failure", kNone},
-        SimFault{"ShortReply", {"--short-reply", "700"}, "Download Failure", kNone},
+        SimFault{"ShortReply", {"--short-reply", "700"}, "Download Failure", kNone, 3000, 800},
         SimFault{"LastByteNotAck", {"--bad-last-byte"}, "Download Failure", kNone},
         SimFault{"GarbageBeforeAck", {"--garbage-before-ack", "3"}, "Upload / Download Successful", kNone},
         SimFault{"ExtraBytes", {"--extra-bytes", "40"}, "Upload / Download Successful", kNone}),
