@@ -182,12 +182,9 @@ int main(int argc, char** argv)
             const bool wasInBlock = sim.inBlock();
             if (verbose && !wasInBlock)
                 std::fprintf(stderr, "sim: command 0x%02X\n", buffer[i]);
-            for (const Answer& answer : sim.feed(buffer[i])) {
-                if (answer.delayMs > 0)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(answer.delayMs));
-                if (!writeAll(master, answer.bytes, pace))
-                    std::perror("write");
-            }
+            const auto answers = sim.feed(buffer[i]);
+            // Log a finished block before answering it, so whoever reads the log after our reply
+            // always finds the block there.
             if (sim.blocks().size() > blocksLogged) {
                 blocksLogged = sim.blocks().size();
                 if (verbose)
@@ -197,6 +194,12 @@ int main(int argc, char** argv)
                     const auto& block = sim.blocks().back();
                     out.write(reinterpret_cast<const char*>(block.data()), std::streamsize(block.size()));
                 }
+            }
+            for (const Answer& answer : answers) {
+                if (answer.delayMs > 0)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(answer.delayMs));
+                if (!writeAll(master, answer.bytes, pace))
+                    std::perror("write");
             }
         }
     }
