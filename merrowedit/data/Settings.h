@@ -123,7 +123,7 @@ inline NvTriggerFlags NV800F;
 inline bool DstInEffect = false;       // daylight time on this computer at start-up
 inline bool CtrlKeySeen = false;       // a key went down on the main window with Ctrl held
 inline bool ShowDataDump = false;      // the About window shows its Data Dump button
-inline bool TransferTimedOut = false;  // set by each tick of the main window's tmrTimeOut
+inline bool TransferTimedOut = false;  // set by each tick of the link's tmrTimeOut
 
 // Every global above back to its start value (numbers 0, flags False, texts empty).
 void resetSettings();

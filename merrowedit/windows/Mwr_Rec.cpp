@@ -3,6 +3,7 @@
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
+#include "merrowedit/link/Link.h"
 #include "merrowedit/windows/ImageList.h"
 #include "merrowedit/windows/frmAbout.h"
 #include "merrowedit/windows/frmEvent.h"
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -104,8 +104,6 @@ Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
     statusBar()->addPermanentWidget(panelRight_);
 
     // Runs only once the transfer gives it an interval.
-    tmrTimeOut = new QTimer(this);
-    connect(tmrTimeOut, &QTimer::timeout, this, [] { TransferTimedOut = true; });
 
     // Form_Load: nothing to view or save before a transfer has succeeded.
     mnuView->setEnabled(false);
@@ -423,8 +421,8 @@ void Mwr_Rec::ExitWithoutSave()
 
 void Mwr_Rec::closeEvent(QCloseEvent* event)
 {
-    // A running transfer still waits inside this window.
-    if (commandsLocked_) {
+    // A running transfer, port test or dump still waits inside this window.
+    if (commandsLocked_ || LinkBusy()) {
         event->ignore();
         return;
     }

@@ -14,7 +14,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class QTimer;
 class QToolBar;
 
 namespace merrow {
@@ -83,7 +82,6 @@ public:
     std::array<QLabel*, kHistoryRows> lblOrg{};
     std::array<QLabel*, kHistoryRows> lblEvent{};
     QProgressBar* prgXfer = nullptr;
-    QTimer* tmrTimeOut = nullptr;   // each tick sets TransferTimedOut; armed by the transfer
 
     // Status panel by key: "Left" (transfer and port-test status) or "Right" (firmware version).
     QLabel* statusPanel(const QString& key) const;

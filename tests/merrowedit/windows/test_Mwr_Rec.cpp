@@ -233,15 +233,6 @@ TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
     EXPECT_FALSE(services.desktop.busy);
 }
 
-TEST_F(MainWindowTest, TimeOutTimerTickSetsTheFlag)
-{
-    TransferTimedOut = false;
-    w.tmrTimeOut->start(1);
-    QTest::qWait(30);
-    w.tmrTimeOut->stop();
-    EXPECT_TRUE(TransferTimedOut);
-}
-
 TEST_F(MainWindowTest, DataDumpButtonOnlyAfterCtrlKeyAndOnlyOnce)
 {
     EditorVersion = "2.43";

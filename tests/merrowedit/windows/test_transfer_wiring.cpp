@@ -1,0 +1,82 @@
+// The main window's toolbar driving the real transfer code against a scripted receiver.
+#include "../link/LinkTestSupport.h"
+
+#include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/TransferWiring.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+using namespace linktest;
+using platform::doubles::FakeSerialPort;
+
+namespace {
+
+// Answers "Z" with ACK, then the 512 uploaded bytes with ACK and the reply block.
+struct Receiver {
+    QByteArray reply;
+    bool inBlock = false;
+    int blockBytes = 0;
+    void operator()(FakeSerialPort& port, const QByteArray& bytes)
+    {
+        for (char c : bytes) {
+            if (inBlock) {
+                if (++blockBytes == 512) {
+                    inBlock = false;
+                    port.deliver(QByteArray(1, 0x06));
+                    port.deliver(reply, 50);
+                }
+            } else if (c == 'Z') {
+                port.deliver(QByteArray(1, 0x06));
+                inBlock = true;
+                blockBytes = 0;
+            }
+        }
+    }
+};
+
+class TransferFromMainWindow : public LinkFixture {
+protected:
+    void SetUp() override
+    {
+        LinkFixture::SetUp();
+        merrow::ConnectTransferCommands(w);
+        w.endProgram = [] {};
+    }
+    merrow::Mwr_Rec w;
+};
+
+TEST_F(TransferFromMainWindow, TransferButtonFillsTheGridAndEnablesTheHistoryMenus)
+{
+    Receiver receiver;
+    receiver.reply = replyBlock(records({record("065 14:32 WXR TOR 0045")}), "207");
+    port.responder = [&receiver](FakeSerialPort& p, const QByteArray& b) { receiver(p, b); };
+
+    w.toolButton("Transfer Data")->trigger();
+
+    EXPECT_EQ(w.statusPanel("Left")->text(), "Upload / Download Successful");
+    EXPECT_EQ(w.statusPanel("Right")->text(), "Merrow ROM Version = 2.07");
+    EXPECT_EQ(w.lblEvent[0]->text(), "Tornado Warning");
+    EXPECT_EQ(w.lblOrg[0]->text(), "WXR");
+    EXPECT_TRUE(w.lblEvent[1]->text().isEmpty());
+    EXPECT_TRUE(w.mnuSaveAs->isEnabled());
+    EXPECT_TRUE(w.mnuView->isEnabled());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(w.commandsLocked());
+    // What went out: "Z", then the upload block (511 bytes and the checksum).
+    EXPECT_EQ(port.sent.size(), 1 + 512);
+}
+
+TEST_F(TransferFromMainWindow, SilentReceiverEndsWithThePortClosedAndTheWindowUsable)
+{
+    merrow::Timeouts().connectMs = 200;
+    w.toolButton("Transfer Data")->trigger();
+
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(w.commandsLocked());
+    EXPECT_FALSE(w.mnuSaveAs->isEnabled());
+    EXPECT_FALSE(s.messageBox.shown.empty());
+}
+
+} // namespace
