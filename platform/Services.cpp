@@ -35,6 +35,21 @@ void beep()
     require(services().desktop, "desktop").beep();
 }
 
+bool startSystemInformation()
+{
+    // In order of preference: dedicated system information tools first, then system monitors.
+    static const char* const programs[] = {"hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor",
+                                           "plasma-systemmonitor", "ksysguard", "xfce4-taskmanager",
+                                           "lxtask", "lshw-gtk"};
+    Desktop& desktop = require(services().desktop, "desktop");
+    for (const char* name : programs) {
+        const QString path = desktop.findProgram(QString::fromLatin1(name));
+        if (!path.isEmpty())
+            return desktop.startProgram(path, {});   // found but failing: say so, don't try a lesser tool
+    }
+    return false;
+}
+
 bool waitUntil(const std::function<bool()>& pred, qint64 timeoutMs)
 {
     Clock& clock = require(services().clock, "clock");

@@ -38,4 +38,8 @@ MsgResult msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
 void setWaitCursor(bool on);
 void beep();
 
+// Starts the first system information tool found on this machine (hardinfo, the desktop's
+// system monitor, ...); false when none is installed or it would not start.
+bool startSystemInformation();
+
 } // namespace platform

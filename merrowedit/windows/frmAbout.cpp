@@ -89,17 +89,8 @@ void frmAbout::cmdSysInfo_Click()
 
 void frmAbout::StartSysInfo()
 {
-    // The desktop's own system information tools, in order of preference.
-    static const char* const tools[] = {"hardinfo", "gnome-system-monitor", "plasma-systemmonitor", "ksysguard",
-                                        "xfce4-taskmanager", "lxtask"};
-    platform::Desktop* desktop = platform::services().desktop;
-    if (desktop) {
-        for (const char* tool : tools) {
-            const QString path = desktop->findProgram(QString::fromLatin1(tool));
-            if (!path.isEmpty() && desktop->startProgram(path, {}))
-                return;
-        }
-    }
+    if (platform::startSystemInformation())
+        return;
     platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"), platform::MsgButtons::OK,
                      platform::MsgIcon::None, kProductTitle);
 }

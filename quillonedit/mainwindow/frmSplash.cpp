@@ -174,24 +174,10 @@ void frmSplash::Image1_Click()
     }
 }
 
-const std::array<const char*, 5>& SystemInfoPrograms()
-{
-    static const std::array<const char*, 5> programs = {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk",
-                                                       "gnome-system-monitor"};
-    return programs;
-}
-
 void StartSysInfo()
 {
-    platform::Desktop& desktop = *platform::services().desktop;
-    for (const char* name : SystemInfoPrograms()) {
-        const QString path = desktop.findProgram(QString::fromLatin1(name));
-        if (path.isEmpty())
-            continue;
-        if (desktop.startProgram(path, {}))
-            return;
-        break;   // found but would not start: say so rather than try a lesser tool silently
-    }
+    if (platform::startSystemInformation())
+        return;
     platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"), platform::MsgButtons::OK,
                      platform::MsgIcon::None, QStringLiteral("quillonedit"));
 }

@@ -43,7 +43,6 @@ protected:
 };
 
 // The programs tried, in this order, as the system information tool.
-const std::array<const char*, 5>& SystemInfoPrograms();
 
 // Starts the first system information program found on the machine, or says that there is none.
 void StartSysInfo();
