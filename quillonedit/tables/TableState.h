@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quillon::detail {
@@ -37,5 +38,11 @@ struct WordText {
     int word;
     const char* text;
 };
+
+// The vocabulary as constant data, in the order the fills write it: the numbers,
+// words, sounds, phrases and variables, then the action tokens. The pick lists
+// take their order and most labels from here, without needing the filled table.
+std::span<const WordText> vocabularyWords();
+std::span<const WordText> vocabularyTokens();
 
 } // namespace quillon::detail

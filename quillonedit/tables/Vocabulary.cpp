@@ -218,6 +218,9 @@ VocabularyEntry makeEntry(const WordText& w)
 
 } // namespace
 
+std::span<const WordText> detail::vocabularyWords() { return kNumbersWordsSoundsVariables; }
+std::span<const WordText> detail::vocabularyTokens() { return kTokens; }
+
 void LoadVocabularyTable()
 {
     auto& table = detail::tableState().vocabulary;
