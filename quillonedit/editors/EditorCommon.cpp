@@ -3,12 +3,15 @@
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -121,6 +124,29 @@ void StyleFieldLabel(QLabel* label, int minimumWidth)
     label->setPalette(palette);
     label->setMinimumWidth(minimumWidth);
     label->setMinimumHeight(label->fontMetrics().height() + 6);
+}
+
+void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const QString& captionText, int fieldWidth,
+                 QLabel*& caption, ClickLabel*& field, const std::function<void()>& onClick)
+{
+    caption = new QLabel(captionText, owner);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field = new ClickLabel(owner);
+    StyleFieldLabel(field, fieldWidth);
+    QObject::connect(field, &ClickLabel::clicked, owner, onClick);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(field, row, column + 1);
+}
+
+QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick)
+{
+    button = new QPushButton(QStringLiteral("OK"), owner);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, owner, onClick);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    return row;
 }
 
 void CentreOnScreen(QWidget* window)

@@ -10,7 +10,12 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <functional>
 #include <utility>
+
+class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
 
 namespace quillon {
 
@@ -49,6 +54,15 @@ private:
 
 // The look of an editable field: single border, white background, centred text.
 void StyleFieldLabel(QLabel* label, int minimumWidth = 80);
+
+// One "caption + clickable field" row of an editor's grid: the caption right-aligned at (row,
+// column), the field beside it with the look of an editable field at least fieldWidth wide. A click
+// on the field runs onClick. Both labels belong to owner.
+void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const QString& captionText, int fieldWidth,
+                 QLabel*& caption, ClickLabel*& field, const std::function<void()>& onClick);
+
+// The button row under an editor: its default OK button, at the right. A click runs onClick.
+QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
 
 // Moves a window to the middle of its screen.
 void CentreOnScreen(QWidget* window);

@@ -6,7 +6,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -44,26 +43,15 @@ frmAreaCodes::frmAreaCodes(QWidget* parent) : EditorDialog(parent, CloseBox::AsO
     grid->setHorizontalSpacing(6);
     for (int i = 0; i < kAreaCodeCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        lblA[k] = new QLabel(QString::number(i + 1), this);
-        lblA[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblAC[k] = new ClickLabel(this);
-        StyleFieldLabel(lblAC[k], 60);
-        connect(lblAC[k], &ClickLabel::clicked, this, [this, i] { lblAC_Click(i); });
         // Four columns of five, numbered down each column.
         const int row = i % 5;
         const int column = 3 * (i / 5);
-        grid->addWidget(lblA[k], row, column);
-        grid->addWidget(lblAC[k], row, column + 1);
+        AddFieldRow(this, grid, row, column, QString::number(i + 1), 60, lblA[k], lblAC[k], [this, i] { lblAC_Click(i); });
         if (column > 0)
             grid->setColumnMinimumWidth(column - 1, 16);
     }
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAreaCodes::cmdOK_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -5,7 +5,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -67,25 +66,14 @@ frmCodes_1::frmCodes_1(int codesMemory, QWidget* parent)
     grid->setHorizontalSpacing(8);
     for (int i = 0; i < kCodeCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        lblA[k] = new QLabel(CodeRoleCaption(i), this);
-        lblA[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblCode[k] = new ClickLabel(this);
-        StyleFieldLabel(lblCode[k], 90);
-        connect(lblCode[k], &ClickLabel::clicked, this, [this, i] { lblCode_Click(i); });
         // Codes 0..12 in the left column, 13..24 in the right.
         const int row = i < 13 ? i : i - 13;
         const int column = i < 13 ? 0 : 3;
-        grid->addWidget(lblA[k], row, column);
-        grid->addWidget(lblCode[k], row, column + 1);
+        AddFieldRow(this, grid, row, column, CodeRoleCaption(i), 90, lblA[k], lblCode[k], [this, i] { lblCode_Click(i); });
     }
     grid->setColumnMinimumWidth(2, 24);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmCodes_1::cmdOK_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

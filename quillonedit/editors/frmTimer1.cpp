@@ -6,7 +6,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -150,31 +149,21 @@ frmTimer1::frmTimer1(int timersMemory, QWidget* parent)
     std::size_t minutes = 0;
     for (int i = 0; i < kTimerCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        lblA[k] = new QLabel(QString::fromLatin1(kRoleCaptions[k]), this);
-        lblA[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblTime[k] = new ClickLabel(this);
-        StyleFieldLabel(lblTime[k], 70);
-        connect(lblTime[k], &ClickLabel::clicked, this, [this, i] { lblTime_Click(i); });
+        // Timers 0..9 in the left column, 10..18 in the right.
+        const int row = i < 10 ? i : i - 10;
+        const int column = i < 10 ? 0 : 4;
+        AddFieldRow(this, grid, row, column, QString::fromLatin1(kRoleCaptions[k]), 70, lblA[k], lblTime[k],
+                    [this, i] { lblTime_Click(i); });
         QLabel* unit = nullptr;
         if (IsTenthsTimer(i))
             unit = lblS[tenths++] = new QLabel(QStringLiteral("Sec"), this);
         else
             unit = lblM[minutes++] = new QLabel(QStringLiteral("Min:Sec"), this);
-        // Timers 0..9 in the left column, 10..18 in the right.
-        const int row = i < 10 ? i : i - 10;
-        const int column = i < 10 ? 0 : 4;
-        grid->addWidget(lblA[k], row, column);
-        grid->addWidget(lblTime[k], row, column + 1);
         grid->addWidget(unit, row, column + 2);
     }
     grid->setColumnMinimumWidth(3, 24);
 
-    cmdDone = new QPushButton(QStringLiteral("OK"), this);
-    cmdDone->setDefault(true);
-    connect(cmdDone, &QPushButton::clicked, this, &frmTimer1::cmdDone_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdDone);
+    QHBoxLayout* buttons = OKButtonRow(this, cmdDone, [this] { cmdDone_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

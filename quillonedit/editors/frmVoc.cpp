@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -15,11 +14,37 @@ namespace {
 constexpr std::array<const char*, 4> kPageCaptions = {"01-10", "11-20", "21-30", "31-40"};
 } // namespace
 
-void StyleMessageLabel(QLabel* label)
+QGridLayout* MessageRows(QWidget* owner, std::span<QLabel*> numbers, std::span<ClickLabel*> fields,
+                         const std::function<void(int)>& onClick)
 {
-    StyleFieldLabel(label, 420);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setIndent(4);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        const int r = static_cast<int>(k);
+        AddFieldRow(owner, grid, r, 0, QString(), 420, numbers[k], fields[k], [onClick, r] { onClick(r); });
+        fields[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        fields[k]->setIndent(4);
+    }
+    return grid;
+}
+
+void ShowMessageRows(std::span<QLabel* const> numbers, std::span<ClickLabel* const> fields,
+                     std::span<const QString> texts, int firstNumber)
+{
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        numbers[k]->setText(QStringLiteral(" %1").arg(firstNumber + static_cast<int>(k)));
+        fields[k]->setText(texts[k]);
+    }
+}
+
+void PickMessageWords(EditorDialog& dialog, ClickLabel* field, const WordPickerRequest& request,
+                      const std::function<void(const WordPickerResult&)>& save)
+{
+    dialog.runChild([&] {
+        const WordPickerResult result = wordPicker().PickWords(request);
+        field->setText(result.VoiceResultText);
+        save(result);
+    });
 }
 
 frmVoc::frmVoc(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
@@ -36,25 +61,8 @@ frmVoc::frmVoc(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         connect(optSel[k], &QRadioButton::clicked, this, [this, q] { optSel_Click(q); });
     }
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    for (int r = 0; r < kBaseVoicePageRows; ++r) {
-        const auto k = static_cast<std::size_t>(r);
-        Label1[k] = new QLabel(this);
-        Label1[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblMsg[k] = new ClickLabel(this);
-        StyleMessageLabel(lblMsg[k]);
-        connect(lblMsg[k], &ClickLabel::clicked, this, [this, r] { lblMsg_Click(r); });
-        grid->addWidget(Label1[k], r, 0);
-        grid->addWidget(lblMsg[k], r, 1);
-    }
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmVoc::cmdOK_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    QGridLayout* grid = MessageRows(this, Label1, lblMsg, [this](int row) { lblMsg_Click(row); });
+    QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
@@ -72,11 +80,7 @@ void frmVoc::Form_Activate()
 
 void frmVoc::DisVoice()
 {
-    const std::array<QString, 10> texts = quillon::DisVoice(page_);
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        Label1[k]->setText(QStringLiteral(" %1").arg(firstMessage_ + static_cast<int>(k)));
-        lblMsg[k]->setText(texts[k]);
-    }
+    ShowMessageRows(Label1, lblMsg, quillon::DisVoice(page_), firstMessage_);
 }
 
 void frmVoc::optSel_Click(int index)
@@ -97,12 +101,7 @@ void frmVoc::lblMsg_Click(int row)
     const int message = firstMessage_ + row;
     ClickLabel* field = lblMsg[static_cast<std::size_t>(row)];
     const WordPickerRequest request = VoiceSlotRequest(BaseVoiceSlotOffset(message), message, field->text());
-    // The page is shown again from the image once the picker has closed and the word is stored.
-    runChild([&] {
-        const WordPickerResult result = wordPicker().PickWords(request);
-        field->setText(result.VoiceResultText);
-        SaveVoice(result);
-    });
+    PickMessageWords(*this, field, request, [this](const WordPickerResult& result) { SaveVoice(result); });
 }
 
 void frmVoc::SaveVoice(const WordPickerResult& result)

@@ -5,6 +5,8 @@
 #include "quillonedit/editors/WordPicker.h"
 
 #include <array>
+#include <functional>
+#include <span>
 
 class QGroupBox;
 class QPushButton;
@@ -12,8 +14,18 @@ class QRadioButton;
 
 namespace quillon {
 
-// The message-row look of both voice message dialogs: a wide white field, text from the left.
-void StyleMessageLabel(QLabel* label);
+// What both voice message dialogs share.
+// Their rows: the message number, then a wide white field with the words, text from the left.
+// A click on row r runs onClick(r).
+QGridLayout* MessageRows(QWidget* owner, std::span<QLabel*> numbers, std::span<ClickLabel*> fields,
+                         const std::function<void(int)>& onClick);
+// Shows the texts in the rows, numbered from firstNumber.
+void ShowMessageRows(std::span<QLabel* const> numbers, std::span<ClickLabel* const> fields,
+                     std::span<const QString> texts, int firstNumber);
+// Rebuilds a row's message in the word construction dialog: the picked words are shown in the
+// row and stored through save; the rows are shown again from the image once the picker has closed.
+void PickMessageWords(EditorDialog& dialog, ClickLabel* field, const WordPickerRequest& request,
+                      const std::function<void(const WordPickerResult&)>& save);
 
 class frmVoc : public EditorDialog {
     Q_OBJECT

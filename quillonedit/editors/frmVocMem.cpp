@@ -6,7 +6,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -19,25 +18,8 @@ frmVocMem::frmVocMem(int voiceMemory, QWidget* parent)
         setWindowTitle(QStringLiteral("Memory Save #%1 Voice Messages").arg(voiceMemory_));
     setHelpContextID(kMemoryVoiceHelpContext);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    for (int r = 0; r < kMemoryVoiceCount; ++r) {
-        const auto k = static_cast<std::size_t>(r);
-        Label1[k] = new QLabel(this);
-        Label1[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblMsg[k] = new ClickLabel(this);
-        StyleMessageLabel(lblMsg[k]);
-        connect(lblMsg[k], &ClickLabel::clicked, this, [this, r] { lblMsg_Click(r); });
-        grid->addWidget(Label1[k], r, 0);
-        grid->addWidget(lblMsg[k], r, 1);
-    }
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmVocMem::cmdOK_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    QGridLayout* grid = MessageRows(this, Label1, lblMsg, [this](int row) { lblMsg_Click(row); });
+    QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -51,11 +33,7 @@ void frmVocMem::Form_Activate()
 
 void frmVocMem::DisVoice()
 {
-    const std::array<QString, 12> texts = DisVoiceMem(voiceMemory_);
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        Label1[k]->setText(QStringLiteral(" %1").arg(k + 1));
-        lblMsg[k]->setText(texts[k]);
-    }
+    ShowMessageRows(Label1, lblMsg, DisVoiceMem(voiceMemory_), 1);
 }
 
 void frmVocMem::lblMsg_Click(int row)
@@ -66,12 +44,7 @@ void frmVocMem::lblMsg_Click(int row)
     row_ = row;
     ClickLabel* field = lblMsg[static_cast<std::size_t>(row)];
     const WordPickerRequest request = VoiceSlotRequest(offset, row + 1, field->text());
-    // The rows are shown again from the image once the picker has closed and the word is stored.
-    runChild([&] {
-        const WordPickerResult result = wordPicker().PickWords(request);
-        field->setText(result.VoiceResultText);
-        SaveVoice(result);
-    });
+    PickMessageWords(*this, field, request, [this](const WordPickerResult& result) { SaveVoice(result); });
 }
 
 void frmVocMem::SaveVoice(const WordPickerResult& result)

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -88,12 +87,7 @@ frmZones1::frmZones1(int zoneOffset, QWidget* parent)
         SSTab1_Click(before);
     });
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmZones1::cmdOK_Click);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
