@@ -44,6 +44,22 @@ void storeTimer(int offset, int value)
     image().set(offset, static_cast<std::uint8_t>(value & 0xFF));
     image().set(offset + 1, static_cast<std::uint8_t>((value & 0x700) >> 8));
 }
+
+// Stores a keypad entry of digits up to maxValue; an empty entry stores 0.
+bool saveTimer(int offset, const QString& text, int maxValue)
+{
+    if (offset < 0)
+        return false;
+    if (text.isEmpty()) {
+        storeTimer(offset, 0);
+        return true;
+    }
+    const std::optional<int> value = digitsValue(text);
+    if (!value || *value > maxValue)
+        return false;
+    storeTimer(offset, *value);
+    return true;
+}
 } // namespace
 
 int GetPT(int timersMemory, int index)
@@ -111,33 +127,13 @@ QString TimerEntryText(int index, const QString& shown)
 
 bool SaveTimerSec(int offset, const QString& text)
 {
-    if (offset < 0)
-        return false;
-    if (text.isEmpty()) {
-        storeTimer(offset, 0);
-        return true;
-    }
-    const std::optional<int> value = digitsValue(text);
-    if (!value || *value >= 100)
-        return false;
-    storeTimer(offset, *value);
-    return true;
+    return saveTimer(offset, text, 99);
 }
 
 bool SaveTimerMin(int offset, const QString& text)
 {
-    if (offset < 0)
-        return false;
-    if (text.isEmpty()) {
-        storeTimer(offset, 0);
-        return true;
-    }
     // A value beyond the 11 stored bits would come back as another value: refuse it.
-    const std::optional<int> value = digitsValue(text);
-    if (!value || *value > kTimerValueMask)
-        return false;
-    storeTimer(offset, *value);
-    return true;
+    return saveTimer(offset, text, kTimerValueMask);
 }
 
 frmTimer1::frmTimer1(int timersMemory, QWidget* parent)
