@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <optional>
+#include <span>
 
 namespace merrow {
 namespace {
@@ -49,30 +50,17 @@ private:
     qsizetype pos_ = 0;
 };
 
-bool ReadFipSection(FieldReader& in)
+// A section of the file: its heading, then one field for each entry.
+bool readSection(FieldReader& in, const QString& title, std::span<QString> entries)
 {
     const std::optional<QString> heading = in.next();
-    if (!heading || *heading != kFipSectionTitle)
+    if (!heading || *heading != title)
         return false;
-    for (int i = 0; i < kFipEntriesInFile; ++i) {
+    for (QString& entry : entries) {
         const std::optional<QString> field = in.next();
         if (!field)
             return false;
-        FipEntries[static_cast<std::size_t>(i)] = *field;
-    }
-    return true;
-}
-
-bool ReadEventSection(FieldReader& in)
-{
-    const std::optional<QString> heading = in.next();
-    if (!heading || *heading != kEventSectionTitle)
-        return false;
-    for (int i = 0; i < kEventCodesInFile; ++i) {
-        const std::optional<QString> field = in.next();
-        if (!field)
-            return false;
-        EventCodes[static_cast<std::size_t>(i)] = *field;
+        entry = *field;
     }
     return true;
 }
@@ -89,7 +77,8 @@ bool readWholeFile()
     const std::optional<QString> title = in.next();
     if (!title || *title != kDataFileTitle)
         return false;
-    return ReadFipSection(in) && ReadEventSection(in);
+    return readSection(in, kFipSectionTitle, std::span(FipEntries).first(kFipEntriesInFile)) &&
+           readSection(in, kEventSectionTitle, std::span(EventCodes).first(kEventCodesInFile));
 }
 
 // A comma or a line break inside a slot would split it into two fields when read back and make
