@@ -96,14 +96,21 @@ void frmDataDump::setButtonsEnabled(bool enabled)
         b->setEnabled(enabled);
 }
 
-void frmDataDump::cmdRawData_Click()
+bool frmDataDump::startDump(char command, const QString& banner)
 {
     if (dumping_ || left_)
-        return;
+        return false;
     dumping_ = true;
     setButtonsEnabled(false);
-    sendCommand('R');
-    append(QStringLiteral("\r\n\r\nRAW Data Dump..Please wait"));
+    sendCommand(command);
+    append(banner);
+    return true;
+}
+
+void frmDataDump::cmdRawData_Click()
+{
+    if (!startDump('R', QStringLiteral("\r\n\r\nRAW Data Dump..Please wait")))
+        return;
     const DumpResult result = DumpDataRaw([this] { return closeRequested_; });
     if (result.end == DumpEnd::Etx || result.end == DumpEnd::TimedOut)
         append(QStringLiteral("\r\n") + result.text);
@@ -112,12 +119,8 @@ void frmDataDump::cmdRawData_Click()
 
 void frmDataDump::cmdNVData_Click()
 {
-    if (dumping_ || left_)
+    if (!startDump('X', QStringLiteral("\r\n\r\nNV Data Dump..Please wait\r\n")))
         return;
-    dumping_ = true;
-    setButtonsEnabled(false);
-    sendCommand('X');
-    append(QStringLiteral("\r\n\r\nNV Data Dump..Please wait\r\n"));
     platform::services().eventLoop->sleepMs(Timeouts().nvDumpPauseMs);
     const DumpResult result = DumpDataNV([this] { return closeRequested_; });
     if (result.end == DumpEnd::Etx || result.end == DumpEnd::TimedOut)

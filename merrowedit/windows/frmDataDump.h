@@ -47,6 +47,9 @@ private:
     void setText(const QString& text);
     void append(const QString& text);
     void setButtonsEnabled(bool enabled);
+    // Starts a dump unless one runs or the window is going: buttons off, the command sent, the
+    // banner shown. False when no dump was started.
+    bool startDump(char command, const QString& banner);
     // Runs after a dump: a close asked for during it is carried out now.
     void finishDump();
     void leave();
