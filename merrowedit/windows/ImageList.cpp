@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <initializer_list>
+
 namespace merrow {
 namespace {
 
@@ -27,17 +29,23 @@ QPixmap tile(const QColor& colour, const QString& legend)
     return pm;
 }
 
-QPixmap transferImage()
+// A plain tile with white round-ended strokes drawn over it.
+QPixmap strokedTile(const QColor& colour, qreal width, std::initializer_list<QLineF> strokes)
 {
-    QPixmap pm = tile(QColor(0x2e, 0x7d, 0x32), QString());
+    QPixmap pm = tile(colour, QString());
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(8, 11), QPointF(24, 11));
-    p.drawLine(QPointF(19, 6), QPointF(24, 11));
-    p.drawLine(QPointF(8, 21), QPointF(24, 21));
-    p.drawLine(QPointF(8, 21), QPointF(13, 26));
+    p.setPen(QPen(Qt::white, width, Qt::SolidLine, Qt::RoundCap));
+    for (const QLineF& stroke : strokes)
+        p.drawLine(stroke);
     return pm;
+}
+
+QPixmap transferImage()
+{
+    // An arrow out above an arrow back.
+    return strokedTile(QColor(0x2e, 0x7d, 0x32), 2.5,
+                       {QLineF(8, 11, 24, 11), QLineF(19, 6, 24, 11), QLineF(8, 21, 24, 21), QLineF(8, 21, 13, 26)});
 }
 
 QPixmap printImage()
@@ -56,13 +64,7 @@ QPixmap printImage()
 
 QPixmap exitImage()
 {
-    QPixmap pm = tile(QColor(0xc6, 0x28, 0x28), QString());
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10, 10), QPointF(22, 22));
-    p.drawLine(QPointF(22, 10), QPointF(10, 22));
-    return pm;
+    return strokedTile(QColor(0xc6, 0x28, 0x28), 3, {QLineF(10, 10, 22, 22), QLineF(22, 10, 10, 22)});
 }
 
 QPixmap timerImage()
