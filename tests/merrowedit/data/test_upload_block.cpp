@@ -1,12 +1,8 @@
-#include "merrowedit/data/DataFolder.h"
-#include "merrowedit/data/ParameterFile.h"
-#include "merrowedit/data/Settings.h"
 #include "merrowedit/data/UploadBlock.h"
-#include "platform/testing/ScriptedServices.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "DataFolderTest.h"
 #include "QStringPrinter.h"
 
 using namespace merrow;
@@ -24,26 +20,19 @@ void put(Block& b, int at, const char* ascii)
         b[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(ascii[i]);
 }
 
-class UploadBlockTest : public ::testing::Test {
+class UploadBlockTest : public DataFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetSettings();
-        resetParameterData();
+        ASSERT_NO_FATAL_FAILURE(DataFolderTest::SetUp());
         LoadRegistrySettings();   // defaults from the empty scripted store
         NvImage().fill(kUntouched);
     }
     void TearDown() override
     {
-        SetDataFolder({});
-        resetSettings();
-        resetParameterData();
+        DataFolderTest::TearDown();
         resetNvImage();
     }
-    platform::doubles::ScriptedServices services;
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -1,10 +1,6 @@
-#include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/Messages.h"
-#include "merrowedit/data/ParameterFile.h"
-#include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/frmAbout.h"
-#include "platform/testing/ScriptedServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,12 +10,12 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "../data/DataFolderTest.h"
 #include "../data/QStringPrinter.h"
 
 using namespace merrow;
@@ -29,14 +25,11 @@ namespace {
 
 const QString kSaveQuestion = " Do you want to save any changes? ";
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public DataFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetSettings();
-        resetParameterData();
+        ASSERT_NO_FATAL_FAILURE(DataFolderTest::SetUp());
         LoadRegistrySettings();
         SetDefaultData();
         SetEndProgramHandler([this] { ++fatalEnds; });
@@ -46,14 +39,10 @@ protected:
     void TearDown() override
     {
         SetEndProgramHandler({});
-        SetDataFolder({});
-        resetSettings();
-        resetParameterData();
+        DataFolderTest::TearDown();
     }
     bool dataFileWritten() const { return QFile::exists(QDir(dir.path()).filePath(kDataFileName)); }
 
-    QTemporaryDir dir;
-    platform::doubles::ScriptedServices services;
     Mwr_Rec w;
     int programEnds = 0;
     int fatalEnds = 0;

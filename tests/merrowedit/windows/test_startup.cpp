@@ -1,36 +1,19 @@
-#include "merrowedit/data/DataFolder.h"
-#include "merrowedit/data/ParameterFile.h"
-#include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/Startup.h"
 #include "merrowedit/windows/frmSplash.h"
-#include "platform/testing/ScriptedServices.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "../data/DataFolderTest.h"
 #include "../data/QStringPrinter.h"
 
 using namespace merrow;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public DataFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetSettings();
-        resetParameterData();
-    }
-    void TearDown() override
-    {
-        SetDataFolder({});
-        resetSettings();
-        resetParameterData();
-    }
     static bool splashVisible()
     {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -38,8 +21,6 @@ protected:
                 return true;
         return false;
     }
-    QTemporaryDir dir;
-    platform::doubles::ScriptedServices services;
 };
 
 } // namespace
