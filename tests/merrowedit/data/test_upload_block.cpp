@@ -20,6 +20,17 @@ void put(Block& b, int at, const char* ascii)
         b[static_cast<std::size_t>(at + i)] = static_cast<std::uint8_t>(ascii[i]);
 }
 
+// What the code builder leaves with no codes: both regions zero, the bytes around them untouched.
+Block emptyCodeRegions()
+{
+    Block b;
+    b.fill(0);
+    for (int i = 0; i < 32; ++i)
+        b[static_cast<std::size_t>(i)] = kUntouched;
+    b[511] = kUntouched;
+    return b;
+}
+
 class UploadBlockTest : public DataFolderTest {
 protected:
     void SetUp() override
@@ -101,11 +112,7 @@ TEST_F(UploadBlockTest, DefaultDataGivesTheKnownCodeRegions)
 {
     SetDefaultData();
     ASSERT_TRUE(BuildNvCodes());
-    Block expected;
-    expected.fill(0);
-    for (int i = 0; i < 32; ++i)
-        expected[static_cast<std::size_t>(i)] = kUntouched;
-    expected[511] = kUntouched;
+    Block expected = emptyCodeRegions();
     put(expected, 32, "012011-012085-012099-012111-");
     put(expected, 208, "CFA-CFW-FFA-FFW-FLA-FLW-HUA-HUW-SVA-SVW-TOA-TOW-RMT-RWT-DMO-SVR-TOR-");
     EXPECT_EQ(NvImage(), expected);
@@ -121,11 +128,7 @@ TEST_F(UploadBlockTest, OnlyExactMarksSelectAndCodesStayContiguous)
     FipEntries[98] = "X 0120";   // cut short by hand: its missing digits stay zero
     EventCodes[1] = "TOR";
     ASSERT_TRUE(BuildNvCodes());
-    Block expected;
-    expected.fill(0);
-    for (int i = 0; i < 32; ++i)
-        expected[static_cast<std::size_t>(i)] = kUntouched;
-    expected[511] = kUntouched;
+    Block expected = emptyCodeRegions();
     put(expected, 32, "012011-012111-0120");
     expected[52] = '-';
     put(expected, 208, "TOR-");
