@@ -275,6 +275,11 @@ QString NvSectionName(int section)
     return QString::fromLatin1(nvSections().at(static_cast<std::size_t>(section)).name);
 }
 
+QString NvFlagKey(int section, int n)
+{
+    return QString::fromLatin1(nvSections().at(static_cast<std::size_t>(section)).keys.at(static_cast<std::size_t>(n)));
+}
+
 std::uint8_t NvFlagByte(int section)
 {
     const NvSection& s = nvSections().at(static_cast<std::size_t>(section));

@@ -139,5 +139,7 @@ inline constexpr int kNvSectionCount = 9;   // "NV8007" .. "NV800F"
 QString NvSectionName(int section);
 // The flag byte of NV section 0..8: key n True sets bit n-1.
 std::uint8_t NvFlagByte(int section);
+// Key name of flag n (0..7, bit n) of an NV section, as stored in the settings.
+QString NvFlagKey(int section, int n);
 
 } // namespace merrow

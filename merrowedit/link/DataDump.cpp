@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QSaveFile>
 
-#include <array>
 #include <utility>
 #include <vector>
 
@@ -123,53 +122,7 @@ QString flag(bool value)
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-using Lines = std::vector<std::pair<const char*, QString>>;
-using Flags = std::array<bool, 8>;
-
-// The eight flags of each section kind, in key order.
-Flags flagsOf(const NvStationIdFlags& f)
-{
-    return {f.GiveStationID, f.AppendThisIs, f.AppendRepeater, f.AppendTransmitter,
-            f.Spare_1,       f.Spare_2,      f.Spare_3,        f.Spare_4};
-}
-Flags flagsOf(const NvOptionFlags& f)
-{
-    return {f.SpeakerActive, f.LineActive,    f.AlertLedActive,  f.ForceOnSpeaker,
-            f.ForceOnLine,   f.AcceptAllFips, f.AcceptAllEvents, f.IgnoreTerminationPacket};
-}
-Flags flagsOf(const NvInputFlags& f)
-{
-    return {f.AcceptAllAlerts, f.WatchAndWarningOnly, f.WarningOnly, f.CancelAlert,
-            f.SkipVoiceAnnc,   f.ForceVocInterval,    f.Spare_1,     f.Spare_2};
-}
-Flags flagsOf(const NvVoiceFlags& f)
-{
-    return {f.VoiceIntervalSpeaker, f.VoiceIntervalLine, f.VocAllEvents, f.VocWarningsWatch,
-            f.VocWarnings,          f.VocTruncateTest,   f.Spare_1,      f.Spare_2};
-}
-Flags flagsOf(const NvRs232Flags& f)
-{
-    return {f.SendPacketRs232, f.BeginSOH,  f.InsertSTX, f.AppendTrailingCrlf,
-            f.EndingETX,       f.EndingEOT, f.Spare_1,   f.Spare_2};
-}
-Flags flagsOf(const NvOutputFlags& f)
-{
-    return {f.PulseAll,             f.PulseWatchWarning, f.PulseWatch, f.PulseWarning,
-            f.PulseNonWatchWarning, f.Spare_1,           f.Spare_2,    f.Spare_3};
-}
-Flags flagsOf(const NvTriggerFlags& f)
-{
-    return {f.HighTrigCodeMatch,     f.HighTrigAfterStart, f.HighTrigAfterRelayTimer, f.HighTrigBeginSynVoice,
-            f.HighTrigBeginWxReport, f.LowTrigEndPacket,   f.LowTrigAlertEnd,         f.Spare_1};
-}
-
-Lines nvLines(const Flags& bits, const char* const keys[8])
-{
-    Lines lines;
-    for (int n = 0; n < 8; ++n)
-        lines.emplace_back(keys[n], flag(bits[n]));
-    return lines;
-}
+using Lines = std::vector<std::pair<QString, QString>>;
 
 } // namespace
 
@@ -189,7 +142,7 @@ QString WriteRegistry()
     QString out = crlf;
     auto section = [&](const QString& prefix, const Lines& lines) {
         for (const auto& [key, value] : lines)
-            out += prefix + QLatin1String(key) + u'=' + value + crlf;
+            out += prefix + key + u'=' + value + crlf;
         out += crlf;
     };
     section(QStringLiteral("REGISTRY_EDITOR."),
@@ -204,34 +157,15 @@ QString WriteRegistry()
              {"TransmitterLocation", TransmitterLocation},
              {"FrequencyListingFilter", QString::number(FrequencyListingFilter)},
              {"UserStationID", UserStationID}});
-    static const char* const k8007[8] = {"GiveStationID", "AppendThisIs", "AppendRepeater", "AppendTransmitter",
-                                         "Spare8007_1",   "Spare8007_2",  "Spare8007_3",    "Spare8007_4"};
-    static const char* const k8008[8] = {"SpeakerActive",  "LineActive",  "AlertLedActive",  "ForceOnSpeaker",
-                                         "ForceOnLine",    "AcceptAllFips", "AcceptAllEvents", "IgnoreTerminationPacket"};
-    static const char* const k8009[8] = {"AcceptAllAlerts", "WatchAndWarningOnly", "WarningOnly", "CancelAlert",
-                                         "SkipVoiceAnnc",   "ForceVocInterval",    "Spare8009_1", "Spare8009_2"};
-    static const char* const k800A[8] = {"AcceptAllAlerts", "WatchAndWarningOnly", "WarningOnly", "CancelAlert",
-                                         "SkipVoiceAnnc",   "ForceVocInterval",    "Spare800A_1", "Spare800A_2"};
-    static const char* const k800B[8] = {"VoiceIntervalSpeaker", "VoiceIntervalLine", "VocAllEvents", "VocWarningsWatch",
-                                         "VocWarnings",          "VocTruncateTest",   "Spare800B_1",  "Spare800B_2"};
-    static const char* const k800C[8] = {"SendPacketRs232", "BeginSOH",  "InsertSTX",   "AppendTrailingCrlf",
-                                         "EndingETX",       "EndingEOT", "Spare800C_1", "Spare800C_2"};
-    static const char* const k800D[8] = {"PulseAll",    "PulseWatchWarning", "PulseWatch",  "PulseWarning",
-                                         "PulseNonWatchWarning", "Spare800D_1", "Spare800D_2", "Spare800D_3"};
-    static const char* const k800E[8] = {"PulseAll",    "PulseWatchWarning", "PulseWatch",  "PulseWarning",
-                                         "PulseNonWatchWarning", "Spare800E_1", "Spare800E_2", "Spare800E_3"};
-    static const char* const k800F[8] = {"HighTrigCodeMatch",     "HighTrigAfterStart", "HighTrigAfterRelayTimer",
-                                         "HighTrigBeginSynVoice", "HighTrigBeginWxReport", "LowTrigEndPacket",
-                                         "LowTrigAlertEnd",       "Spare800F_1"};
-    section(QStringLiteral("NV_RAM_8007."), nvLines(flagsOf(NV8007), k8007));
-    section(QStringLiteral("NV_RAM_8008."), nvLines(flagsOf(NV8008), k8008));
-    section(QStringLiteral("NV_RAM_8009."), nvLines(flagsOf(NV8009), k8009));
-    section(QStringLiteral("NV_RAM_800A."), nvLines(flagsOf(NV800A), k800A));
-    section(QStringLiteral("NV_RAM_800B."), nvLines(flagsOf(NV800B), k800B));
-    section(QStringLiteral("NV_RAM_800C."), nvLines(flagsOf(NV800C), k800C));
-    section(QStringLiteral("NV_RAM_800D."), nvLines(flagsOf(NV800D), k800D));
-    section(QStringLiteral("NV_RAM_800E."), nvLines(flagsOf(NV800E), k800E));
-    section(QStringLiteral("NV_RAM_800F."), nvLines(flagsOf(NV800F), k800F));
+    for (int n = 0; n < kNvSectionCount; ++n) {
+        // "NV8007" is listed as "NV_RAM_8007."
+        const QString name = NvSectionName(n);
+        const std::uint8_t bits = NvFlagByte(n);
+        Lines flags;
+        for (int bit = 0; bit < 8; ++bit)
+            flags.emplace_back(NvFlagKey(n, bit), flag((bits >> bit) & 1));
+        section(QStringLiteral("NV_RAM_") + name.mid(2) + u'.', flags);
+    }
     section(QStringLiteral("NV_RAM_TIMERS."),
             {{"SpeakerTimeoutTimer", QString::number(SpeakerTimeoutTimer)},
              {"LineTimeoutTimer", QString::number(LineTimeoutTimer)},
