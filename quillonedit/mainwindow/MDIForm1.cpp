@@ -8,8 +8,6 @@
 #include "quillonedit/mainwindow/WindowUtil.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
-
-#if QUILLON_HAVE_EDITORS
 #include "quillonedit/editors/frmAreaCodes.h"
 #include "quillonedit/editors/frmCodes_1.h"
 #include "quillonedit/editors/frmCwEdit.h"
@@ -19,7 +17,6 @@
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/editors/frmZones1.h"
-#endif
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -62,7 +59,6 @@ template <typename Dialog, typename... Args> MDIForm1::DialogFactory make(Args..
 
 } // namespace
 
-#if QUILLON_HAVE_EDITORS
 struct MDIForm1::EditorServices {
     EditorServices() : previous(&wordPicker()) { setWordPickerService(&wordPickerService); }
     ~EditorServices()
@@ -73,9 +69,6 @@ struct MDIForm1::EditorServices {
     WordPickerDialogService wordPickerService;
     WordPickerService* previous;
 };
-#else
-struct MDIForm1::EditorServices {};
-#endif
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 {
@@ -265,9 +258,7 @@ bool MDIForm1::MDIForm_Load()
 
 void MDIForm1::loadEditorServices()
 {
-#if QUILLON_HAVE_EDITORS
     editorServices_->wordPickerService.Load();
-#endif
 }
 
 void MDIForm1::setStatusPanel(int panel, const QString& text)
@@ -318,14 +309,6 @@ void MDIForm1::mnuFileList_Click(int index)
 
 // ---- dialogs -------------------------------------------------------------------------------
 
-// The dialog a handler opens, when the editors are part of the build; without them the handler
-// still sets its parameters and records what it would open.
-#if QUILLON_HAVE_EDITORS
-#define EDITOR(Dialog, ...) make<Dialog>(__VA_ARGS__)
-#else
-#define EDITOR(Dialog, ...) DialogFactory()
-#endif
-
 void MDIForm1::openDialog(const DialogOpening& opening, const DialogFactory& create)
 {
     lastOpening_ = opening;
@@ -355,11 +338,9 @@ void MDIForm1::openDialog(const DialogOpening& opening, const DialogFactory& cre
     if (!opening.caption.isEmpty())
         dialog->setWindowTitle(opening.caption);
     if (opening.helpContext != 0) {
-#if QUILLON_HAVE_EDITORS
         if (auto* editor = qobject_cast<EditorDialog*>(dialog.data()))
             editor->setHelpContextID(opening.helpContext);
         else
-#endif
             AttachHelpKey(dialog, opening.helpContext);
     }
     if (opening.modal) {
@@ -377,14 +358,14 @@ void MDIForm1::mnuCodes_Click(int n)
 {
     CodesMemory = static_cast<std::int16_t>(n);
     openDialog({.dialog = QStringLiteral("frmCodes_1"), .helpContext = n == 0 ? kHelpBaseCodes : kHelpMemoryCodes},
-               EDITOR(frmCodes_1, int(CodesMemory)));
+               make<frmCodes_1>(int(CodesMemory)));
 }
 
 void MDIForm1::mnuTimers_Click(int n)
 {
     TimersMemory = static_cast<std::int16_t>(n);
     openDialog({.dialog = QStringLiteral("frmTimer1"), .helpContext = n == 0 ? kHelpBaseTimers : kHelpMemoryTimers},
-               EDITOR(frmTimer1, int(TimersMemory)));
+               make<frmTimer1>(int(TimersMemory)));
 }
 
 void MDIForm1::mnuUnlock_Click() { openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}); }
@@ -392,19 +373,19 @@ void MDIForm1::mnuUnlock_Click() { openDialog({.dialog = QStringLiteral("frmUnlo
 void MDIForm1::mnuVocBase_Click()
 {
     VoiceMemory = 0;
-    openDialog({.dialog = QStringLiteral("frmVoc")}, EDITOR(frmVoc));
+    openDialog({.dialog = QStringLiteral("frmVoc")}, make<frmVoc>());
 }
 
 void MDIForm1::mnuMes_Click(int n)
 {
     const QString caption = QStringLiteral("Memory Save #%1 Voice Messages").arg(n);
     VoiceMemory = static_cast<std::int16_t>(n);
-    openDialog({.dialog = QStringLiteral("frmVocMem"), .caption = caption}, EDITOR(frmVocMem, int(VoiceMemory)));
+    openDialog({.dialog = QStringLiteral("frmVocMem"), .caption = caption}, make<frmVocMem>(int(VoiceMemory)));
 }
 
 // The CW editor, the macro editor, the scheduler list and the hardware inputs keep their state
 // between uses: they are hidden, not destroyed, and shown again.
-void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}, EDITOR(frmCwEdit)); }
+void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}, make<frmCwEdit>()); }
 void MDIForm1::mnuMacros_Click() { openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}); }
 void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}); }
 void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}); }
@@ -413,7 +394,7 @@ void MDIForm1::mnuBaseZones_Click()
 {
     ZoneOffset = kBaseSet;
     openDialog({.dialog = QStringLiteral("frmZones1"), .caption = QStringLiteral("Base Zones"), .helpContext = kHelpBaseZones, .hourglass = true},
-               EDITOR(frmZones1, int(ZoneOffset)));
+               make<frmZones1>(int(ZoneOffset)));
 }
 
 void MDIForm1::mnuG1M_Click(int n)
@@ -421,14 +402,14 @@ void MDIForm1::mnuG1M_Click(int n)
     ZoneOffset = static_cast<std::int16_t>(memorySaveOffset(n));
     openDialog({.dialog = QStringLiteral("frmZones1"), .caption = QStringLiteral("Zone Channels For Memory #%1").arg(n),
                 .helpContext = kHelpMemoryZones, .hourglass = true},
-               EDITOR(frmZones1, int(ZoneOffset)));
+               make<frmZones1>(int(ZoneOffset)));
 }
 
 void MDIForm1::mnuUSD_Click() { openDialog({.dialog = QStringLiteral("frmSpeed")}); }
 void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}); }
 void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}); }
 void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}); }
-void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}, EDITOR(frmAreaCodes)); }
+void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}, make<frmAreaCodes>()); }
 void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}); }
 void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}); }
 
@@ -436,14 +417,14 @@ void MDIForm1::mnuSwitch1_Click()
 {
     ExpSwitch = 1;
     openDialog({.dialog = QStringLiteral("frmExp"), .caption = QStringLiteral("Expanded Switch #1"), .helpContext = kHelpSwitch1},
-               EDITOR(frmExp, int(ExpSwitch)));
+               make<frmExp>(int(ExpSwitch)));
 }
 
 void MDIForm1::mnuSwitch2_Click()
 {
     ExpSwitch = 2;
     openDialog({.dialog = QStringLiteral("frmExp"), .caption = QStringLiteral("Expanded Switch #2"), .helpContext = kHelpSwitch2},
-               EDITOR(frmExp, int(ExpSwitch)));
+               make<frmExp>(int(ExpSwitch)));
 }
 
 void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
