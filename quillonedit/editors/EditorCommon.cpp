@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,16 +23,21 @@ QString HelpFilePath()
     return platform::programFolder() + QStringLiteral("/Help/Quillon.hlp");
 }
 
-void ShowHelpTopic(int context)
+bool ReportHelpShown(bool shown)
+{
+    if (!shown)
+        platform::msgBox(QStringLiteral("Unable to open the help file ") + QDir::toNativeSeparators(HelpFilePath()),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Help"));
+    return shown;
+}
+
+bool ShowHelpTopic(int context)
 {
     platform::HelpViewer* help = platform::services().help;
     if (!help)
-        return;
+        return false;
     const QString file = HelpFilePath();
-    const bool shown = context > 0 ? help->showTopic(file, context) : help->showContents(file);
-    if (!shown)
-        platform::msgBox(QStringLiteral("The help file %1 could not be opened.").arg(file), platform::MsgButtons::OK,
-                         platform::MsgIcon::Exclamation, QStringLiteral("Quillon Help"));
+    return ReportHelpShown(context > 0 ? help->showTopic(file, context) : help->showContents(file));
 }
 
 QCursor PointerCursor()

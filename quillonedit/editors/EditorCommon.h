@@ -22,9 +22,12 @@ namespace quillon {
 // The help file every dialog points at: Help/Quillon.hlp under the program folder.
 QString HelpFilePath();
 
+// Reports a help file that could not be shown in a message box; returns `shown`.
+bool ReportHelpShown(bool shown);
+
 // Opens the topic of a help context; a missing or unreadable help file is reported in a message
-// box. Context 0 opens the contents.
-void ShowHelpTopic(int context);
+// box and the result is false. Context 0 opens the contents.
+bool ShowHelpTopic(int context);
 
 // Our own pointing-hand pointer for clickable fields.
 QCursor PointerCursor();

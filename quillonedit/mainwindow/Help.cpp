@@ -1,9 +1,8 @@
 #include "quillonedit/mainwindow/Help.h"
 
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
+#include "quillonedit/editors/EditorCommon.h"
 
-#include <QDir>
 #include <QShortcut>
 #include <QWidget>
 
@@ -13,28 +12,13 @@ namespace {
 const char* const kContextProperty = "quillonHelpContext";
 const char* const kShortcutName = "quillonHelpKey";
 
-bool reportIfMissing(bool shown)
-{
-    if (!shown)
-        platform::msgBox(QStringLiteral("Unable to open the help file ") + QDir::toNativeSeparators(QuillonHelpFile()),
-                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Help"));
-    return shown;
-}
-
 } // namespace
 
-QString QuillonHelpFile() { return platform::programFolder() + QStringLiteral("/Help/Quillon.hlp"); }
+bool ShowHelpContents() { return ShowHelpTopic(0); }
 
-bool ShowHelpContents() { return reportIfMissing(platform::services().help->showContents(QuillonHelpFile())); }
+bool ShowHelpSearch() { return ReportHelpShown(platform::services().help->showSearch(HelpFilePath())); }
 
-bool ShowHelpSearch() { return reportIfMissing(platform::services().help->showSearch(QuillonHelpFile())); }
-
-bool ShowWindowHelp(int context)
-{
-    if (context == 0)
-        return ShowHelpContents();
-    return reportIfMissing(platform::services().help->showTopic(QuillonHelpFile(), context));
-}
+bool ShowWindowHelp(int context) { return ShowHelpTopic(context); }
 
 void AttachHelpKey(QWidget* window, int context)
 {

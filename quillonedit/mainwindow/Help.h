@@ -19,8 +19,6 @@ enum HelpContext : int {
     kHelpPrint = 106,
 };
 
-QString QuillonHelpFile();
-
 // Each shows the help window; a file that cannot be read is reported in a message box and the
 // call returns false.
 bool ShowHelpContents();
