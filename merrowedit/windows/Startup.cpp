@@ -4,6 +4,7 @@
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/TransferWiring.h"
+#include "merrowedit/windows/frmFIPS.h"
 #include "merrowedit/windows/frmSplash.h"
 #include "platform/Services.h"
 
@@ -42,6 +43,11 @@ std::unique_ptr<Mwr_Rec> Main()
     step([] { LoadRegistrySettings(); });
     step([] { EditorVersion = QStringLiteral("2.43"); });
     step([] { LoadDataFile(); });
+
+    // The county window and its transmitter picker live as long as the main window.
+    auto* fips = new frmFIPS(window.get());
+    window->commands.ShowFips = [fips] { fips->exec(); };
+    step([fips] { LoadCountyWindows(*fips); });
 
     step([&clock, start] {
         frmSplash splash;

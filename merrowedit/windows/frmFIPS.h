@@ -1,0 +1,78 @@
+#pragma once
+// The county window: the checkable county list whose ticked entries (at most 24) the receiver
+// accepts alerts for, its Add/Copy/Edit/Remove, and the way to the transmitter picker. Created
+// once and hidden between uses, so the list and its ticks stay for the run.
+#include "merrowedit/data/StateFiles.h"
+#include "platform/MessageBox.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace merrow {
+
+class frmEnterFIP;
+class frmFIPEdit;
+
+inline constexpr int kBlinkMs = 800;
+
+class frmFIPS : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmFIPS(QWidget* parent = nullptr);
+    ~frmFIPS() override;
+
+    QListWidget* lstFips = nullptr;
+    QLabel* lblState = nullptr;
+    QLabel* lblTransmitter = nullptr;
+    QLabel* picture = nullptr;
+    QLabel* shpMarker = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdRemove = nullptr;
+    QPushButton* cmdSelect = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QTimer* tmrBlink = nullptr;
+    frmEnterFIP* picker = nullptr;   // created with this window, hidden between uses
+
+    void Form_Activate();
+    void cmdAdd_Click();
+    void cmdCopy_Click();
+    void cmdEdit_Click();
+    void cmdRemove_Click();
+    void cmdSelect_Click();
+    void cmdOK_Click();
+    void tmrBlink_Timer();
+    platform::MsgResult ConfirmExitWithoutFips(int mode);
+
+    // The list from FipEntries (start-up).
+    void FillFipsList();
+    // The list replaced by every county the transmitter covers, all unticked.
+    void StoreFipsForTransmitter(const QString& transmitterKey);
+
+    void addItem(const QString& text, bool selected);
+    std::vector<CountyListItem> items() const;
+    int selectedCount() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // Shows the editor for an add or an edit; true when it was confirmed.
+    bool runEditor(int mode, int index, const QString& caption);
+    bool refuseWhenFull();
+};
+
+// Start-up: the picker's lists filled and set to the saved choices (without running their
+// handlers), the county window's labels, the saved state's transmitters, the county list.
+void LoadCountyWindows(frmFIPS& window);
+
+} // namespace merrow
