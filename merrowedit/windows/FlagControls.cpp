@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <stdexcept>
+#include <string>
 
 namespace merrow {
 
