@@ -280,6 +280,28 @@ QString NvFlagKey(int section, int n)
     return QString::fromLatin1(nvSections().at(static_cast<std::size_t>(section)).keys.at(static_cast<std::size_t>(n)));
 }
 
+bool& NvFlag(int section, int n)
+{
+    return *nvSections().at(static_cast<std::size_t>(section)).bits.at(static_cast<std::size_t>(n));
+}
+
+bool FindNvFlag(const QString& section, const QString& key, int& sectionIndex, int& bit)
+{
+    for (int s = 0; s < kNvSectionCount; ++s) {
+        const NvSection& ns = nvSections()[static_cast<std::size_t>(s)];
+        if (section != QLatin1String(ns.name))
+            continue;
+        for (int n = 0; n < 8; ++n) {
+            if (key == QLatin1String(ns.keys[static_cast<std::size_t>(n)])) {
+                sectionIndex = s;
+                bit = n;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::uint8_t NvFlagByte(int section)
 {
     const NvSection& s = nvSections().at(static_cast<std::size_t>(section));

@@ -141,5 +141,10 @@ QString NvSectionName(int section);
 std::uint8_t NvFlagByte(int section);
 // Key name of flag n (0..7, bit n) of an NV section, as stored in the settings.
 QString NvFlagKey(int section, int n);
+// The global of flag n (0..7, bit n) of NV section 0..8.
+bool& NvFlag(int section, int n);
+// Section index and bit of a stored section and key name ("NV8009", "WarningOnly" -> 2, 2);
+// false when the section holds no such key.
+bool FindNvFlag(const QString& section, const QString& key, int& sectionIndex, int& bit);
 
 } // namespace merrow

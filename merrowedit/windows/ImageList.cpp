@@ -80,6 +80,46 @@ QPixmap timerImage()
     return pm;
 }
 
+QPixmap speakerImage()
+{
+    // A loudspeaker sounding: the picture shown while a test message plays.
+    QPixmap pm = tile(QColor(0x00, 0x89, 0x7b), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(6, 12), QPointF(11, 12), QPointF(17, 7), QPointF(17, 25), QPointF(11, 20),
+                             QPointF(6, 20)}));
+    p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(14, 10, 8, 12), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(14, 6, 14, 20), -60 * 16, 120 * 16);
+    return pm;
+}
+
+// The rear terminal strip with terminal `pin` (1..3) lit and numbered: which input or output a
+// tab of the inputs and outputs window is about.
+QPixmap terminalImage(int pin)
+{
+    QPixmap pm = tile(QColor(0x5d, 0x40, 0x37), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 1.2));
+    p.setBrush(QColor(0x3e, 0x27, 0x23));
+    p.drawRect(QRectF(4, 17, 24, 10));
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(i + 1 == pin ? QColor(0xff, 0xca, 0x28) : QColor(0xbc, 0xaa, 0xa4));
+        p.drawEllipse(QPointF(8.5 + i * 7.5, 22), 2.6, 2.6);
+    }
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.setPen(QColor(0xff, 0xca, 0x28));
+    p.drawText(QRectF(0, 2, kImageSize, 14), Qt::AlignCenter, QString::number(pin));
+    return pm;
+}
+
 } // namespace
 
 QPixmap ImageList1(int index)
@@ -97,6 +137,10 @@ QPixmap ImageList1(int index)
     case 10: return printImage();                                             // Print History
     case 11: return tile(QColor(0x00, 0x69, 0x5c), QStringLiteral("?"));     // Help
     case 12: return exitImage();                                              // Exit
+    case 13: return speakerImage();                                           // test message sounding
+    case 14: return terminalImage(1);                                         // input or output 1
+    case 15: return terminalImage(2);                                         // input or output 2
+    case 16: return terminalImage(3);                                         // output 3
     default: return {};
     }
 }

@@ -7,8 +7,10 @@
 namespace merrow {
 
 inline constexpr int kToolbarImageCount = 12;
+inline constexpr int kImageListCount = 16;
 
-// Image 1..12 of the main window's image list, in toolbar order; a null pixmap otherwise.
+// Image 1..16 of the main window's image list: 1..12 in toolbar order, then the pictures the
+// setting windows show besides; a null pixmap otherwise.
 QPixmap ImageList1(int index);
 // The main window's icon.
 QIcon ProgramIcon();

@@ -3,6 +3,7 @@
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/SettingWindows.h"
 #include "merrowedit/windows/TransferWiring.h"
 #include "merrowedit/windows/frmFIPS.h"
 #include "merrowedit/windows/frmSplash.h"
@@ -34,6 +35,7 @@ std::unique_ptr<Mwr_Rec> Main()
 
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);
+    ConnectSettingWindows(*window);
     step([] { platform::setWaitCursor(true); });
 
     // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
