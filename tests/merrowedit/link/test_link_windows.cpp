@@ -45,17 +45,23 @@ TEST_F(CommPortWindow, ShowsAndSavesTheSettings)
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
-TEST_F(CommPortWindow, StoredValuesOutsideTheListsShowTheDefaultsAndCloseKeepsThem)
+TEST_F(CommPortWindow, StoredValuesOutsideTheListsShowTheFirstZoneCloseKeepsThemOkSavesIt)
 {
     merrow::SerialPort = 9;
     merrow::TimeZoneOffset = 3;
+    {
+        merrow::frmCommPort w;
+        for (QRadioButton* option : w.optCommPort)
+            EXPECT_FALSE(option->isChecked());
+        EXPECT_EQ(w.cmbTimeZone->currentIndex(), 0);
+        w.close();
+        EXPECT_EQ(merrow::SerialPort, 9);
+        EXPECT_EQ(merrow::TimeZoneOffset, 3);
+    }
     merrow::frmCommPort w;
-    for (QRadioButton* option : w.optCommPort)
-        EXPECT_FALSE(option->isChecked());
-    EXPECT_EQ(w.cmbTimeZone->currentIndex(), 1);
-    w.close();
+    QTest::mouseClick(w.cmdOk, Qt::LeftButton);
     EXPECT_EQ(merrow::SerialPort, 9);
-    EXPECT_EQ(merrow::TimeZoneOffset, 3);
+    EXPECT_EQ(merrow::TimeZoneOffset, -4);
 }
 
 TEST_F(CommPortWindow, PortTestFoundYesSetsThePortAtOnce)
