@@ -48,7 +48,7 @@ void reportNotSaved(const QString& file)
 }
 
 // The file a page name stands for: a symbolic link is followed (links to links too), so saving
-// writes through it instead of replacing the link with a plain file.
+// writes through it instead of replacing the link with a plain file. Empty for a loop of links.
 QString pageTarget(const QString& file)
 {
     QString path = QFileInfo(file).absoluteFilePath();
@@ -58,7 +58,7 @@ QString pageTarget(const QString& file)
             return path;
         path = info.symLinkTarget();
     }
-    return path;   // a loop of links: the rename below fails and reports it
+    return {};
 }
 
 // A page the user has protected: not writable for this user, or without its owner's write bit
@@ -205,7 +205,7 @@ bool SaveAllFiles(const QString& base)
         const QString file = pageFileName(base, k);
         const QString real = pageTarget(file);
         const QFileInfo target(real);
-        if ((target.exists() && !target.isFile()) || isProtected(target)) {
+        if (real.isEmpty() || (target.exists() && !target.isFile()) || isProtected(target)) {
             reportNotSaved(file);
             return false;
         }
