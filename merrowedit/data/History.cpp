@@ -49,11 +49,6 @@ void resetHistory()
     HistoryDayShift = 0;
 }
 
-int EffectiveTimeZoneOffset()
-{
-    return (TimeZoneOffset <= -4 && TimeZoneOffset >= -11) ? TimeZoneOffset : -5;
-}
-
 QString ConvertHistoryHour(int offset)
 {
     const QChar hi = QChar(DownloadBuffer[offset]);
@@ -65,12 +60,18 @@ QString ConvertHistoryHour(int offset)
         return {};
     if (DaylightSavings && DstInEffect)
         h += 1;
-    const int k = -EffectiveTimeZoneOffset();
-    if (h < k) {
-        h = h + 24 - k;
-        HistoryDayShift -= 1;
-    } else {
-        h -= k;
+    if (TimeZoneOffset <= -4 && TimeZoneOffset >= -11) {
+        const int k = -TimeZoneOffset;
+        if (h < k) {
+            h = h + 24 - k;
+            HistoryDayShift -= 1;
+        } else {
+            h -= k;
+        }
+    } else if (h > 23) {
+        // No zone to convert to: the hour stays UTC, but daylight saving must not make it "24".
+        h -= 24;
+        HistoryDayShift += 1;
     }
     return QString::number(h);
 }

@@ -40,12 +40,9 @@ inline int HistoryDayShift = 0;
 // Empties DownloadBuffer and HistoryEntries (tests).
 void resetHistory();
 
-// TimeZoneOffset when it is one of the eight zones the program offers (-4 .. -11), else the
-// default zone -5: a stray stored value must not leave history times in UTC.
-int EffectiveTimeZoneOffset();
-
 // The local hour of the two hour digits at DownloadBuffer[offset], as decimal text without a
-// leading zero; decreases HistoryDayShift when the conversion passes midnight backwards.
+// leading zero; decreases HistoryDayShift when the conversion passes midnight backwards. A
+// TimeZoneOffset outside the eight zones -4 .. -11 converts nothing: the hour stays UTC.
 // Empty when the digits are no hour 00..23.
 QString ConvertHistoryHour(int offset);
 

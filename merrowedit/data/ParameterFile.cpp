@@ -50,6 +50,11 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The file holds 126 lines of a few dozen characters; anything far beyond that is no parameter
+// file, and reading it whole could take all memory (or never end).
+constexpr qint64 kMaxLineBytes = 1024;
+constexpr qint64 kMaxFileBytes = (3 + kFipEntriesInFile + kEventCodesInFile) * (kMaxLineBytes + 2);
+
 // A section of the file: its heading, then one field for each entry.
 bool readSection(FieldReader& in, const QString& title, std::span<QString> entries)
 {
@@ -58,7 +63,7 @@ bool readSection(FieldReader& in, const QString& title, std::span<QString> entri
         return false;
     for (QString& entry : entries) {
         const std::optional<QString> field = in.next();
-        if (!field)
+        if (!field || field->size() > kMaxLineBytes)
             return false;
         entry = *field;
     }
@@ -70,8 +75,8 @@ bool readWholeFile()
     QFile file(DataFilePath());
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
         return false;
     FieldReader in(QString::fromLatin1(bytes));
     const std::optional<QString> title = in.next();

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -238,8 +239,12 @@ void LoadRegistrySettings()
     for (const Key& k : allKeys()) {
         switch (k.kind) {
         case Key::Int: {
+            // A number outside the key's range is kept: the users of each value decide what it
+            // means (a timer outside its codes uploads 0, a zone outside the list leaves UTC).
             const std::optional<int> v = parseInt(s.get(kApp, k.section, k.name, QString::number(k.i.defaultValue)));
-            *k.i.value = static_cast<std::int16_t>(v && *v >= k.i.min && *v <= k.i.max ? *v : k.i.defaultValue);
+            const bool converts = v && *v >= std::numeric_limits<std::int16_t>::min()
+                && *v <= std::numeric_limits<std::int16_t>::max();
+            *k.i.value = static_cast<std::int16_t>(converts ? *v : k.i.defaultValue);
             break;
         }
         case Key::Flag: {

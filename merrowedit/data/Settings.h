@@ -128,8 +128,9 @@ inline bool TransferTimedOut = false;  // set by each tick of the link's tmrTime
 // Every global above back to its start value (numbers 0, flags False, texts empty).
 void resetSettings();
 
-// Reads every key into its global. A missing key, a value that does not convert and a number
-// outside its key's range each take that key's default; loading goes on with the next key.
+// Reads every key into its global. A missing key and a value that does not convert (not a number,
+// or beyond 16 bits) take that key's default and loading goes on with the next key; any number
+// that converts is kept as it is, also outside the range its key is meant for.
 void LoadRegistrySettings();
 // Writes every global to its key; false when the store refused any of them (all are tried).
 bool SaveRegistrySettings();

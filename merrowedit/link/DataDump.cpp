@@ -108,7 +108,7 @@ template <typename Collector> DumpResult receiveDump(const std::function<bool()>
     result.text = collector.text();
     if (ended)
         result.end = DumpEnd::Etx;
-    else if (portFailed)
+    else if (portFailed || !port->isOpen())
         result.end = DumpEnd::PortFailed;
     else if (TransferTimedOut)
         result.end = DumpEnd::TimedOut;

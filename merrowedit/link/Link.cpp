@@ -111,6 +111,12 @@ LinkBusyScope::~LinkBusyScope()
     busyFlag = false;
 }
 
+bool LinkLost()
+{
+    const platform::SerialPort* port = LinkPort();
+    return PortHandle > 0 && port && !port->isOpen();
+}
+
 bool WaitForLink(const std::function<bool()>& done, const std::function<bool()>& stop)
 {
     bool finished = false;
@@ -123,7 +129,7 @@ bool WaitForLink(const std::function<bool()>& done, const std::function<bool()>&
                 return true;
             }
             tmrTimeOut().poll();
-            return TransferTimedOut || (stop && stop());
+            return TransferTimedOut || LinkLost() || (stop && stop());
         },
         bound);
     return finished;
@@ -251,6 +257,8 @@ bool UploadData(TransferHost& host)
         host.setStatusLeft(QStringLiteral("Upload Failure"));
         return false;
     }
+    if (LinkLost())
+        return uploadFailed();
     host.setStatusLeft(QStringLiteral("Upload Data Timeout"));
     return false;
 }

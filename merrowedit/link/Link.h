@@ -76,7 +76,11 @@ public:
     LinkBusyScope& operator=(const LinkBusyScope&) = delete;
 };
 
-// Services the event loop until done() holds (true) or tmrTimeOut ticks or stop() holds (false).
+// The port was opened but has gone since (the line hung up).
+bool LinkLost();
+
+// Services the event loop until done() holds (true), or (false) tmrTimeOut ticks, stop() holds or
+// the line is lost.
 bool WaitForLink(const std::function<bool()>& done, const std::function<bool()>& stop = {});
 
 // ---- port routines ----

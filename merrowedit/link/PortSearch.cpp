@@ -64,9 +64,7 @@ const QStringList& TimeZoneTexts()
 
 int TimeZoneItem(int offset)
 {
-    if (offset > -4 || offset < -11)
-        offset = -5;
-    return -offset - 4;
+    return offset <= -4 && offset >= -11 ? -offset - 4 : 0;
 }
 
 } // namespace merrow

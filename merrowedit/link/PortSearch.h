@@ -14,7 +14,7 @@ int TestSerial();
 
 // The eight zones of the setup window, item i standing for the offset -(4 + i).
 const QStringList& TimeZoneTexts();
-// List item for a stored offset; an offset outside the list takes the default zone's item.
+// List item for a stored offset; an offset outside the list shows the first item.
 int TimeZoneItem(int offset);
 
 } // namespace merrow

@@ -1,5 +1,6 @@
 #include "merrowedit/windows/frmDataDump.h"
 
+#include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/link/DataDump.h"
 #include "merrowedit/link/Link.h"
@@ -7,6 +8,7 @@
 #include "platform/Services.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -154,7 +156,9 @@ void frmDataDump::cmdSaveWindow_Click()
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
         return;
     }
-    platform::msgBox(QStringLiteral("Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor."),
+    // The file lives in the data folder, not beside the program: its path follows the old text.
+    platform::msgBox(QStringLiteral("Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor.\r\n")
+                         + QDir::toNativeSeparators(DataFolder()),
                      platform::MsgButtons::OK, platform::MsgIcon::Information, kProductTitle);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <poll.h>
+
 namespace platform {
 
 QtSerialPort::QtSerialPort() = default;
@@ -82,16 +84,33 @@ bool QtSerialPort::send(const QByteArray& bytes)
 
 void QtSerialPort::poll()
 {
-    if (serial_.isOpen())
-        serial_.waitForReadyRead(0);
+    if (!serial_.isOpen())
+        return;
+    serial_.waitForReadyRead(0);
+    // A line that has gone (cable or adapter pulled, the other end of a pseudo-terminal closed)
+    // only ever reports a hang-up: close the port so every wait on it ends now instead of at its
+    // time-out. Bytes that arrived before stay readable until then.
+    if (serial_.bytesAvailable() == 0 && lineGone())
+        close();
+}
+
+bool QtSerialPort::lineGone()
+{
+    if (serial_.error() == QSerialPort::ResourceError)
+        return true;
+    pollfd p{static_cast<int>(serial_.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 int QtSerialPort::readByte()
 {
     if (!serial_.isOpen())
         return -1;
-    if (serial_.bytesAvailable() == 0)
+    if (serial_.bytesAvailable() == 0) {
         poll();
+        if (!serial_.isOpen())
+            return -1;
+    }
     char c = 0;
     if (serial_.getChar(&c))
         return static_cast<unsigned char>(c);
@@ -111,6 +130,8 @@ void QtSerialPort::discardInput()
     if (!serial_.isOpen())
         return;
     poll();
+    if (!serial_.isOpen())
+        return;
     serial_.clear(QSerialPort::Input);
     serial_.readAll();
 }

@@ -32,6 +32,8 @@ public:
 private:
     // Pulls whatever the driver holds into QSerialPort's buffer without needing the event loop.
     void poll();
+    // The device has hung up or failed for good.
+    bool lineGone();
 
     QSerialPort serial_;
     int port_ = 1;

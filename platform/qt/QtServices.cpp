@@ -116,7 +116,12 @@ public:
     {
         QSettings s(QSettings::IniFormat, QSettings::UserScope, app, app);
         const QVariant v = s.value(section + '/' + key);
-        return v.isValid() ? v.toString() : def;
+        if (!v.isValid())
+            return def;
+        // A hand-edited value with an unquoted comma reads as a list; it was one text.
+        if (v.metaType().id() == QMetaType::QStringList)
+            return v.toStringList().join(u',');
+        return v.toString();
     }
     bool save(const QString& app, const QString& section, const QString& key, const QString& value) override
     {

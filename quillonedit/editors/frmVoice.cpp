@@ -173,10 +173,13 @@ void frmVoice::cmdBackSpace_Click()
 {
     if (!Armed)
         return;
-    if (VoiceWordCount <= 0 || pickedLabels_.empty()) {
+    if (Text1->toPlainText().trimmed().isEmpty()) {
         platform::beep();
         return;
     }
+    // A sole word stays; Clear empties the text.
+    if (VoiceWordCount <= 1 || pickedLabels_.size() <= 1)
+        return;
     // The whole last word goes, also a label with a blank inside ("More Than").
     --VoiceWordCount;
     VoiceWords[static_cast<std::size_t>(VoiceWordCount)].clear();

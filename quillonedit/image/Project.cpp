@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -44,6 +45,27 @@ void reportNotSaved(const QString& file)
 {
     platform::msgBox(QStringLiteral("ERROR, File ") + file + QStringLiteral(" Not Saved"), platform::MsgButtons::OK,
                      platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
+}
+
+// The file a page name stands for: a symbolic link is followed (links to links too), so saving
+// writes through it instead of replacing the link with a plain file. Empty for a loop of links.
+QString pageTarget(const QString& file)
+{
+    QString path = QFileInfo(file).absoluteFilePath();
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            return path;
+        path = info.symLinkTarget();
+    }
+    return {};
+}
+
+// A page the user has protected: not writable for this user, or without its owner's write bit
+// (a file manager's "read-only", which root would otherwise override).
+bool isProtected(const QFileInfo& target)
+{
+    return target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner));
 }
 
 // Reads one page file into `page`; shows the fitting message and returns false when it cannot.
@@ -176,17 +198,26 @@ bool CheckClosure()
 
 bool SaveAllFiles(const QString& base)
 {
+    // Every target is checked before anything is written: a protected page or one whose name is
+    // taken by a folder fails the whole save, and nothing is replaced.
+    QStringList targets;
+    for (int k = 1; k <= kPageCount; ++k) {
+        const QString file = pageFileName(base, k);
+        const QString real = pageTarget(file);
+        const QFileInfo target(real);
+        if (real.isEmpty() || (target.exists() && !target.isFile()) || isProtected(target)) {
+            reportNotSaved(file);
+            return false;
+        }
+        targets << real;
+    }
     // Every page goes to a temporary file beside its target first; the targets are replaced only
     // when all eight were written, so a failure never leaves a mixed project behind.
     std::vector<std::unique_ptr<QTemporaryFile>> temps;
     for (int k = 1; k <= kPageCount; ++k) {
         const QString file = pageFileName(base, k);
-        const QFileInfo target(file);
-        if (target.exists() && !target.isFile()) {
-            reportNotSaved(file);
-            return false;
-        }
-        auto temp = std::make_unique<QTemporaryFile>(file + QStringLiteral(".XXXXXX"));
+        const QFileInfo target(targets[k - 1]);
+        auto temp = std::make_unique<QTemporaryFile>(target.filePath() + QStringLiteral(".XXXXXX"));
         const char* page = reinterpret_cast<const char*>(image().bytes().data() + pageOffset(k));
         if (!temp->open() || temp->write(page, kPageBytes) != kPageBytes || !temp->flush()) {
             reportNotSaved(file);
@@ -200,10 +231,10 @@ bool SaveAllFiles(const QString& base)
     }
     for (int k = 1; k <= kPageCount; ++k) {
         QTemporaryFile& temp = *temps[static_cast<std::size_t>(k - 1)];
-        const QString file = pageFileName(base, k);
         // rename() replaces the target in one step; QFile::rename would refuse an existing file.
-        if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(file).constData()) != 0) {
-            reportNotSaved(file);
+        if (std::rename(QFile::encodeName(temp.fileName()).constData(),
+                        QFile::encodeName(targets[k - 1]).constData()) != 0) {
+            reportNotSaved(pageFileName(base, k));
             return false;
         }
         temp.setAutoRemove(false);

@@ -70,9 +70,8 @@ KeyPadVerdict KeyPadCheckEntry(int check, const QString& entry)
     case 5:
         return n == 2 ? KeyPadVerdict{} : refuse("Error! Need 2 Digit Entry", "Macro Command");
     case 6:
-        // A tone frequency is one of eight; "0" or "9" would be stored as a tone that does not exist.
-        return n == 1 && entry[0] >= '1' && entry[0] <= '8' ? KeyPadVerdict{}
-                                                             : refuse("Error! Frequency between 1 and 8", "Frequency Entry");
+        // The length only: the courtesy tones store "0" as no tone and give "9" a meaning too.
+        return n == 1 ? KeyPadVerdict{} : refuse("Error! Frequency between 1 and 8", "Frequency Entry");
     case 7:
         return n == 1 ? KeyPadVerdict{} : refuse("Error! Time Selection 1..9", "Delay Value");
     case 8:

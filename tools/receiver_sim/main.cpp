@@ -35,7 +35,9 @@ const char* kUsage =
     "  --silent | --silent-upload | --silent-reply\n"
     "  --ack-delay-ms N | --reply-delay-ms N\n"
     "  --nak-upload | --nak-dump | --bad-checksum | --bad-last-byte\n"
-    "  --short-reply N | --garbage-before-ack N | --extra-bytes N | --dump-without-etx\n";
+    "  --short-reply N | --garbage-before-ack N | --extra-bytes N | --dump-without-etx\n"
+    "  --hang-up-after N        close the terminal and end once N bytes were sent in all\n"
+    "                           (0: at the first answer; 1: after the connect ACK; ...)\n";
 
 // 10 bits a byte (start, 8 data, stop) at 4800 baud.
 constexpr auto kByteTime = std::chrono::microseconds(10 * 1000000 / 4800);
@@ -88,6 +90,8 @@ int main(int argc, char** argv)
     std::string rawText = "\x02NOISE ZCZC-WXR-TOR-012011-012085+0030-0651432-KMLB/NWS -\r\n";
     bool pace = false, verbose = false, watchStdin = false;
     int idleMs = 2000;
+    long hangUpAfter = -1;
+    long bytesSent = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--version") version = textArg(i, argc, argv);
@@ -110,6 +114,7 @@ int main(int argc, char** argv)
         else if (a == "--garbage-before-ack") faults.garbageBeforeAck = intArg(i, argc, argv);
         else if (a == "--extra-bytes") faults.extraBytes = intArg(i, argc, argv);
         else if (a == "--dump-without-etx") faults.dumpWithoutEtx = true;
+        else if (a == "--hang-up-after") hangUpAfter = intArg(i, argc, argv);
         else if (a == "--help" || a == "-h") { std::fputs(kUsage, stdout); return 0; }
         else {
             std::fprintf(stderr, "unknown option %s\n%s", a.c_str(), kUsage);
@@ -198,6 +203,16 @@ int main(int argc, char** argv)
             for (const Answer& answer : answers) {
                 if (answer.delayMs > 0)
                     std::this_thread::sleep_for(std::chrono::milliseconds(answer.delayMs));
+                if (hangUpAfter >= 0 && bytesSent + long(answer.bytes.size()) > hangUpAfter) {
+                    // The line goes away in the middle of this answer, as an unplugged cable would.
+                    writeAll(master, answer.bytes.substr(0, std::size_t(hangUpAfter - bytesSent)), pace);
+                    if (verbose)
+                        std::fprintf(stderr, "sim: hanging up after %ld bytes\n", hangUpAfter);
+                    ::close(slave);
+                    ::close(master);
+                    return 0;
+                }
+                bytesSent += long(answer.bytes.size());
                 if (!writeAll(master, answer.bytes, pace))
                     std::perror("write");
             }

@@ -56,8 +56,9 @@ TEST_F(History, ConvertHistoryHourByZoneAndDaylightSaving)
         {-11, false, "10", "23", -1}, // the last zone converts like the others
         {-11, false, "11", "0", 0},
         {-8, true, "23", "16", 0},
-        {0, false, "14", "9", 0},     // a zone outside the list counts as the default zone
-        {-12, false, "03", "22", -1},
+        {0, false, "14", "14", 0},    // a zone outside the list leaves the hour in UTC
+        {-12, false, "03", "3", 0},
+        {-3, true, "23", "0", 1},     // daylight saving on UTC 23 is midnight of the next day
     };
     for (const HourCase& c : cases) {
         SCOPED_TRACE(std::string(c.utc) + " zone " + std::to_string(c.zone) + (c.dst ? " dst" : ""));

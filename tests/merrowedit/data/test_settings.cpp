@@ -1,5 +1,6 @@
 #include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/Settings.h"
+#include "merrowedit/data/UploadBlock.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
@@ -151,23 +152,25 @@ TEST_F(SettingsTest, BadKeyTakesItsDefaultAndLoadingGoesOn)
     EXPECT_EQ(PreVoiceAnnc, 4);
 }
 
-TEST_F(SettingsTest, NumbersOutsideTheirRangeLoadAsDefaults)
+TEST_F(SettingsTest, NumbersOutsideTheirRangeLoadAsTheyAreAndNonNumbersAsDefaults)
 {
     struct Row { const char* section; const char* name; const char* stored; const std::int16_t* global; int expected; };
     const Row rows[] = {
-        {"EDITOR", "SerialPort", "5", &SerialPort, 1},
+        {"EDITOR", "SerialPort", "5", &SerialPort, 5},
         {"EDITOR", "SerialPort", "4", &SerialPort, 4},
-        {"EDITOR", "TimeZoneOffset", "-3", &TimeZoneOffset, -5},
+        {"EDITOR", "TimeZoneOffset", "-3", &TimeZoneOffset, -3},
         {"EDITOR", "TimeZoneOffset", "-11", &TimeZoneOffset, -11},
-        {"EDITOR", "TimeZoneOffset", "40000", &TimeZoneOffset, -5},
-        {"EDITOR", "StateID", "54", &StateID, 8},
+        {"EDITOR", "TimeZoneOffset", "40000", &TimeZoneOffset, -5},   // beyond 16 bits: no number
+        {"EDITOR", "TimeZoneOffset", "-32768", &TimeZoneOffset, -32768},
+        {"EDITOR", "StateID", "54", &StateID, 54},
         {"EDITOR", "StateID", "0", &StateID, 0},
-        {"EDITOR", "FrequencyListingFilter", "8", &FrequencyListingFilter, 0},
-        {"TIMERS", "SpeakerTimeoutTimer", "0", &SpeakerTimeoutTimer, 3},
-        {"TIMERS", "LineTimeoutTimer", "7", &LineTimeoutTimer, 3},
+        {"EDITOR", "FrequencyListingFilter", "8", &FrequencyListingFilter, 8},
+        {"TIMERS", "SpeakerTimeoutTimer", "0", &SpeakerTimeoutTimer, 0},
+        {"TIMERS", "LineTimeoutTimer", "7", &LineTimeoutTimer, 7},
         {"TIMERS", "VoiceIntervalTimer", "6", &VoiceIntervalTimer, 6},
-        {"TIMERS", "RelayDelayTimer", "-1", &RelayDelayTimer, 0},
-        {"TIMERS", "PreVoiceAnnc", "5", &PreVoiceAnnc, 2},
+        {"TIMERS", "RelayDelayTimer", "-1", &RelayDelayTimer, -1},
+        {"TIMERS", "PreVoiceAnnc", "5", &PreVoiceAnnc, 5},
+        {"TIMERS", "PreVoiceAnnc", "five", &PreVoiceAnnc, 2},
     };
     for (const Row& r : rows) {
         services.settings.values.clear();
@@ -175,6 +178,13 @@ TEST_F(SettingsTest, NumbersOutsideTheirRangeLoadAsDefaults)
         LoadRegistrySettings();
         EXPECT_EQ(*r.global, r.expected) << r.name << " = " << r.stored;
     }
+    // What the receiver gets for a timer outside its codes is 0, not the default.
+    services.settings.values.clear();
+    services.settings.values[key("TIMERS", "SpeakerTimeoutTimer")] = "7";
+    LoadRegistrySettings();
+    BuildNvSettings();
+    EXPECT_EQ(NvImage()[1], 0);
+    EXPECT_EQ(NvImage()[2], 3);
 }
 
 TEST_F(SettingsTest, Rs232SpareBitsAreBitsSixAndSeven)

@@ -255,4 +255,67 @@ TEST_F(SimLink, DumpRefusedClosesThePort)
     EXPECT_FALSE(serial.isOpen());
 }
 
+// The line goes away during a wait: the wait ends at once, not at its 20 s time-out.
+struct SimHangUp {
+    const char* name;
+    int sentBeforeHangUp;   // bytes the receiver sends before the line goes
+    const char* status;
+    QStringList messages;
+    QStringList moreOptions = {};
+};
+
+class SimHangUps : public SimLink, public ::testing::WithParamInterface<SimHangUp> {};
+
+TEST_P(SimHangUps, EndTheWaitAtOnceWithThePortClosed)
+{
+    merrow::Timeouts().connectMs = 20000;
+    merrow::Timeouts().transferMs = 20000;
+    startSim(QStringList{"--hang-up-after", QString::number(GetParam().sentBeforeHangUp)} + GetParam().moreOptions);
+    const qint64 took = transfer();
+    EXPECT_EQ(host.left, GetParam().status);
+    EXPECT_EQ(s.messageBox.texts(), GetParam().messages);
+    EXPECT_FALSE(serial.isOpen());
+    EXPECT_FALSE(merrow::PortOpen);
+    EXPECT_FALSE(host.menusEnabled);
+    EXPECT_LT(took, 3000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Link, SimHangUps,
+    ::testing::Values(SimHangUp{"WhileConnecting", 0, "Port Connect Failed", {merrow::ErrorMessageText(2)}},
+                      SimHangUp{"AfterTheUpload", 1, "Upload Failure", kNone},
+                      // A hang-up drops what the line still held: the pause lets the upload's
+                      // ACK arrive first.
+                      SimHangUp{"MidReply", 2 + 700, "Download Failure", kNone, {"--reply-delay-ms", "300"}},
+                      SimHangUp{"BeforeTheFinalAck", 2 + 1283, "Download Failure", kNone,
+                                {"--reply-delay-ms", "300"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SimLink, HangUpDuringContactOrADumpEndsItAtOnce)
+{
+    merrow::Timeouts().contactMs = 20000;
+    merrow::Timeouts().dumpMs = 20000;
+    QElapsedTimer t;
+    {
+        Simulator first;
+        ASSERT_TRUE(first.start({"--hang-up-after", "0"}));
+        qputenv("MERROW_PORT1", first.device.toLocal8Bit());
+        t.start();
+        EXPECT_FALSE(merrow::MakeContact());
+        EXPECT_LT(t.elapsed(), 3000);
+        EXPECT_FALSE(serial.isOpen());
+        EXPECT_FALSE(merrow::PortOpen);
+    }
+    startSim({"--hang-up-after", "10"});   // the ACK to "D", then nine bytes of the raw answer
+    ASSERT_TRUE(merrow::MakeContact());
+    serial.send("R");
+    t.start();
+    const merrow::DumpResult raw = merrow::DumpDataRaw();
+    EXPECT_LT(t.elapsed(), 3000);
+    EXPECT_EQ(raw.end, merrow::DumpEnd::PortFailed);
+    EXPECT_FALSE(serial.isOpen());
+    merrow::ClosePort();
+    EXPECT_FALSE(merrow::PortOpen);
+}
+
 } // namespace

@@ -45,17 +45,23 @@ TEST_F(CommPortWindow, ShowsAndSavesTheSettings)
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
-TEST_F(CommPortWindow, StoredValuesOutsideTheListsShowTheDefaultsAndCloseKeepsThem)
+TEST_F(CommPortWindow, StoredValuesOutsideTheListsShowTheFirstZoneCloseKeepsThemOkSavesIt)
 {
     merrow::SerialPort = 9;
     merrow::TimeZoneOffset = 3;
+    {
+        merrow::frmCommPort w;
+        for (QRadioButton* option : w.optCommPort)
+            EXPECT_FALSE(option->isChecked());
+        EXPECT_EQ(w.cmbTimeZone->currentIndex(), 0);
+        w.close();
+        EXPECT_EQ(merrow::SerialPort, 9);
+        EXPECT_EQ(merrow::TimeZoneOffset, 3);
+    }
     merrow::frmCommPort w;
-    for (QRadioButton* option : w.optCommPort)
-        EXPECT_FALSE(option->isChecked());
-    EXPECT_EQ(w.cmbTimeZone->currentIndex(), 1);
-    w.close();
+    QTest::mouseClick(w.cmdOk, Qt::LeftButton);
     EXPECT_EQ(merrow::SerialPort, 9);
-    EXPECT_EQ(merrow::TimeZoneOffset, 3);
+    EXPECT_EQ(merrow::TimeZoneOffset, -4);
 }
 
 TEST_F(CommPortWindow, PortTestFoundYesSetsThePortAtOnce)
@@ -136,7 +142,7 @@ TEST_F(DataDumpWindow, RawAndNvDumpsCollectAndSaveWithTheListing)
     QTest::mouseClick(w.cmdSaveWindow, Qt::LeftButton);
     ASSERT_EQ(s.messageBox.shown.size(), 1u);
     EXPECT_EQ(s.messageBox.shown[0].text,
-              "Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor.");
+              "Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor.\r\n" + dir.path());
     QFile f(dir.filePath("Mwr_DUMP.TXT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray saved = f.readAll();

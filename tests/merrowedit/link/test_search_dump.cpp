@@ -64,8 +64,8 @@ TEST_F(PortSearch, TimeZoneListAndItems)
     EXPECT_EQ(merrow::TimeZoneTexts()[7], " [GMT-11:00] Midway Island, Samona");
     EXPECT_EQ(merrow::TimeZoneItem(-4), 0);
     EXPECT_EQ(merrow::TimeZoneItem(-11), 7);
-    EXPECT_EQ(merrow::TimeZoneItem(0), 1);     // outside the list: the default zone
-    EXPECT_EQ(merrow::TimeZoneItem(-12), 1);
+    EXPECT_EQ(merrow::TimeZoneItem(0), 0);     // outside the list: the first item
+    EXPECT_EQ(merrow::TimeZoneItem(-12), 0);
 }
 
 class Dump : public LinkFixture {

@@ -188,18 +188,21 @@ TEST_F(WordConstruction, ClearThenOKAcceptsTheEmptySequence)
     EXPECT_EQ(r.VoiceWordCount, 0);
 }
 
-TEST_F(WordConstruction, BackSpaceTakesWholeWordsAndBeepsWhenNoneAreLeft)
+TEST_F(WordConstruction, BackSpaceTakesWholeWordsKeepsASoleOneAndBeepsOnAnEmptyText)
 {
     open(request(30, ""));
+    QTest::mouseClick(dialog.cmdBackSpace, Qt::LeftButton);
+    EXPECT_EQ(services.desktop.beeps, 1);
     const int moreThan = rowOf(dialog.cboVoice, "More Than");
     dialog.cboVoice_Click(moreThan);
     dialog.cboVoice_Click(moreThan);
-    EXPECT_EQ(text(), "More Than More Than");
-    ASSERT_EQ(dialog.VoiceWordCount, 2);
+    dialog.cboVoice_Click(moreThan);
+    EXPECT_EQ(text(), "More Than More Than More Than");
+    ASSERT_EQ(dialog.VoiceWordCount, 3);
 
-    const char* after[] = {"More Than", "", "", ""};
-    const int counts[] = {1, 0, 0, 0};
-    const int beeps[] = {0, 0, 1, 2};
+    const char* after[] = {"More Than More Than", "More Than", "More Than", "More Than"};
+    const int counts[] = {2, 1, 1, 1};
+    const int beeps[] = {1, 1, 1, 1};
     for (int press = 0; press < 4; ++press) {
         QTest::mouseClick(dialog.cmdBackSpace, Qt::LeftButton);
         EXPECT_EQ(text(), after[press]) << "press " << press + 1;
@@ -209,9 +212,9 @@ TEST_F(WordConstruction, BackSpaceTakesWholeWordsAndBeepsWhenNoneAreLeft)
     dialog.cboVoice_Click(rowOf(dialog.cboVoice, "Zulu"));
     QTest::mouseClick(dialog.cmdExit, Qt::LeftButton);
     const WordPickerResult r = dialog.result();
-    ASSERT_EQ(r.VoiceWordCount, 1);
-    EXPECT_EQ(r.VoiceWords[0], "954");
-    EXPECT_EQ(r.VoiceResultText, "Zulu");
+    ASSERT_EQ(r.VoiceWordCount, 2);
+    EXPECT_EQ(r.VoiceWords[1], "954");
+    EXPECT_EQ(r.VoiceResultText, "More Than Zulu");
 }
 
 TEST_F(WordConstruction, PicksStopAtTheCallersMaximum)

@@ -1,0 +1,155 @@
+// Saving over pages the user protected or linked elsewhere, on a real folder.
+#include "quillonedit/image/Project.h"
+
+#include "ImageFixture.h"
+#include "platform/testing/ScriptedServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace quillon;
+using namespace quillon::testing;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray page(int k)
+{
+    return QByteArray(reinterpret_cast<const char*>(image().bytes().data()) + 4096 * (k - 1), 4096);
+}
+
+struct SafetyCase {
+    const char* name;
+    // Prepares the folder (all eight pages hold "old" bytes) and returns the page name it changed.
+    std::function<QString(QDir&)> prepare;
+    bool saved;
+};
+
+class ProjectSafety : public ::testing::TestWithParam<SafetyCase> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        resetProject();
+        fillPattern();
+    }
+    void TearDown() override
+    {
+        // Let QTemporaryDir remove what a test made read-only.
+        for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::Files))
+            QFile::setPermissions(f.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        resetImage();
+        resetProject();
+    }
+    QTemporaryDir dir;
+    platform::doubles::ScriptedServices services;
+};
+
+const QByteArray kOld(4096, '\x5A');
+
+TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
+{
+    QDir folder(dir.path());
+    for (int k = 1; k <= 8; ++k) {
+        QFile f(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    const QString changed = GetParam().prepare(folder);
+    const QFileInfo before(folder.filePath(changed));
+    const bool wasLink = before.isSymLink();
+    const QFileDevice::Permissions permissions = before.permissions();
+    const QString realFile = before.canonicalFilePath();
+    const int changedPage = changed.right(1).toInt();
+    QByteArrayList onDisk;
+    for (int k = 1; k <= 8; ++k)
+        onDisk << readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
+
+    EXPECT_EQ(SaveAllFiles(folder.filePath("proj")), GetParam().saved);
+
+    const QString changedPath = folder.filePath(changed);
+    if (GetParam().saved) {
+        EXPECT_TRUE(services.messageBox.shown.empty());
+        for (int k = 1; k <= 8; ++k)
+            EXPECT_EQ(readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
+    } else {
+        ASSERT_EQ(services.messageBox.shown.size(), 1u);
+        EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved");
+        EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
+        EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
+        for (int k = 1; k <= 8; ++k)
+            EXPECT_EQ(readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
+    }
+    // The page keeps what it was: a link stays a link, a protected file keeps its bits.
+    const QFileInfo after(changedPath);
+    EXPECT_EQ(after.isSymLink(), wasLink);
+    EXPECT_EQ(after.permissions(), permissions);
+    EXPECT_EQ(readAll(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
+    // No temporary is left beside any page.
+    QStringList names = folder.entryList(QDir::Files | QDir::System);
+    for (const QString& sub : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        names += QDir(folder.filePath(sub)).entryList(QDir::Files);
+    static const QRegularExpression temporary(QStringLiteral("\\.00[1-8]\\."));
+    for (const QString& name : names)
+        EXPECT_FALSE(temporary.match(name).hasMatch()) << name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Project, ProjectSafety,
+    ::testing::Values(
+        // r--r--r--: refused even when the tests run as root, who could write it anyway.
+        SafetyCase{"ReadOnlyPage",
+                   [](QDir& d) {
+                       QFile::setPermissions(d.filePath("proj.004"),
+                                             QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+                       return QStringLiteral("proj.004");
+                   },
+                   false},
+        SafetyCase{"ReadOnlyLinkTarget",
+                   [](QDir& d) {
+                       d.mkdir("store");
+                       QFile::rename(d.filePath("proj.008"), d.filePath("store/real.008"));
+                       QFile::setPermissions(d.filePath("store/real.008"), QFileDevice::ReadOwner);
+                       QFile::link("store/real.008", d.filePath("proj.008"));
+                       return QStringLiteral("proj.008");
+                   },
+                   false},
+        SafetyCase{"LoopOfLinks",
+                   [](QDir& d) {
+                       QFile::remove(d.filePath("proj.006"));
+                       QFile::link(d.filePath("loop.006"), d.filePath("proj.006"));
+                       QFile::link(d.filePath("proj.006"), d.filePath("loop.006"));
+                       return QStringLiteral("proj.006");
+                   },
+                   false},
+        SafetyCase{"LinkedPage",
+                   [](QDir& d) {
+                       d.mkdir("store");
+                       QFile::rename(d.filePath("proj.003"), d.filePath("store/real.003"));
+                       QFile::link("store/real.003", d.filePath("proj.003"));
+                       return QStringLiteral("proj.003");
+                   },
+                   true},
+        SafetyCase{"LinkToALink",
+                   [](QDir& d) {
+                       d.mkdir("store");
+                       QFile::rename(d.filePath("proj.001"), d.filePath("store/real.001"));
+                       QFile::link(d.filePath("store/real.001"), d.filePath("store/middle.001"));
+                       QFile::link(d.filePath("store/middle.001"), d.filePath("proj.001"));
+                       return QStringLiteral("proj.001");
+                   },
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
