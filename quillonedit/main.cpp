@@ -1,12 +1,18 @@
+#include "platform/qt/FileCheck.h"
 #include "platform/qt/QtServices.h"
 #include "quillonedit/mainwindow/Main.h"
+#include "quillonedit/mainwindow/ProgramFiles.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillonedit"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillonedit"));
+    if (platform::fileCheckRequested(QCoreApplication::arguments()))
+        return quillon::CheckProgramFiles();
     platform::installQtServices();
     const std::unique_ptr<quillon::MDIForm1> window = quillon::Main();
     if (!window)

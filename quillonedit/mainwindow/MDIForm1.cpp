@@ -45,7 +45,7 @@ QMenu* addMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const QString& capti
     menu->menuAction()->setObjectName(name);
     if (bar)
         bar->addMenu(menu);
-    else
+    else if (into)   // tested, not assumed: optimised builds otherwise warn of a null `into`
         into->addMenu(menu);
     return menu;
 }

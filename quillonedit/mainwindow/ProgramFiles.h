@@ -11,4 +11,8 @@ QString ExamplesFolder();
 // list is still empty); afterwards empty, which leaves the choice to the file dialog.
 QString OpenStartFolder();
 
+// `quillonedit --check-files`: the help file is there and the example project opens as eight
+// all-zero pages without a message. Returns the process exit code.
+int CheckProgramFiles();
+
 } // namespace quillon
