@@ -5,15 +5,18 @@
 #include "platform/qt/QtServices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 int main(int argc, char** argv)
 {
+    if (platform::fileCheckRequested(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return merrow::CheckProgramFiles();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("merrowedit"));
     QGuiApplication::setDesktopFileName(QStringLiteral("merrowedit"));
-    if (platform::fileCheckRequested(QCoreApplication::arguments()))
-        return merrow::CheckProgramFiles();
     platform::installQtServices();
     const std::unique_ptr<merrow::Mwr_Rec> window = merrow::Main();
     return app.exec();

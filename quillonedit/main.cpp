@@ -4,15 +4,18 @@
 #include "quillonedit/mainwindow/ProgramFiles.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 int main(int argc, char** argv)
 {
+    if (platform::fileCheckRequested(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return quillon::CheckProgramFiles();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillonedit"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillonedit"));
-    if (platform::fileCheckRequested(QCoreApplication::arguments()))
-        return quillon::CheckProgramFiles();
     platform::installQtServices();
     const std::unique_ptr<quillon::MDIForm1> window = quillon::Main();
     if (!window)

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -18,9 +19,12 @@ void printLine(const QString& line)
 
 } // namespace
 
-bool fileCheckRequested(const QStringList& arguments)
+bool fileCheckRequested(int argc, char** argv)
 {
-    return arguments.contains(QStringLiteral("--check-files"));
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--check-files") == 0)
+            return true;
+    return false;
 }
 
 FileCheck::FileCheck()

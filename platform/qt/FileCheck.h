@@ -5,11 +5,12 @@
 #include "platform/MessageBox.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace platform {
 
-bool fileCheckRequested(const QStringList& arguments);
+// Looked for before any application object exists: the check needs no display, so the program
+// then makes a QCoreApplication instead of its QApplication.
+bool fileCheckRequested(int argc, char** argv);
 
 // One check run: prints "program folder <path>" first, then one line per item on standard output.
 // While it lives, a message box is printed as "message <text>" instead of shown, and counts as a
