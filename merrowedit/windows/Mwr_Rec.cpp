@@ -5,10 +5,10 @@
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/link/Link.h"
 #include "merrowedit/windows/ImageList.h"
+#include "merrowedit/windows/ProgramFiles.h"
 #include "merrowedit/windows/frmAbout.h"
 #include "merrowedit/windows/frmEvent.h"
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -334,7 +334,7 @@ void Mwr_Rec::mnuWebPage_Click(const QString& path)
 
 void Mwr_Rec::showHelp(bool search)
 {
-    const QString file = platform::programFolder() + QStringLiteral("/Help/Merrow.HLP");
+    const QString file = HelpFile();
     platform::HelpViewer* help = platform::services().help;
     const bool shown = help && (search ? help->showSearch(file) : help->showContents(file));
     if (!shown)

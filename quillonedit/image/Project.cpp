@@ -242,11 +242,12 @@ bool SaveAllFiles(const QString& base)
     return true;
 }
 
-void mnuOpen_Click(ProjectHost& host)
+void mnuOpen_Click(ProjectHost& host, const QString& startFolder)
 {
     platform::FileDialogRequest request;
     request.filter = QStringLiteral("Quillon File(s) *.001|*.001");
     request.filterIndex = 1;
+    request.initialDir = startFolder;
     const std::optional<QString> name = platform::services().fileDialogs->openFile(request);
     if (!name)
         return;

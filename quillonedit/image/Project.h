@@ -42,7 +42,8 @@ bool CheckFileName(const QString& name);
 bool CheckClosure();
 bool SaveAllFiles(const QString& base);   // false (and reported) on failure
 
-void mnuOpen_Click(ProjectHost& host);
+// The open dialog starts in `startFolder` when one is given.
+void mnuOpen_Click(ProjectHost& host, const QString& startFolder = {});
 bool mnuSave_Click(ProjectHost& host);    // true when the project was written
 bool mnuSaveAs_Click(ProjectHost& host);  // true when the project was written under the new name
 void Timer1_Timer(ProjectHost& host);     // status panel 2: "" or "Mod"

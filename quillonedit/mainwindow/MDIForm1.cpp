@@ -3,6 +3,7 @@
 #include "platform/Services.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/mainwindow/Help.h"
+#include "quillonedit/mainwindow/ProgramFiles.h"
 #include "quillonedit/mainwindow/Registry.h"
 #include "quillonedit/mainwindow/SharedParameters.h"
 #include "quillonedit/mainwindow/WindowUtil.h"
@@ -44,7 +45,7 @@ QMenu* addMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const QString& capti
     menu->menuAction()->setObjectName(name);
     if (bar)
         bar->addMenu(menu);
-    else
+    else if (into)   // tested, not assumed: optimised builds otherwise warn of a null `into`
         into->addMenu(menu);
     return menu;
 }
@@ -450,7 +451,7 @@ void MDIForm1::mnuAbout_Click()
 
 // ---- file menu ----------------------------------------------------------------------------
 
-void MDIForm1::mnuOpen_Click() { quillon::mnuOpen_Click(*this); }
+void MDIForm1::mnuOpen_Click() { quillon::mnuOpen_Click(*this, OpenStartFolder()); }
 void MDIForm1::mnuSave_Click() { quillon::mnuSave_Click(*this); }
 void MDIForm1::mnuSaveAs_Click() { quillon::mnuSaveAs_Click(*this); }
 void MDIForm1::mnuPrtFont_Click() { SelectPrintFont(); }
