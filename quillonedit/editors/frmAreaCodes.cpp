@@ -84,7 +84,11 @@ void frmAreaCodes::lblAC_Click(int index)
         return;
     ClickLabel* box = lblAC[static_cast<std::size_t>(index)];
     const KeyPadResult entry =
-        GetKeyPadEntry({1, 3, QStringLiteral("Area Code %1").arg(index + 1), box->text(), 8});
+        GetKeyPadEntry({.mode = KeyPadKeys::Digits,
+                        .maxLen = kAreaCodeBytes,
+                        .heading = QStringLiteral("Area Code %1").arg(index + 1),
+                        .initial = box->text(),
+                        .check = KeyPadCheck::ThreeDigits});
     if (!entry.accepted)
         return;   // Cancel changes nothing
     box->setText(entry.text);

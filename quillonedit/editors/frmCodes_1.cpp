@@ -91,7 +91,11 @@ void frmCodes_1::lblCode_Click(int index)
     if (index < 0 || index >= kCodeCount)
         return;
     ClickLabel* box = lblCode[static_cast<std::size_t>(index)];
-    const KeyPadResult entry = GetKeyPadEntry({3, 7, GetCodeName(index), box->text(), 0});
+    const KeyPadResult entry = GetKeyPadEntry({.mode = KeyPadKeys::DigitsAbcStarPound,
+                                                     .maxLen = kCodeDigits,
+                                                     .heading = GetCodeName(index),
+                                                     .initial = box->text(),
+                                                     .check = KeyPadCheck::None});
     if (entry.accepted)
         box->setText(entry.text);
 }

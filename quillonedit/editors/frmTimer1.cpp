@@ -187,7 +187,11 @@ void frmTimer1::lblTime_Click(int index)
         return;
     const QString initial = TimerEntryText(index, lblTime[static_cast<std::size_t>(index)]->text());
     const bool tenths = IsTenthsTimer(index);
-    const KeyPadResult entry = GetKeyPadEntry({1, tenths ? 2 : 4, GetTimerName(index), initial, tenths ? 0 : 2});
+    const KeyPadResult entry = GetKeyPadEntry({.mode = KeyPadKeys::Digits,
+                                                     .maxLen = tenths ? 2 : 4,
+                                                     .heading = GetTimerName(index),
+                                                     .initial = initial,
+                                                     .check = tenths ? KeyPadCheck::None : KeyPadCheck::OneTo1800});
     // A cancelled keypad leaves the stored bytes alone.
     if (entry.accepted) {
         if (tenths)

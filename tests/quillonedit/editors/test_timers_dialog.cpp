@@ -95,9 +95,9 @@ TEST(TimersDialog, MinuteEntryOnMemorySave8WritesItsTwoBytesAtOnce)
     keys.accept("90");
     QTest::mouseClick(dialog.lblTime[18], Qt::LeftButton);
     ASSERT_EQ(keys.requests.size(), 1u);
-    EXPECT_EQ(keys.requests[0].mode, 1);
+    EXPECT_EQ(keys.requests[0].mode, KeyPadKeys::Digits);
     EXPECT_EQ(keys.requests[0].maxLen, 4);
-    EXPECT_EQ(keys.requests[0].check, 2);
+    EXPECT_EQ(keys.requests[0].check, KeyPadCheck::OneTo1800);
     EXPECT_EQ(keys.requests[0].heading, "Link Auto Disconnect");
     EXPECT_EQ(keys.requests[0].initial, "180");
 
@@ -126,7 +126,7 @@ TEST(TimersDialog, TenthsEntryOnTheBaseSet)
     QTest::mouseClick(dialog.lblTime[2], Qt::LeftButton);
     ASSERT_EQ(keys.requests.size(), 1u);
     EXPECT_EQ(keys.requests[0].maxLen, 2);
-    EXPECT_EQ(keys.requests[0].check, 0);
+    EXPECT_EQ(keys.requests[0].check, KeyPadCheck::None);
     EXPECT_EQ(keys.requests[0].heading, "Turn-On Delay");
     EXPECT_EQ(keys.requests[0].initial, "25");
     Put(expected, 13614, {5, 0});
