@@ -90,16 +90,3 @@ TEST(AreaCodesDialog, CancelAndOKWithoutAClickWriteNothing)
     dialog.cmdOK_Click();
     EXPECT_TRUE(ImageEquals(before));
 }
-
-TEST(AreaCodes, SaveWritesChangedEntriesAsDigitCodes)
-{
-    FillImagePattern(72);
-    Bytes expected = Snapshot();
-    std::array<QString, 20> texts = quillon::DisplayAreaCodes();
-    texts[0] = "907";
-    texts[19] = "12";   // shorter than three: the missing digit is stored as 0
-    SaveAreaCodes(texts);
-    Put(expected, 18380, {9, 10, 7});
-    Put(expected, 18437, {1, 2, 0});
-    EXPECT_TRUE(ImageEquals(expected));
-}
