@@ -195,11 +195,6 @@ private:
 
 } // namespace
 
-QString programFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
 void installQtServices()
 {
     static QtMessageBox messageBox;
