@@ -1,15 +1,12 @@
 #include "quillonedit/editors/CwMessages.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/tables/CwCharacters.h"
 
 namespace quillon {
 
 QString GetCwChar(int offset)
 {
-    if (offset < 0 || offset >= kImageBytes)
-        return {};
-    return CwCharacterText(image().at(offset));
+    return CwCharacterText(CwCodeAt(offset));   // an offset outside the image reads as no character
 }
 
 QString CwMessageText(int which)

@@ -38,6 +38,13 @@ int CwMessageCapacity(int which)
     return std::min(kCwBufferCodes, areaRoom(which));
 }
 
+int CwCodeAt(int offset)
+{
+    if (offset < 0 || offset >= kImageBytes)
+        return -1;
+    return image().at(offset);
+}
+
 int CwMessageCount(int which)
 {
     const int base = CwMessageOffset(which);

@@ -22,6 +22,8 @@ int CwMessageOffset(int which);
 // message 2 (its area); 0 for another number.
 int CwMessageCapacity(int which);
 
+// The CW character code stored at offset; -1 for an offset outside the image.
+int CwCodeAt(int offset);
 // The stored count of message 1 or 2; 0 for another number.
 int CwMessageCount(int which);
 // The stored codes of message 1 or 2 as the editor reads them: count of them, but no more than
