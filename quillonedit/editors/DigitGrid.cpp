@@ -20,14 +20,35 @@ DigitGrid::DigitGrid(EditorDialog& owner, Fields fields, DigitGridOptions option
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
+    // Each column of rows takes caption, field, [second label,] gap.
+    const int stride = options_.extraColumn ? 4 : 3;
+    const int top = options_.headings.isEmpty() ? 0 : 1;
     captionLabels.resize(static_cast<std::size_t>(rows));
     fieldLabels.resize(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
         const auto k = static_cast<std::size_t>(r);
-        const int row = r % perColumn;
-        const int column = 3 * (r / perColumn);
+        const int row = top + r % perColumn;
+        const int column = stride * (r / perColumn);
+        if (r % perColumn == 0) {
+            for (int h = 0; h < options_.headings.size() && h < stride - 2; ++h) {
+                auto* heading = new QLabel(options_.headings[h], this);
+                heading->setAlignment(Qt::AlignCenter);
+                grid->addWidget(heading, 0, column + 1 + h);
+                headingLabels.push_back(heading);
+            }
+        }
         AddFieldRow(this, grid, row, column, shown_[k].caption, options_.fieldWidth, captionLabels[k], fieldLabels[k],
                     [this, r] { Field_Click(r); });
+        if (options_.extraColumn) {
+            auto* extra = new ClickLabel(this);
+            StyleFieldLabel(extra, options_.extraWidth);
+            connect(extra, &ClickLabel::clicked, this, [this, r] {
+                if (onExtraClick)
+                    onExtraClick(r);
+            });
+            grid->addWidget(extra, row, column + 2);
+            extraLabels.push_back(extra);
+        }
         if (column > 0)
             grid->setColumnMinimumWidth(column - 1, options_.columnGap);
     }

@@ -17,6 +17,10 @@
 // rows at a time; fields(group) gives that group's rows (same count for every group). Display()
 // reads the shown group from the image; Group_Click(g) switches (and ignores the group shown).
 //
+// A second clickable label per row (extraColumn, e.g. a speed dial's spoken identification) is the
+// dialog's to fill and store: a click on it runs onExtraClick(row). Column headings stand above
+// the fields and the second labels of every column of rows.
+//
 // A field with an offset below 0 has no record: it shows empty and is never written.
 #include "quillonedit/editors/EditorCommon.h"
 
@@ -54,6 +58,9 @@ struct DigitGridOptions {
     QString groupTitle{};                   // the frame around the group options
     QStringList groupCaptions{};            // one option per group; fewer than two = no selector
     bool writeOnCancel = false;             // a cancelled keypad also reaches onEntry (the shown text)
+    QStringList headings{};                 // above the fields (and the second labels), if any
+    bool extraColumn = false;               // a second clickable label beside each field
+    int extraWidth = 200;                   // least width of a second label
 };
 
 class DigitGrid : public QWidget {
@@ -82,9 +89,12 @@ public:
     const DigitField& field(int row) const;
 
     std::function<void(int row)> onEntry;
+    std::function<void(int row)> onExtraClick;
 
     std::vector<QLabel*> captionLabels;     // one per row
     std::vector<ClickLabel*> fieldLabels;   // one per row
+    std::vector<ClickLabel*> extraLabels;   // one per row with extraColumn, else none
+    std::vector<QLabel*> headingLabels;     // the column headings, per column of rows
     QGroupBox* groupFrame = nullptr;        // null without groups
     std::vector<QRadioButton*> groupOptions;
 

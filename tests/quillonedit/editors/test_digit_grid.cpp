@@ -116,3 +116,24 @@ TEST(DigitGrid, WriteOnCancelAndAWholeGroupHook)
     dialog.grid->Group_Click(0);   // the group shown: nothing happens
     EXPECT_EQ(dialog.grid->fieldLabels[1]->text(), "");
 }
+
+TEST(DigitGrid, HeadingsAndASecondClickableLabelPerRow)
+{
+    platform::doubles::ScriptedServices s;
+    ScriptedKeyPad keys;
+    EditorDialog owner;
+    DigitGrid grid(owner, TestFields,
+                   {.format = {.read = DigitFieldText, .write = SaveDigitField},
+                    .rowsPerColumn = 3,
+                    .headings = {QStringLiteral("Telephone Number"), QStringLiteral("Identification")},
+                    .extraColumn = true});
+    ASSERT_EQ(grid.extraLabels.size(), 3u);
+    ASSERT_EQ(grid.headingLabels.size(), 2u);
+    EXPECT_EQ(grid.headingLabels[1]->text(), "Identification");
+    std::vector<int> clicked;
+    grid.onExtraClick = [&clicked](int row) { clicked.push_back(row); };
+    owner.show();
+    QTest::mouseClick(grid.extraLabels[2], Qt::LeftButton);
+    EXPECT_EQ(clicked, std::vector<int>{2});
+    EXPECT_TRUE(keys.requests.empty()) << "the second label asks no keypad";
+}
