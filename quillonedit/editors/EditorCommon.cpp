@@ -1,7 +1,6 @@
 #include "quillonedit/editors/EditorCommon.h"
 
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
 
 #include <QDir>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "quillonedit/editors/WordPicker.h"
 
-#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/VoiceSlots.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -47,12 +47,7 @@ bool WriteWordSequence(int offset, const WordPickerResult& result, int maxWords)
         if (values[static_cast<std::size_t>(k)] < 0)
             return false;
     }
-    image().set(offset, static_cast<std::uint8_t>(count));
-    for (int k = 0; k < count; ++k) {
-        const int word = values[static_cast<std::size_t>(k)];
-        image().set(offset + 1 + 2 * k, static_cast<std::uint8_t>(word / 100));
-        image().set(offset + 2 + 2 * k, static_cast<std::uint8_t>(word % 100));
-    }
+    WriteWordNumbers(offset, std::vector<int>(values.begin(), values.begin() + count));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "quillonedit/editors/EditorCommon.h"
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 #include "quillonedit/mainwindow/Registry.h"
 
 #include <algorithm>

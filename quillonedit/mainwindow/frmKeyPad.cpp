@@ -159,7 +159,7 @@ void frmKeyPad::Form_Activate()
     EntryAccepted = false;
 
     const KeyPadRequestState& request = keyPadRequest();
-    if (const std::optional<KeyPadKeys> keys = KeyPadKeysForMode(request.KeyPadMode)) {
+    if (const std::optional<KeyPadKeySet> keys = KeyPadKeysForMode(request.KeyPadMode)) {
         cmdA->setVisible(keys->a);
         cmdB->setVisible(keys->b);
         cmdC->setVisible(keys->c);

@@ -3,7 +3,7 @@
 // and a spy that records and dismisses every modal window a menu handler opens.
 #include "platform/testing/ScriptedServices.h"
 #include "quillonedit/image/ControllerImage.h"
-#include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 #include "quillonedit/mainwindow/MDIForm1.h"
 #include "quillonedit/mainwindow/Registry.h"
 #include "quillonedit/mainwindow/SharedParameters.h"

@@ -1,7 +1,7 @@
 #include "quillonedit/image/ImageMap.h"
-#include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 
-#include "ImageFixture.h"
+#include "tests/quillonedit/image/ImageFixture.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
