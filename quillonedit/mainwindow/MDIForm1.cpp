@@ -13,6 +13,7 @@
 #include "quillonedit/editors/frmCodes_1.h"
 #include "quillonedit/editors/frmCwEdit.h"
 #include "quillonedit/editors/frmExp.h"
+#include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmTimer1.h"
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
@@ -429,7 +430,7 @@ void MDIForm1::mnuSwitch2_Click()
 }
 
 void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
-void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}); }
+void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}, make<frmFreqDis>()); }
 
 void MDIForm1::mnuMemoryConfig_Click() { openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}); }
 
