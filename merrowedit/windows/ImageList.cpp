@@ -80,6 +80,23 @@ QPixmap timerImage()
     return pm;
 }
 
+QPixmap speakerImage()
+{
+    // A loudspeaker with two sound waves.
+    QPixmap pm = tile(QColor(0xad, 0x14, 0x57), QString());
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(7, 13), QPointF(11, 13), QPointF(17, 8), QPointF(17, 24), QPointF(11, 19),
+                             QPointF(7, 19)}));
+    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(14, 11, 8, 10), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(14, 7, 13, 18), -50 * 16, 100 * 16);
+    return pm;
+}
+
 } // namespace
 
 QPixmap ImageList1(int index)
@@ -97,6 +114,7 @@ QPixmap ImageList1(int index)
     case 10: return printImage();                                             // Print History
     case 11: return tile(QColor(0x00, 0x69, 0x5c), QStringLiteral("?"));     // Help
     case 12: return exitImage();                                              // Exit
+    case 13: return speakerImage();                                           // a test message sounds
     default: return {};
     }
 }

@@ -8,7 +8,8 @@ namespace merrow {
 
 inline constexpr int kToolbarImageCount = 12;
 
-// Image 1..12 of the main window's image list, in toolbar order; a null pixmap otherwise.
+// Image 1..12 of the main window's image list, in toolbar order, and 13, the loudspeaker shown
+// while a test message sounds; a null pixmap otherwise.
 QPixmap ImageList1(int index);
 // The main window's icon.
 QIcon ProgramIcon();

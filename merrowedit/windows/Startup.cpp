@@ -3,6 +3,7 @@
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
+#include "merrowedit/windows/TestTipWiring.h"
 #include "merrowedit/windows/TransferWiring.h"
 #include "merrowedit/windows/frmSplash.h"
 #include "platform/Services.h"
@@ -33,6 +34,7 @@ std::unique_ptr<Mwr_Rec> Main()
 
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);
+    ConnectTestAndWebCommands(*window);
     step([] { platform::setWaitCursor(true); });
 
     // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
