@@ -6,6 +6,7 @@
 #include "merrowedit/windows/TestTipWiring.h"
 #include "merrowedit/windows/TransferWiring.h"
 #include "merrowedit/windows/frmSplash.h"
+#include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ std::unique_ptr<Mwr_Rec> Main()
 
     window->mnuTipsShow->setChecked(ShowTipsAtStartup);
     window->show();
+    step([&window] { ShowStartupTip(window->mnuTipsShow, window.get()); });
     return window;
 }
 

@@ -2,6 +2,7 @@
 
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/frmTest.h"
+#include "merrowedit/windows/frmTip.h"
 
 namespace merrow {
 
@@ -12,6 +13,7 @@ void ConnectTestAndWebCommands(Mwr_Rec& window)
         frmTest dialog(w);
         dialog.exec();
     };
+    window.commands.OpenWebPage = [](const QString& url) { return OpenWebPage(url); };
 }
 
 } // namespace merrow
