@@ -59,7 +59,7 @@ bool playSound(const QString& waveFile)
     file.close();
     if (!sound->start(waveFile))
         return false;
-    const bool ended = waitUntil([sound] { return !sound->playing(); }, format.durationMs() + kSoundMarginMs);
+    const bool ended = waitUntil([sound] { return !sound->playing(); }, soundWaitBoundMs(format.durationMs()));
     if (!ended)
         sound->stop();
     return ended;

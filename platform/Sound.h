@@ -29,13 +29,16 @@ struct WaveFormat {
 // The format of a PCM RIFF WAVE file; false when the bytes are not one.
 bool parseWave(const QByteArray& bytes, WaveFormat& format);
 
-// Extra time a play may take beyond the file's own length before it is given up: device start-up
-// and the last buffer draining.
-inline constexpr qint64 kSoundMarginMs = 1500;
+// How long a play of a sound of the given length may take before it is given up: twice its length
+// and two seconds more, for the device's start-up and a sound server slowed by a busy machine.
+constexpr qint64 soundWaitBoundMs(qint64 durationMs)
+{
+    return 2 * durationMs + 2000;
+}
 
 // Plays a WAVE file and returns when it has ended, servicing events meanwhile. The wait is bounded
-// by the file's length plus kSoundMarginMs, so a device that never reports the end cannot hang
-// the caller; the sound is stopped then. False when the file was not played to its end.
+// by soundWaitBoundMs, so a device that never reports the end cannot hang the caller; the sound
+// is stopped then. False when the file was not played to its end.
 bool playSound(const QString& waveFile);
 
 } // namespace platform
