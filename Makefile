@@ -3,7 +3,7 @@ SHELL := /bin/bash
 PACKAGES := build-essential cmake ninja-build pkg-config \
             qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev \
             libgtest-dev libgmock-dev xvfb xauth poppler-utils fonts-dejavu-core \
-            desktop-file-utils dpkg-dev file
+            desktop-file-utils dpkg-dev file multimon-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local

@@ -2,7 +2,9 @@
 #include "merrowedit/windows/ProgramFiles.h"
 #include "merrowedit/windows/Startup.h"
 #include "platform/qt/FileCheck.h"
+#include "platform/Services.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtSound.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,6 +20,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("merrowedit"));
     QGuiApplication::setDesktopFileName(QStringLiteral("merrowedit"));
     platform::installQtServices();
+    platform::QtSound sound;   // goes before the application does
+    platform::services().sound = &sound;
     const std::unique_ptr<merrow::Mwr_Rec> window = merrow::Main();
     return app.exec();
 }

@@ -4,9 +4,11 @@
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/SettingWindows.h"
+#include "merrowedit/windows/TestTipWiring.h"
 #include "merrowedit/windows/TransferWiring.h"
 #include "merrowedit/windows/frmFIPS.h"
 #include "merrowedit/windows/frmSplash.h"
+#include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
 
 #include <QAction>
@@ -36,6 +38,7 @@ std::unique_ptr<Mwr_Rec> Main()
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);
     ConnectSettingWindows(*window);
+    ConnectTestAndWebCommands(*window);
     step([] { platform::setWaitCursor(true); });
 
     // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
@@ -61,6 +64,7 @@ std::unique_ptr<Mwr_Rec> Main()
 
     window->mnuTipsShow->setChecked(ShowTipsAtStartup);
     window->show();
+    step([&window] { ShowStartupTip(window->mnuTipsShow, window.get()); });
     return window;
 }
 
