@@ -113,4 +113,9 @@ bool SaveTimerMin(int offset, const QString& text)
     return saveTimer(offset, text, kTimerValueMask);
 }
 
+std::uint16_t TimerWord(int offset)
+{
+    return static_cast<std::uint16_t>(image().at(offset + 1) * 256 + image().at(offset));
+}
+
 } // namespace quillon

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 
 namespace quillon {
 
@@ -28,5 +29,9 @@ QString TimerEntryText(int index, const QString& shown);
 // writes the high byte 0..7 only. Anything else, and an offset of -1, writes nothing.
 bool SaveTimerSec(int offset, const QString& text);
 bool SaveTimerMin(int offset, const QString& text);
+
+// The 16-bit timer at offset, low byte first, every bit of the high byte counted (0..65535): what
+// the printed report shows, without the editors' mask.
+std::uint16_t TimerWord(int offset);
 
 } // namespace quillon

@@ -3,6 +3,8 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 
+#include <algorithm>
+
 #include <cstdint>
 
 namespace quillon {
@@ -49,6 +51,18 @@ void WriteWordNumbers(int offset, const std::vector<int>& wordNumbers)
         image().set(at, static_cast<std::uint8_t>(word / 100));
         image().set(at + 1, static_cast<std::uint8_t>(word % 100));
     }
+}
+
+std::vector<std::uint16_t> VoiceSlotStoredCodes(int offset)
+{
+    const int count = std::min<int>(image().at(offset), kVoiceSlotWordCapacity);
+    std::vector<std::uint16_t> codes;
+    codes.reserve(static_cast<std::size_t>(count));
+    for (int w = 0; w < count; ++w) {
+        const int at = offset + 1 + 2 * w;
+        codes.push_back(static_cast<std::uint16_t>(image().at(at) * 256 + image().at(at + 1)));
+    }
+    return codes;
 }
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #pragma once
 // The voice message slots of the base set (40) and of the memory saves (12 each): a word count and
 // two bytes per word, the word number's hundreds first.
+#include <cstdint>
 #include <vector>
 
 namespace quillon {
@@ -21,5 +22,12 @@ std::vector<int> VoiceSlotWordCodes(int offset);
 // Writes a count and the given word numbers (000..999) at offset; the bytes after the last word
 // keep what they held.
 void WriteWordNumbers(int offset, const std::vector<int>& wordNumbers);
+
+// Words a 64-byte voice slot has room for after its count byte.
+constexpr int kVoiceSlotWordCapacity = 31;
+
+// The stored word codes of the slot at offset, for the printed report (first byte x 256 + second
+// byte, every bit counted): as many as its count byte says, at most the slot's room.
+std::vector<std::uint16_t> VoiceSlotStoredCodes(int offset);
 
 } // namespace quillon

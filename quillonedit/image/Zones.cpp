@@ -83,4 +83,10 @@ void SaveZoneBytes(int zoneOffset, const std::array<std::uint8_t, 8>& bytes)
         image().set(zoneOffset + z - 1, bytes[static_cast<std::size_t>(z - 1)]);
 }
 
+std::pair<std::uint8_t, std::uint8_t> ZonePairBytes(int offset)
+{
+    const std::uint8_t first = image().at(offset);
+    return {first, image().at(offset + 1)};
+}
+
 } // namespace quillon

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace quillon {
 
@@ -23,5 +24,9 @@ std::uint8_t ZoneByteOf(const std::array<bool, kZoneFunctions>& enabled);
 // Writes the eight zone bytes of the set at zoneOffset, zone 1 first; nothing when zoneOffset is
 // no zone set.
 void SaveZoneBytes(int zoneOffset, const std::array<std::uint8_t, 8>& bytes);
+
+// The two zone bytes of a zone pair: the one at offset (zone 1, 3, 5 or 7) and the next one. Both
+// are read, and checked against the image's bounds, before either is used.
+std::pair<std::uint8_t, std::uint8_t> ZonePairBytes(int offset);
 
 } // namespace quillon

@@ -19,6 +19,7 @@
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/editors/frmZones1.h"
+#include "quillonedit/printing/frmPrint.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -437,7 +438,13 @@ void MDIForm1::mnuMemoryConfig_Click() { openDialog({.dialog = QStringLiteral("f
 void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
 void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}); }
 void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}); }
-void MDIForm1::mnuPrint_Click() { openDialog({.dialog = QStringLiteral("frmPrint")}); }
+// The print dialog is kept: OK hides it and the next File > Print shows it again, boxes cleared.
+void MDIForm1::mnuPrint_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmPrint"), .helpContext = kHelpPrint, .keep = true}, [](QWidget* parent) {
+        return new frmPrint([] { return frmPrint::FontSetting{PrinterFontName, PrinterFontSize}; }, parent);
+    });
+}
 
 void MDIForm1::mnuAbout_Click()
 {

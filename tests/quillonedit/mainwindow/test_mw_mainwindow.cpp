@@ -203,6 +203,10 @@ TEST_F(MainWindow, TheOtherDialogsOpenAsTheirKindRequires)
         EXPECT_EQ(win.lastOpening().hourglass, r.hourglass) << r.item;
         EXPECT_FALSE(s.desktop.busy) << r.item;
     }
+    // The print dialog is kept between showings and answers F1 with its own topic.
+    item(win, "mnuPrint")->trigger();
+    EXPECT_TRUE(win.lastOpening().keep);
+    EXPECT_EQ(win.lastOpening().helpContext, 106);
 }
 
 TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)
