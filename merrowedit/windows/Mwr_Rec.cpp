@@ -9,6 +9,9 @@
 #include "merrowedit/windows/frmEvent.h"
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
+#include "platform/widgets/FieldStyle.h"
+#include "platform/widgets/HelpDisplay.h"
+#include "platform/widgets/Windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,23 +52,11 @@ constexpr ToolButton kToolButtons[12] = {
 QLabel* gridCell(QWidget* parent, const QString& text)
 {
     auto* label = new QLabel(text, parent);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    label->setMinimumHeight(18);
+    platform::widgets::StyleFieldLabel(label, platform::widgets::FieldLook::Shown);
     return label;
 }
 
 } // namespace
-
-void Win95Shrival(QWidget* window)
-{
-    if (window)
-        window->setWindowState(window->windowState() | Qt::WindowMinimized);
-}
 
 const std::array<QString, 12>& Mwr_Rec::toolButtonKeys()
 {
@@ -334,12 +325,9 @@ void Mwr_Rec::mnuWebPage_Click(const QString& path)
 
 void Mwr_Rec::showHelp(bool search)
 {
-    const QString file = platform::programFolder() + QStringLiteral("/Help/Merrow.HLP");
-    platform::HelpViewer* help = platform::services().help;
-    const bool shown = help && (search ? help->showSearch(file) : help->showContents(file));
-    if (!shown)
-        platform::msgBox(QStringLiteral("The help file %1 could not be opened.").arg(file), platform::MsgButtons::OK,
-                         platform::MsgIcon::Exclamation, kProductTitle);
+    using platform::widgets::HelpPage;
+    platform::widgets::ShowHelp(platform::programFolder() + QStringLiteral("/Help/Merrow.HLP"), kProductTitle,
+                                search ? HelpPage::Search : HelpPage::Contents);
 }
 
 void Mwr_Rec::mnuHelpContents_Click()
@@ -434,7 +422,7 @@ void Mwr_Rec::closeEvent(QCloseEvent* event)
             return;
         }
     }
-    Win95Shrival(this);
+    platform::widgets::Win95Shrival(*this);
     endProgram();
 }
 
