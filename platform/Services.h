@@ -14,7 +14,6 @@ namespace platform {
 
 class Printer;
 class SerialPort;
-class Sound;
 
 struct Services {
     MessageBox* messageBox = nullptr;
@@ -27,7 +26,6 @@ struct Services {
     HelpViewer* help = nullptr;
     Printer* printer = nullptr;
     SerialPort* serialPort = nullptr;
-    Sound* sound = nullptr;
 };
 
 Services& services();
