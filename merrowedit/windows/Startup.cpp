@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QTimeZone>
 
 #include <exception>
@@ -16,12 +17,14 @@
 namespace merrow {
 namespace {
 
-// Start-up never stops on an error: a failing step is skipped and the next one runs.
-void step(const std::function<void()>& f)
+// Start-up never stops on an error: a failing step is reported on the error output with its
+// reason, and the next one runs.
+void step(const char* name, const std::function<void()>& f)
 {
     try {
         f();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qWarning("merrowedit start-up: %s failed: %s", name, error.what());
     }
 }
 
@@ -33,17 +36,18 @@ std::unique_ptr<Mwr_Rec> Main()
 
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);
-    step([] { platform::setWaitCursor(true); });
+    step("showing the hourglass", [] { platform::setWaitCursor(true); });
 
     // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
     const qint64 start = clock.monotonicMs();
 
-    step([&clock] { DstInEffect = QTimeZone::systemTimeZone().isDaylightTime(clock.now()); });
-    step([] { LoadRegistrySettings(); });
-    step([] { EditorVersion = QStringLiteral("2.43"); });
-    step([] { LoadDataFile(); });
+    step("reading daylight saving time",
+         [&clock] { DstInEffect = QTimeZone::systemTimeZone().isDaylightTime(clock.now()); });
+    step("loading the settings", [] { LoadRegistrySettings(); });
+    step("setting the editor version", [] { EditorVersion = QStringLiteral("2.43"); });
+    step("loading the data file", [] { LoadDataFile(); });
 
-    step([&clock, start] {
+    step("showing the splash window", [&clock, start] {
         frmSplash splash;
         platform::setWaitCursor(true);
         splash.show();
