@@ -161,7 +161,7 @@ bool SaveDataFile()
         }
     }
     if (!ok) {
-        ShowDataFileError(8);
+        ShowDataFileError(kErrFrequencyLimit);
         return false;
     }
     refusedFileOnDisk = false;

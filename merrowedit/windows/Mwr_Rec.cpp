@@ -302,7 +302,7 @@ void Mwr_Rec::PrintHistory()
 {
     // Only the first row of the group on display counts.
     if (lblDate[0]->text().isEmpty()) {
-        ShowErrorMessage(10);
+        ShowErrorMessage(kErrNoHistoryToPrint);
         return;
     }
     run(commands.PrintHistory);
@@ -320,7 +320,7 @@ void Mwr_Rec::mnuWebPage_Click(const QString& path)
     if (!commands.OpenWebPage)
         return;
     if (!commands.OpenWebPage(kMakerWebSite + path))
-        ShowErrorMessage(50);
+        ShowErrorMessage(kErrWebBrowser);
 }
 
 void Mwr_Rec::showHelp(bool search)
