@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;

@@ -9,17 +9,11 @@
 #include "merrowedit/link/TransferHost.h"
 #include "platform/testing/FakeSerialPort.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
-
-// Readable failure output for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace linktest {
 

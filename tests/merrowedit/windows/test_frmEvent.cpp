@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;
