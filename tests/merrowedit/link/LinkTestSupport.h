@@ -1,13 +1,13 @@
 #pragma once
 // What the link tests share: a main window that records what the transfer did to it, and a
-// fixture with scripted services, a fake serial port and the program's default data.
+// fixture with the scripted services (their fake serial port included) and the program's
+// default data.
 #include "merrowedit/data/History.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/data/UploadBlock.h"
 #include "merrowedit/link/Link.h"
 #include "merrowedit/link/TransferHost.h"
-#include "platform/testing/FakeSerialPort.h"
 #include "platform/testing/ScriptedServices.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -79,7 +79,6 @@ class LinkFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::services().serialPort = &port;
         loadDefaults();
         merrow::Timeouts().alignUploadToSecond = false;
         merrow::Timeouts().preUploadYields = 0;
@@ -87,7 +86,7 @@ protected:
     void TearDown() override { merrow::resetLink(); }
 
     platform::doubles::ScriptedServices s;
-    platform::doubles::FakeSerialPort port;
+    platform::doubles::FakeSerialPort& port = s.serialPort;
 };
 
 // The reply block a receiver sends: records, their checksum in byte 1279, version, final byte.

@@ -323,8 +323,7 @@ TEST_F(Transfer, AFailedCycleAfterASuccessEmptiesTheGridButKeepsTheEntries)
 TEST(OpenAndClosePort, OpenTwiceTouchesThePortOnceAndCloseTwiceIsHarmless)
 {
     platform::doubles::ScriptedServices s;
-    platform::doubles::FakeSerialPort port;
-    platform::services().serialPort = &port;
+    platform::doubles::FakeSerialPort& port = s.serialPort;
     loadDefaults();
     merrow::SerialPort = 3;
     ASSERT_TRUE(merrow::OpenPort());
