@@ -15,6 +15,7 @@
 
 #include <array>
 
+
 namespace linktest {
 
 class RecordingHost final : public merrow::TransferHost {
@@ -60,6 +61,41 @@ public:
     bool busyPointer = false;
     bool commandsLocked = false;
     int locks = 0;
+};
+
+// The receiver's side of a transfer, scripted per test: answers "Z", then takes the 512 uploaded
+// bytes and answers them with the reply block.
+struct ScriptedReceiver {
+    bool answerConnect = true;
+    QByteArray connectAnswer = QByteArray(1, 0x06);
+    bool answerUpload = true;
+    QByteArray uploadAnswer = QByteArray(1, 0x06);
+    qint64 uploadDelayMs = 0;
+    QByteArray reply;
+    qint64 replyDelayMs = 0;
+
+    void operator()(platform::doubles::FakeSerialPort& port, const QByteArray& bytes)
+    {
+        for (char c : bytes) {
+            if (inBlock) {
+                if (++blockBytes == 512) {
+                    inBlock = false;
+                    if (answerUpload) {
+                        port.deliver(uploadAnswer, uploadDelayMs);
+                        port.deliver(reply, replyDelayMs);
+                    }
+                }
+                continue;
+            }
+            if (c == 'Z' && answerConnect) {
+                port.deliver(connectAnswer);
+                inBlock = true;
+                blockBytes = 0;
+            }
+        }
+    }
+    bool inBlock = false;
+    int blockBytes = 0;
 };
 
 // Program state as after a first start: default settings, default parameter data, port 1.
