@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "DataFolderTest.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -70,22 +71,7 @@ QMap<QString, QString> firstRunStore(const QString& workingDirectory)
     return m;
 }
 
-class SettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetSettings();
-    }
-    void TearDown() override
-    {
-        SetDataFolder({});
-        resetSettings();
-    }
-    QTemporaryDir dir;
-    platform::doubles::ScriptedServices services;
-};
+class SettingsTest : public DataFolderTest {};
 
 } // namespace
 
