@@ -18,7 +18,8 @@ EndProgramHandler& endHandler()
 QString DataFileErrorText(int code)
 {
     switch (code) {
-    case kErrFrequencyLimit: return QStringLiteral("Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
+    case kErrFrequencyLimit:
+        return QStringLiteral("Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
     default: return {};
     }
 }
