@@ -41,7 +41,7 @@ DigitGrid::DigitGrid(EditorDialog& owner, Fields fields, DigitGridOptions option
                     [this, r] { Field_Click(r); });
         if (options_.extraColumn) {
             auto* extra = new ClickLabel(this);
-            StyleFieldLabel(extra, options_.extraWidth);
+            StyleFieldLabel(extra, platform::widgets::FieldLook::Editable, options_.extraWidth);
             connect(extra, &ClickLabel::clicked, this, [this, r] {
                 if (onExtraClick)
                     onExtraClick(r);

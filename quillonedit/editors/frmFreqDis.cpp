@@ -44,7 +44,7 @@ frmFreqDis::frmFreqDis(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         lblA[k] = new QLabel(this);
         lblA[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblF[k] = new ClickLabel(this);
-        StyleFieldLabel(lblF[k], 90);
+        StyleFieldLabel(lblF[k], platform::widgets::FieldLook::Editable, 90);
         connect(lblF[k], &ClickLabel::clicked, this, [this, r] { lblF_Click(r); });
         lblO[k] = cell(80);
         lblPower[k] = cell(80);

@@ -6,7 +6,7 @@
 #include "quillonedit/mainwindow/ProgramFiles.h"
 #include "quillonedit/mainwindow/Registry.h"
 #include "quillonedit/mainwindow/SharedParameters.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include "quillonedit/editors/frmAreaCodes.h"
@@ -245,7 +245,7 @@ bool MDIForm1::MDIForm_Load()
         return false;
     GetRegistry();
     DisplayFileList();
-    CentreWindow(*this);
+    platform::widgets::CentreWindow(*this);
     StatusBar1[2]->setText(QLocale().toString(platform::services().clock->now(), QStringLiteral("dddd  MMMM d, yyyy")));
     for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuMacSched, mnuAP})
         setMenuEnabled(menu, false);
@@ -452,7 +452,7 @@ void MDIForm1::mnuAbout_Click()
         auto* about = new frmSplash(parent);   // owned by the main window until the opener deletes it
         about->Tag = QStringLiteral("1");
         about->adjustSize();
-        CentreWindow(*about);
+        platform::widgets::CentreWindow(*about);
         return about;
     });
 }
@@ -498,7 +498,7 @@ void MDIForm1::MDIForm_Unload()
     for (auto& [name, dialog] : kept_)
         if (dialog)
             dialog->close();
-    Win95Shrival(*this);
+    platform::widgets::Win95Shrival(*this);
     // Every other window (the help window among them) ends with this one.
     QCoreApplication::quit();
 }

@@ -1,7 +1,7 @@
 #include "quillonedit/mainwindow/Main.h"
 
 #include "platform/Services.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include <QtGlobal>
@@ -33,7 +33,7 @@ std::unique_ptr<MDIForm1> Main()
     splash.Tag = QStringLiteral("0");
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.adjustSize();
-    CentreWindow(splash);
+    platform::widgets::CentreWindow(splash);
     splash.show();
 
     // On the monotonic clock, so a start just before midnight still ends its wait.

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "../data/DataFolderTest.h"
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 

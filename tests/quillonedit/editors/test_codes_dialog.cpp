@@ -1,5 +1,6 @@
 #include "quillonedit/editors/frmCodes_1.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "quillonedit/image/Codec.h"
 #include "platform/testing/ScriptedServices.h"

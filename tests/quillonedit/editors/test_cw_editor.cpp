@@ -1,6 +1,6 @@
 #include "quillonedit/editors/CwMessages.h"
 #include "quillonedit/editors/frmCwEdit.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include "quillonedit/tables/Tables.h"
 #include "platform/testing/ScriptedServices.h"

@@ -1,6 +1,7 @@
 // The digit-field grid on its own: groups, the write hook and records without a place.
 #include "quillonedit/editors/DigitGrid.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "quillonedit/image/Codec.h"
 #include "platform/testing/ScriptedServices.h"

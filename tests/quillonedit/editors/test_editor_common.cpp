@@ -1,4 +1,5 @@
 #include "quillonedit/editors/EditorCommon.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "platform/testing/ScriptedServices.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillon;
+using namespace quillon::testing;
 
 namespace {
 

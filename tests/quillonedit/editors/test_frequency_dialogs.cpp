@@ -1,6 +1,6 @@
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmFreqSet.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include "platform/testing/ScriptedServices.h"
 

@@ -2,7 +2,8 @@
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedWordPicker.h"
 
 #include "quillonedit/tables/Tables.h"
 #include "platform/testing/ScriptedServices.h"

@@ -1,6 +1,6 @@
 // The area code writer.
 #include "quillonedit/image/AreaCodes.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 

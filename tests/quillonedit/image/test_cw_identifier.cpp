@@ -1,6 +1,6 @@
 // The CW speed and tone settings.
 #include "quillonedit/image/CwIdentifier.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 
-#include "ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 class RbiFrequencies : public ::testing::Test {
 protected:
-    void SetUp() override { fillPattern(); }
+    void SetUp() override { FillImageRamp(); }
     void TearDown() override { resetImage(); }
 };
 
@@ -58,7 +58,7 @@ TEST_F(RbiFrequencies, WorkedExamplesBothWays)
         FrequencyEditState want = c.state;
         want.FreqEditOffset = offset;
 
-        putImage(offset, c.bytes);
+        PutImage(offset, c.bytes);
         EXPECT_EQ(Str(DisplayFrequencyRow(offset)), Str(c.texts));
         EXPECT_EQ(FrequencyEditFromEntry(offset), want) << Str(c.texts);
 
@@ -68,11 +68,11 @@ TEST_F(RbiFrequencies, WorkedExamplesBothWays)
         ASSERT_TRUE(ParseFrequencyRow(parsed, c.texts));
         EXPECT_EQ(parsed, want) << Str(c.texts);
 
-        fillPattern();
+        FillImageRamp();
         Bytes expected = image().bytes();
-        put(expected, offset, c.bytes);
+        Put(expected, offset, c.bytes);
         SaveFrequencyEntry(want, false);
-        EXPECT_TRUE(sameBytes(expected, image().bytes())) << Str(c.texts);
+        EXPECT_TRUE(SameBytes(expected, image().bytes())) << Str(c.texts);
     }
 }
 
@@ -112,7 +112,7 @@ TEST_F(RbiFrequencies, EveryCodeSurvivesPackDisplayAndParse)
                     ASSERT_TRUE(ParseFrequencyRow(parsed, row)) << what;
                     ASSERT_EQ(parsed, s) << what << " " << Str(row);
                 }
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));   // no write strayed outside its entry
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));   // no write strayed outside its entry
 }
 
 TEST_F(RbiFrequencies, RowTextsOfOddAndEmptyEntries)
@@ -132,7 +132,7 @@ TEST_F(RbiFrequencies, RowTextsOfOddAndEmptyEntries)
         {{0xC9, 0x80, 0x00, 0x41, 0, 0}, "1240.000", "67.0"},
     };
     for (const Case& c : cases) {
-        putImage(kRbiFrequencies, c.bytes);
+        PutImage(kRbiFrequencies, c.bytes);
         const FrequencyRowTexts row = DisplayFrequencyRow(kRbiFrequencies);
         EXPECT_EQ(row.frequency, c.frequency);
         EXPECT_EQ(row.ctcss, c.ctcss) << c.frequency;
@@ -162,13 +162,13 @@ TEST_F(RbiFrequencies, EditStateFromOddEntries)
         {{0xCD, 0x87, 0x29, 0x00, 0, 0}, State(13, 7, 2, 9, 0, 1, 0, 0, false)},  // hidden nibble of 28
     };
     for (const Case& c : cases) {
-        putImage(kRbiFrequencies + 60, c.bytes);
+        PutImage(kRbiFrequencies + 60, c.bytes);
         const Bytes before = image().bytes();
         std::optional<FrequencyEditState> want = c.state;
         if (want)
             want->FreqEditOffset = kRbiFrequencies + 60;
         EXPECT_EQ(FrequencyEditFromEntry(kRbiFrequencies + 60), want) << c.bytes[0] << " " << c.bytes[3];
-        EXPECT_TRUE(sameBytes(before, image().bytes()));
+        EXPECT_TRUE(SameBytes(before, image().bytes()));
     }
 }
 
@@ -271,7 +271,7 @@ TEST_F(RbiFrequencies, ErasedAndSamePowerPacking)
     s.FreqEditOffset = rbiFrequencyOffset(39);
     EXPECT_EQ(PackFrequencyEntry(s, false), (std::array<std::uint8_t, 6>{0xFA, 0xB1, 0x23, 0, 0, 0}));
     Bytes expected = image().bytes();
-    put(expected, 18674, {0, 0, 0, 0, 0, 0});
+    Put(expected, 18674, {0, 0, 0, 0, 0, 0});
     SaveFrequencyEntry(s, true);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }

@@ -1,6 +1,6 @@
 // The timer positions, texts and writers.
 #include "quillonedit/image/Timers.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 

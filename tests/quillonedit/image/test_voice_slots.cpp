@@ -1,6 +1,6 @@
 // Where the voice message slots lie.
 #include "quillonedit/image/VoiceSlots.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The zone function captions and bits.
 #include "quillonedit/image/Zones.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include <QSet>
 

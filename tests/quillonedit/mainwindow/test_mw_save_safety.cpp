@@ -2,7 +2,7 @@
 #include "quillonedit/image/Project.h"
 #include "quillonedit/mainwindow/FileMenu.h"
 
-#include "tests/quillonedit/image/ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
@@ -44,7 +44,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         resetProject();
-        fillPattern();
+        FillImageRamp();
     }
     void TearDown() override
     {

@@ -1,8 +1,8 @@
 // Start-up (splash time, second instance) and the about box with its system information button.
 #include "MainWindowFixture.h"
 
+#include "platform/widgets/ClickLabel.h"
 #include "quillonedit/mainwindow/Main.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
 #pragma once
 // A crafted image and a recording printer for the report tests: runs chosen print jobs and reads
 // back documents, pages, titles and rows at their tabs.
+#include "tests/support/QStringPrinter.h"
 #include "platform/testing/RecordingPrinter.h"
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/Project.h"
@@ -77,7 +78,3 @@ protected:
 
 } // namespace quillon::testing
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join("|").toStdString() << ']'; }
-QT_END_NAMESPACE
