@@ -18,14 +18,11 @@ public:
 
     // The closing questions, asked before the window closes by its own button or its close box;
     // true keeps it open. byCloseBox tells the two apart.
-    virtual bool Form_QueryUnload(bool byCloseBox)
-    {
-        (void)byCloseBox;
-        return false;
-    }
+    virtual bool Form_QueryUnload(bool /*byCloseBox*/) { return false; }
 
-    // Another project was opened while this window was open. By default the window closes without
-    // its questions and writes nothing, so no value of the old project can reach the new one.
+    // Another project was opened (its image is already loaded) while this window was open. By
+    // default the window closes without its questions and writes nothing, so no value of the old
+    // project can reach the new one; an editor that would rather show the new values overrides it.
     virtual void ProjectOpened() { CloseQuietly(); }
 
     // Closes after the closing questions (the editor's OK); false when they kept it open.

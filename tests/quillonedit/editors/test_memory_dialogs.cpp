@@ -307,16 +307,3 @@ TEST_F(UnlockDialog, RedrawsTheNumberWhenItBecomesActiveAgain)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(w.lblNum->text(), "7654321");
 }
-
-TEST_F(UnlockDialog, ClosingQuietlyAsksNothingAndWritesNothing)
-{
-    PutImage(512, {0});
-    PutImage(19496, {0});
-    frmUnlock& w = open();
-    const Bytes before = Snapshot();
-    w.txtPassword->setText("typed");
-    w.CloseQuietly();
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(s.messageBox.shown.empty());
-    EXPECT_TRUE(ImageEquals(before));
-}
