@@ -11,10 +11,14 @@
 
 #include "quillonedit/editors/frmAreaCodes.h"
 #include "quillonedit/editors/frmCodes_1.h"
+#include "quillonedit/editors/frmConfig.h"
 #include "quillonedit/editors/frmCwEdit.h"
+#include "quillonedit/editors/frmErase.h"
 #include "quillonedit/editors/frmExp.h"
 #include "quillonedit/editors/frmFreqDis.h"
+#include "quillonedit/editors/frmMemory.h"
 #include "quillonedit/editors/frmTimer1.h"
+#include "quillonedit/editors/frmUnlock.h"
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
@@ -276,6 +280,8 @@ void MDIForm1::enableProjectMenus()
         item->setEnabled(true);
     for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuAP, mnuMacSched})
         setMenuEnabled(menu, true);
+    // Called after each successful open: an open modeless editor must not keep the old project.
+    TellModelessEditorsProjectOpened(*this);
 }
 
 void MDIForm1::enableSaveMenu() { mnuSave->setEnabled(true); }
@@ -371,7 +377,10 @@ void MDIForm1::mnuTimers_Click(int n)
                make<frmTimer1>(int(TimersMemory)));
 }
 
-void MDIForm1::mnuUnlock_Click() { openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}); }
+void MDIForm1::mnuUnlock_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}, make<frmUnlock>());
+}
 
 void MDIForm1::mnuVocBase_Click()
 {
@@ -433,11 +442,14 @@ void MDIForm1::mnuSwitch2_Click()
 void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
 void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}, make<frmFreqDis>()); }
 
-void MDIForm1::mnuMemoryConfig_Click() { openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}); }
+void MDIForm1::mnuMemoryConfig_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}, make<frmMemory>());
+}
 
 void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
-void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}); }
-void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}); }
+void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}, make<frmConfig>()); }
+void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}, make<frmErase>()); }
 // The print dialog is kept: OK hides it and the next File > Print shows it again, boxes cleared.
 void MDIForm1::mnuPrint_Click()
 {
@@ -495,6 +507,7 @@ void MDIForm1::MDIForm_Unload()
         platform::msgBox(QStringLiteral("The printer font and the recent files could not be saved."),
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"));
     Timer1->stop();
+    CloseModelessEditorsQuietly(*this);   // the program ends: no closing questions of theirs
     for (auto& [name, dialog] : kept_)
         if (dialog)
             dialog->close();
