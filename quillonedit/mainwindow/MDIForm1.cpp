@@ -18,6 +18,7 @@
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/editors/frmZones1.h"
+#include "quillonedit/editors/frmsched.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -388,7 +389,7 @@ void MDIForm1::mnuMes_Click(int n)
 // between uses: they are hidden, not destroyed, and shown again.
 void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}, make<frmCwEdit>()); }
 void MDIForm1::mnuMacros_Click() { openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}); }
-void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}); }
+void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}, make<frmsched>()); }
 void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}); }
 
 void MDIForm1::mnuBaseZones_Click()
