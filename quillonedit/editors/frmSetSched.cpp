@@ -102,6 +102,7 @@ frmSetSched::frmSetSched(int schedEntryOffset, const ScheduleStage& schedEntrySt
 
     QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
     buttons->insertWidget(0, chkErase);
+    buttons->insertSpacing(1, 120);   // room for the caption when only Erase and OK show
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
