@@ -258,7 +258,6 @@ TEST_F(Scheduler, EditorOKWritesTheEntryAsShownAndEdited)
         {"empty entry, Erase cleared", empty, [](frmSetSched& e, ScriptedKeyPad&) { click(e.chkErase); },
          {0xFF, 0, 0, 0, 0, 0, 0}, {}},
         {"weekday entry unchanged", tuesday, none, tuesday, {}},
-        {"month and day entry unchanged", may25, none, may25, {}},
         {"the mode already chosen changes nothing", tuesday, [](frmSetSched& e, ScriptedKeyPad&) { click(e.optWk[3]); },
          tuesday, {}},
         {"Friday, then month and day", may25,
@@ -277,8 +276,6 @@ TEST_F(Scheduler, EditorOKWritesTheEntryAsShownAndEdited)
              pick(e.cmbMoDay, 30);
          },
          {0x12, 0x31, 3, 0x09, 0x30, 0x01, 0x50}, {}},   // the hidden weekday list keeps Tuesday
-        {"weekends only", may25, [](frmSetSched& e, ScriptedKeyPad&) { click(e.optWk[2]); },
-         {0xFF, 0, 9, 0x09, 0x30, 0x03, 0x50}, {}},
         {"every hour at 15", may25,
          [](frmSetSched& e, ScriptedKeyPad& k) {
              click(e.chkHour);
@@ -286,12 +283,6 @@ TEST_F(Scheduler, EditorOKWritesTheEntryAsShownAndEdited)
              click(e.lblTime);
          },
          {0x05, 0x25, 0, 0xFF, 0x15, 0x03, 0x50}, {"Enter minutes"}},
-        {"no range check of the time", may25,
-         [](frmSetSched& e, ScriptedKeyPad& k) {
-             k.accept("2575");
-             click(e.lblTime);
-         },
-         {0x05, 0x25, 0, 0x25, 0x75, 0x03, 0x50}, {"Enter Hours/Minutes"}},
         {"15, then Every Hour cleared", {0xFF, 0x00, 0x08, 0xFF, 0x15, 0x00, 0x20},
          [](frmSetSched& e, ScriptedKeyPad&) { click(e.chkHour); }, {0xFF, 0, 8, 0x15, 0x15, 0x00, 0x20}, {}},
         {"0930, then Every Hour ticked", tuesday, [](frmSetSched& e, ScriptedKeyPad&) { click(e.chkHour); },
