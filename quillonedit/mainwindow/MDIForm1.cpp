@@ -18,6 +18,7 @@
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmMemory.h"
 #include "quillonedit/editors/frmTimer1.h"
+#include "quillonedit/editors/frmsched.h"
 #include "quillonedit/editors/frmUnlock.h"
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
@@ -399,7 +400,7 @@ void MDIForm1::mnuMes_Click(int n)
 // between uses: they are hidden, not destroyed, and shown again.
 void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}, make<frmCwEdit>()); }
 void MDIForm1::mnuMacros_Click() { openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}); }
-void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}); }
+void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}, make<frmsched>()); }
 void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}); }
 
 void MDIForm1::mnuBaseZones_Click()
