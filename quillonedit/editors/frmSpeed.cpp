@@ -16,7 +16,7 @@ QStringList groupCaptions()
 {
     QStringList captions;
     for (int g = 0; g < 10; ++g)
-        captions << QStringLiteral(" %1-%2").arg(10 * g, 2, 10, QLatin1Char('0')).arg(10 * g + 9);
+        captions << QStringLiteral(" %1-%2").arg(10 * g, 2, 10, QLatin1Char('0')).arg(10 * g + 9, 2, 10, QLatin1Char('0'));
     return captions;
 }
 } // namespace

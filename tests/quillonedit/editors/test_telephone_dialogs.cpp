@@ -50,6 +50,7 @@ TEST_F(TelephoneDialogs, SpeedDialShowsBlocksAndGroupsAndStoresANumber)
     EXPECT_EQ(dialog.windowTitle(), "User Speed Dial Numbers");
     EXPECT_EQ(dialog.helpContextID(), kSpeedDialHelpContext);
     ASSERT_EQ(dialog.grid->groupOptions.size(), 10u);
+    EXPECT_EQ(dialog.grid->groupOptions[0]->text(), " 00-09");
     EXPECT_EQ(dialog.grid->groupOptions[9]->text(), " 90-99");
     EXPECT_EQ(dialog.optBlock[2]->text(), " 3");
 
