@@ -86,6 +86,8 @@ void DigitGrid::Display()
         captionLabels[k]->setText(f.caption);
         fieldLabels[k]->setText(f.offset >= 0 && options_.format.read ? options_.format.read(f.offset, f.capacity)
                                                                       : QString());
+        if (k < extraLabels.size() && options_.format.readExtra)
+            extraLabels[k]->setText(f.offset >= 0 ? options_.format.readExtra(f.offset) : QString());
     }
 }
 

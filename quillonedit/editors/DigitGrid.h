@@ -17,8 +17,9 @@
 // rows at a time; fields(group) gives that group's rows (same count for every group). Display()
 // reads the shown group from the image; Group_Click(g) switches (and ignores the group shown).
 //
-// A second clickable label per row (extraColumn, e.g. a speed dial's spoken identification) is the
-// dialog's to fill and store: a click on it runs onExtraClick(row). Column headings stand above
+// A second clickable label per row (extraColumn, e.g. a speed dial's spoken identification) is
+// shown by Display() through format.readExtra, if given; storing it is the dialog's: a click on it
+// runs onExtraClick(row). Column headings stand above
 // the fields and the second labels of every column of rows.
 //
 // A field with an offset below 0 has no record: it shows empty and is never written.
@@ -48,6 +49,7 @@ struct DigitField {
 struct DigitFieldFormat {
     QString (*read)(int offset, int capacity) = nullptr;                      // the text shown
     void (*write)(int offset, int capacity, const QString& text) = nullptr;   // stores a text
+    QString (*readExtra)(int offset) = nullptr;   // the second label's text, if the grid shows it
 };
 
 struct DigitGridOptions {

@@ -13,10 +13,15 @@
 #include "quillonedit/editors/frmCodes_1.h"
 #include "quillonedit/editors/frmConfig.h"
 #include "quillonedit/editors/frmCwEdit.h"
+#include "quillonedit/editors/frmDTMF.h"
+#include "quillonedit/editors/frmEmer.h"
 #include "quillonedit/editors/frmErase.h"
 #include "quillonedit/editors/frmExp.h"
 #include "quillonedit/editors/frmFreqDis.h"
+#include "quillonedit/editors/frmLockout.h"
 #include "quillonedit/editors/frmMemory.h"
+#include "quillonedit/editors/frmPreDial.h"
+#include "quillonedit/editors/frmSpeed.h"
 #include "quillonedit/editors/frmTimer1.h"
 #include "quillonedit/editors/frmsched.h"
 #include "quillonedit/editors/frmUnlock.h"
@@ -418,13 +423,13 @@ void MDIForm1::mnuG1M_Click(int n)
                make<frmZones1>(int(ZoneOffset)));
 }
 
-void MDIForm1::mnuUSD_Click() { openDialog({.dialog = QStringLiteral("frmSpeed")}); }
-void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}); }
-void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}); }
-void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}); }
+void MDIForm1::mnuUSD_Click() { openDialog({.dialog = QStringLiteral("frmSpeed")}, make<frmSpeed>()); }
+void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}, make<frmEmer>()); }
+void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}, make<frmLockout>()); }
+void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}, make<frmPreDial>()); }
 void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}, make<frmAreaCodes>()); }
 void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}); }
-void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}); }
+void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}, make<frmDTMF>()); }
 
 void MDIForm1::mnuSwitch1_Click()
 {

@@ -1,0 +1,16 @@
+#include "quillonedit/printing/LockoutReport.h"
+
+#include "quillonedit/image/DigitMemories.h"
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/printing/ReportComposer.h"
+
+namespace quillon {
+
+void PLockout(ReportComposer& out)
+{
+    // At most the field's 11 digits, whatever the count: a 12th would be the next entry's count.
+    for (int k = 0; k < kLockoutCount; ++k)
+        out.row({{8, Number(k + 1)}, {15, LockoutText(LockoutOffset(k), kLockoutDigits)}});
+}
+
+} // namespace quillon

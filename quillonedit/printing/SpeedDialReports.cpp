@@ -1,0 +1,36 @@
+#include "quillonedit/printing/SpeedDialReports.h"
+
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SpeedDial.h"
+#include "quillonedit/printing/ReportComposer.h"
+
+namespace quillon {
+
+namespace {
+constexpr int kRowsPerPage = 20;
+
+void speedDialRow(ReportComposer& out, int number, int offset)
+{
+    // An entry without a number still prints the words its count byte holds.
+    const QString text = image().at(offset) != 0 ? DisplayAPNum(offset) : QString();
+    out.row({{8, Number(number)}, {15, text}, {32, SpeedDialReportIdText(offset)}});
+}
+} // namespace
+
+void PSpeedDial(ReportComposer& out, int block, int page)
+{
+    if (block < 1 || block > kSpeedDialBlockCount || page < 0 || page >= kSpeedDialCount / kRowsPerPage)
+        return;
+    const int first = kRowsPerPage * page;
+    for (int i = 0; i < kRowsPerPage; ++i)
+        speedDialRow(out, first + i, SpeedDialOffset(block, first + i));
+}
+
+void PSpeedDialE(ReportComposer& out)
+{
+    for (int i = 0; i < kEmergencyCount; ++i)
+        speedDialRow(out, i, EmergencySpeedDialOffset(i));
+}
+
+} // namespace quillon
