@@ -10,6 +10,7 @@
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include "quillonedit/editors/frmAreaCodes.h"
+#include "quillonedit/editors/frmCTones.h"
 #include "quillonedit/editors/frmCodes_1.h"
 #include "quillonedit/editors/frmConfig.h"
 #include "quillonedit/editors/frmCwEdit.h"
@@ -17,6 +18,8 @@
 #include "quillonedit/editors/frmExp.h"
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmMemory.h"
+#include "quillonedit/editors/frmPage.h"
+#include "quillonedit/editors/frmQuillConfig.h"
 #include "quillonedit/editors/frmTimer1.h"
 #include "quillonedit/editors/frmUnlock.h"
 #include "quillonedit/editors/frmVoc.h"
@@ -422,7 +425,7 @@ void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}
 void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}); }
 void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}); }
 void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}, make<frmAreaCodes>()); }
-void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}); }
+void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}, make<frmCTones>()); }
 void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}); }
 
 void MDIForm1::mnuSwitch1_Click()
@@ -439,7 +442,7 @@ void MDIForm1::mnuSwitch2_Click()
                make<frmExp>(int(ExpSwitch)));
 }
 
-void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
+void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}, make<frmPage>()); }
 void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}, make<frmFreqDis>()); }
 
 void MDIForm1::mnuMemoryConfig_Click()
@@ -447,7 +450,10 @@ void MDIForm1::mnuMemoryConfig_Click()
     openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}, make<frmMemory>());
 }
 
-void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
+void MDIForm1::mnuRptConfig_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}, make<frmQuillConfig>());
+}
 void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}, make<frmConfig>()); }
 void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}, make<frmErase>()); }
 // The print dialog is kept: OK hides it and the next File > Print shows it again, boxes cleared.
