@@ -9,7 +9,6 @@ void PSpeedDialE(ReportComposer&) {}
 void PRemoteBaseFrequencies(ReportComposer&, int) {}
 void PDtmf(ReportComposer&, int) {}
 void PPagingTones(ReportComposer&) {}
-void PCourtesyTones(ReportComposer&) {}
 void PCWMessages(ReportComposer&) {}
 void PLockout(ReportComposer&) {}
 void PAreaCodes(ReportComposer&) {}
