@@ -17,8 +17,10 @@ frmPageSet::frmPageSet(int pageEntryOffset, QWidget* parent)
     lblA[1] = new QLabel(QStringLiteral("Tone #2"), this);
     cmbTone1 = new QComboBox(this);
     cmbTone2 = new QComboBox(this);
-    for (QComboBox* list : {cmbTone1, cmbTone2})
+    for (QComboBox* list : {cmbTone1, cmbTone2}) {
         list->setMaxVisibleItems(15);
+        list->setMinimumWidth(100);
+    }
     chkErase = new QCheckBox(QStringLiteral("Erase(d) Paging Tones"), this);
     connect(chkErase, &QCheckBox::toggled, this, [this] { chkErase_Click(); });
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
