@@ -10,6 +10,7 @@
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include "quillonedit/editors/frmAreaCodes.h"
+#include "quillonedit/editors/frmCTones.h"
 #include "quillonedit/editors/frmCodes_1.h"
 #include "quillonedit/editors/frmConfig.h"
 #include "quillonedit/editors/frmCwEdit.h"
@@ -20,7 +21,9 @@
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmLockout.h"
 #include "quillonedit/editors/frmMemory.h"
+#include "quillonedit/editors/frmPage.h"
 #include "quillonedit/editors/frmPreDial.h"
+#include "quillonedit/editors/frmQuillConfig.h"
 #include "quillonedit/editors/frmSpeed.h"
 #include "quillonedit/editors/frmTimer1.h"
 #include "quillonedit/editors/frmsched.h"
@@ -428,7 +431,7 @@ void MDIForm1::mnuESD_Click() { openDialog({.dialog = QStringLiteral("frmEmer")}
 void MDIForm1::mnuLockOut_Click() { openDialog({.dialog = QStringLiteral("frmLockout")}, make<frmLockout>()); }
 void MDIForm1::mnuPreDial_Click() { openDialog({.dialog = QStringLiteral("frmPreDial")}, make<frmPreDial>()); }
 void MDIForm1::mnuACode_Click() { openDialog({.dialog = QStringLiteral("frmAreaCodes")}, make<frmAreaCodes>()); }
-void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}); }
+void MDIForm1::mnuCourtesy_Click() { openDialog({.dialog = QStringLiteral("frmCTones")}, make<frmCTones>()); }
 void MDIForm1::mnuDtmf_Click() { openDialog({.dialog = QStringLiteral("frmDTMF")}, make<frmDTMF>()); }
 
 void MDIForm1::mnuSwitch1_Click()
@@ -445,7 +448,7 @@ void MDIForm1::mnuSwitch2_Click()
                make<frmExp>(int(ExpSwitch)));
 }
 
-void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
+void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}, make<frmPage>()); }
 void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}, make<frmFreqDis>()); }
 
 void MDIForm1::mnuMemoryConfig_Click()
@@ -453,7 +456,10 @@ void MDIForm1::mnuMemoryConfig_Click()
     openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}, make<frmMemory>());
 }
 
-void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
+void MDIForm1::mnuRptConfig_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}, make<frmQuillConfig>());
+}
 void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}, make<frmConfig>()); }
 void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}, make<frmErase>()); }
 // The print dialog is kept: OK hides it and the next File > Print shows it again, boxes cleared.

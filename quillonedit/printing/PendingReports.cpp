@@ -4,6 +4,6 @@ namespace quillon {
 
 void PMacros(ReportComposer&, int) {}
 void PSchedular(ReportComposer&, int) {}
-void PCourtesyTones(ReportComposer&) {}
+
 
 } // namespace quillon

@@ -1,0 +1,104 @@
+#include "quillonedit/editors/frmQuillConfig.h"
+
+#include "quillonedit/image/HardwareOptions.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <span>
+
+namespace quillon {
+
+namespace {
+
+template <std::size_t N>
+QGroupBox* optionFrame(QWidget* parent, const QString& caption, std::array<QRadioButton*, N>& buttons,
+                       std::array<const char*, N> texts)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    auto* column = new QVBoxLayout(frame);
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i] = new QRadioButton(QString::fromLatin1(texts[i]), frame);
+        column->addWidget(buttons[i]);
+    }
+    column->addStretch();
+    return frame;
+}
+
+// Checks button `choice`, or none: the buttons of a frame exclude each other, so clearing one
+// needs that rule lifted for the moment.
+void showChoice(std::span<QRadioButton* const> buttons, std::optional<int> choice)
+{
+    if (choice && *choice >= 0 && *choice < int(buttons.size())) {
+        buttons[static_cast<std::size_t>(*choice)]->setChecked(true);
+        return;
+    }
+    for (QRadioButton* b : buttons) {
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(true);
+    }
+}
+
+std::optional<int> chosen(std::span<QRadioButton* const> buttons)
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->isChecked())
+            return int(i);
+    return std::nullopt;
+}
+
+} // namespace
+
+frmQuillConfig::frmQuillConfig(QWidget* parent) : ModelessEditor(parent)
+{
+    setWindowTitle(QStringLiteral("Quillon Configuration"));
+    setHelpContextID(kHardwareOptionsHelpContext);
+
+    fraHf = optionFrame<3>(this, QStringLiteral("HF  Type"), optHf, {"No HF", "K-44", "O-76"});
+    fraPPS = optionFrame<2>(this, QStringLiteral("Pulse Dialing PPS"), optPPS, {"10 PPS", "20 PPS"});
+    fraHfSquelch = optionFrame<2>(this, QStringLiteral("HF Squelch"), optHfSquelch, {"No", "Yes"});
+    fraDvr = optionFrame<2>(this, QStringLiteral("DVR Type"), optDvr, {"Brindle", "Sorrel"});
+
+    auto* frames = new QGridLayout;
+    frames->addWidget(fraHf, 0, 0);
+    frames->addWidget(fraPPS, 0, 1);
+    frames->addWidget(fraHfSquelch, 1, 0);
+    frames->addWidget(fraDvr, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addLayout(OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); }));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmQuillConfig::Form_Activate() { DisplayConfig(); }
+
+// The window shows the open project, so OK can never write the last project's options into it.
+void frmQuillConfig::ProjectOpened() { DisplayConfig(); }
+
+void frmQuillConfig::DisplayConfig()
+{
+    const HardwareChoices c = ReadHardwareOptions();
+    showChoice(optHf, c.hf);
+    showChoice(optHfSquelch, c.squelch);
+    showChoice(optDvr, c.dvr);
+    showChoice(optPPS, c.pps);
+}
+
+void frmQuillConfig::SaveConfig()
+{
+    WriteHardwareOptions({.hf = chosen(optHf), .pps = chosen(optPPS), .squelch = chosen(optHfSquelch), .dvr = chosen(optDvr)});
+}
+
+void frmQuillConfig::cmdOK_Click()
+{
+    SaveConfig();
+    Unload();
+}
+
+} // namespace quillon
