@@ -1,6 +1,5 @@
 #include "quillonedit/editors/frmMacro.h"
 
-#include "quillonedit/editors/MacHelp.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/Macros.h"
 

@@ -3,6 +3,7 @@
 // commands. A click on a code or command asks the keypad and stores that macro at once; OK stores
 // the page again and hides the editor; a click on a macro number opens its review (MacHelp).
 #include "quillonedit/editors/EditorCommon.h"
+#include "quillonedit/editors/MacHelp.h"
 #include "quillonedit/image/Codec.h"
 
 #include <array>
@@ -12,8 +13,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace quillon {
-
-class MacHelp;
 
 constexpr int kMacroHelpContext = 500;
 
