@@ -2,11 +2,13 @@
 SHELL := /bin/bash
 PACKAGES := build-essential cmake ninja-build pkg-config \
             qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev \
-            libgtest-dev libgmock-dev xvfb xauth poppler-utils fonts-dejavu-core
+            libgtest-dev libgmock-dev xvfb xauth poppler-utils fonts-dejavu-core \
+            desktop-file-utils dpkg-dev file multimon-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: deps build run run-merrowedit test test-asan clean
+.PHONY: deps build run run-merrowedit test test-asan release install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -32,6 +34,25 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+# Installs the optimised build under PREFIX; asks for sudo only when PREFIX is not writable.
+install: release
+	@if mkdir -p "$(PREFIX)" 2>/dev/null && [ -w "$(PREFIX)" ]; then \
+	  cmake --install build/release --prefix "$(PREFIX)"; \
+	else \
+	  $(SUDO) cmake --install build/release --prefix "$(PREFIX)"; \
+	fi
+
+# Builds the .deb in build/release, then unpacks it into a scratch folder and checks its layout.
+package: release
+	cmake --build --preset release --target package
+	@deb=$$(ls -t build/release/*.deb | head -n 1); root=build/release/deb-check; \
+	rm -rf "$$root" && dpkg -x "$$deb" "$$root" && \
+	cmake -DROOT="$$root/usr" -P cmake/CheckInstall.cmake && echo "Checked $$deb"
 
 clean:
 	rm -rf build

@@ -74,8 +74,9 @@ bool LinePrinter::setCurrentY(double y)
 bool LinePrinter::ensurePage()
 {
     if (!docOpen_) {
-        if (!beginDocument())
+        if (!(inRun_ && runStarted_ ? followingDocument() : beginDocument()))
             return false;
+        runStarted_ = inRun_;
         docOpen_ = true;
         breakPending_ = false;
         return true;
@@ -171,6 +172,38 @@ bool LinePrinter::endDoc()
         return true;
     docOpen_ = false;
     return finishDocument();
+}
+
+bool LinePrinter::beginRun()
+{
+    if (docOpen_ || inRun_)
+        return fail(QStringLiteral("A document is still being printed"));
+    inRun_ = true;
+    runStarted_ = false;
+    return true;
+}
+
+bool LinePrinter::endRun()
+{
+    if (!endDoc() || (runStarted_ && !finishRun())) {
+        abortRun();
+        return false;
+    }
+    inRun_ = false;
+    runStarted_ = false;
+    return true;
+}
+
+void LinePrinter::abortRun()
+{
+    discardOutput();
+    docOpen_ = false;
+    inRun_ = false;
+    runStarted_ = false;
+    breakPending_ = false;
+    emphasis_ = false;
+    x_ = 0;
+    y_ = 0;
 }
 
 } // namespace platform

@@ -52,6 +52,22 @@ public:
     // Ends the document and sends it on. The next output starts a new document.
     virtual bool endDoc() = 0;
 
+    // A run makes one print job of several documents: each document after the first starts on a
+    // new page of the same job (one PDF file holds them all, in order), and nothing is sent before
+    // endRun(). Outside a run every document is a job of its own.
+    virtual bool beginRun() = 0;
+    // Ends the open document, if any, and sends the job on.
+    virtual bool endRun() = 0;
+    // After a failure: throws away what has not been sent (the open document; in a run, the whole
+    // job, which has not been sent yet) so the next document or run starts clean. Never fails.
+    virtual void abortRun() = 0;
+    virtual bool inRun() const = 0;
+
+    // The printable height of the page being printed (the layout value in force) and the height
+    // of one line in the current font, in points, so callers can see a page is about to fill up.
+    virtual double printableHeight() = 0;
+    virtual double lineSpacing() = 0;
+
     virtual QString lastError() const = 0;
 };
 
@@ -77,6 +93,12 @@ public:
     bool lineEnd() override;
     bool newPage() override;
     bool endDoc() override;
+    bool beginRun() override;
+    bool endRun() override;
+    void abortRun() override;
+    bool inRun() const override { return inRun_; }
+    double printableHeight() override { return pageHeight(); }
+    double lineSpacing() override { return lineHeight(); }
 
     QString lastError() const override { return error_; }
 
@@ -88,9 +110,16 @@ protected:
     // Records a failure; returns false for "return fail(...)".
     bool fail(const QString& why);
 
-    virtual bool beginDocument() = 0;          // the first page starts with it
+    // The first page of a document starts with beginDocument(); in a run, every document but the
+    // first is begun with followingDocument() instead (a new page of the same job).
+    virtual bool beginDocument() = 0;
+    virtual bool followingDocument() { return beginPage(); }
     virtual bool beginPage() = 0;              // every further page
+    // Outside a run the document is sent here; in a run finishRun() sends the whole job.
     virtual bool finishDocument() = 0;
+    virtual bool finishRun() { return true; }
+    // Throws away what has not been sent; the state is clean afterwards.
+    virtual void discardOutput() {}
     virtual bool drawText(double x, double top, const QString& text) = 0;
     virtual void fontChanged() {}
     virtual double measure(const QString& text) = 0;
@@ -109,6 +138,8 @@ private:
     bool emphasis_ = false;
     int orientation_ = 1;
     bool docOpen_ = false;
+    bool inRun_ = false;
+    bool runStarted_ = false;   // a document of this run has begun
     bool breakPending_ = false;
     double x_ = 0;
     double y_ = 0;

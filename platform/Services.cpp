@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace platform {
@@ -33,6 +35,11 @@ void setWaitCursor(bool on)
 void beep()
 {
     require(services().desktop, "desktop").beep();
+}
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
 }
 
 bool startSystemInformation()

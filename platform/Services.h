@@ -38,6 +38,9 @@ MsgResult msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
 void setWaitCursor(bool on);
 void beep();
 
+// "program folder": the folder of the running executable (help and data files lie beneath it).
+QString programFolder();
+
 // Starts the first system information tool found on this machine (hardinfo, the desktop's
 // system monitor, ...); false when none is installed or it would not start.
 bool startSystemInformation();

@@ -18,7 +18,8 @@ EndProgramHandler& endHandler()
 QString DataFileErrorText(int code)
 {
     switch (code) {
-    case 8: return QStringLiteral("Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
+    case kErrFrequencyLimit:
+        return QStringLiteral("Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
     default: return {};
     }
 }
@@ -26,15 +27,15 @@ QString DataFileErrorText(int code)
 QString ErrorMessageText(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("Error #201:  Selected Serial Port will not open");
-    case 2:
+    case kErrPortWillNotOpen: return QStringLiteral("Error #201:  Selected Serial Port will not open");
+    case kErrNoConnection:
         return QStringLiteral("Error #202:  Serial Connection Not Established\r\n"
                               "Note: Insure receiver monitor switch is DOWN. ");
-    case 3: return QStringLiteral(" Error, No Transmitter Location Selected. ");
-    case 5: return QStringLiteral(" Error, More than 24 FIP codes selected. ");
-    case 10: return QStringLiteral("Error #301:  No History Data to Print. ");
-    case 12: return QStringLiteral("Error #303:  No History Data to Save. ");
-    case 50: return QStringLiteral("Error #500:  Could not load your Web Browser. ");
+    case kErrNoTransmitterLocation: return QStringLiteral(" Error, No Transmitter Location Selected. ");
+    case kErrTooManyFipCodes: return QStringLiteral(" Error, More than 24 FIP codes selected. ");
+    case kErrNoHistoryToPrint: return QStringLiteral("Error #301:  No History Data to Print. ");
+    case kErrNoHistoryToSave: return QStringLiteral("Error #303:  No History Data to Save. ");
+    case kErrWebBrowser: return QStringLiteral("Error #500:  Could not load your Web Browser. ");
     default: return {};
     }
 }

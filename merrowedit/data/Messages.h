@@ -8,14 +8,21 @@ namespace merrow {
 
 inline const QString kProductTitle = QStringLiteral("Merrow Digital Weather Receiver");
 
-// A failure of the parameter file (code 8, "Error #108"). Shows the box, then ends the program
+// The message numbers, by what they report.
+inline constexpr int kErrFrequencyLimit = 8;        // data file: #108 missing or corrupted parameter
+inline constexpr int kErrPortWillNotOpen = 1;       // #201
+inline constexpr int kErrNoConnection = 2;          // #202, two lines
+inline constexpr int kErrNoTransmitterLocation = 3;
+inline constexpr int kErrTooManyFipCodes = 5;       // more than 24
+inline constexpr int kErrNoHistoryToPrint = 10;     // #301
+inline constexpr int kErrNoHistoryToSave = 12;      // #303
+inline constexpr int kErrWebBrowser = 50;           // #500
+
+// A failure of the parameter file (kErrFrequencyLimit). Shows the box, then ends the program
 // through the end handler; nothing further is saved. Callers must stop after it returns.
 void ShowDataFileError(int code);
 
-// Link failures and user errors; the caller carries on afterwards.
-//   1 #201 port will not open      2 #202 no connection (two lines)   3 no transmitter location
-//   5 more than 24 FIP codes       10 #301 no history to print        12 #303 no history to save
-//   50 #500 web browser
+// Link failures and user errors (the other kErr numbers); the caller carries on afterwards.
 void ShowErrorMessage(int code);
 
 // Text of a code, empty for an unknown one.

@@ -166,7 +166,7 @@ bool SaveDataFile()
         }
     }
     if (!ok) {
-        ShowDataFileError(8);
+        ShowDataFileError(kErrFrequencyLimit);
         return false;
     }
     refusedFileOnDisk = false;

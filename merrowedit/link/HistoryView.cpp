@@ -136,7 +136,7 @@ bool PrintHistoryReport()
 void PrintHistory(const TransferHost& host)
 {
     if (host.historyDate(0).isEmpty()) {
-        ShowErrorMessage(10);
+        ShowErrorMessage(kErrNoHistoryToPrint);
         return;
     }
     if (ConfirmPrintHistory() == 1)
@@ -146,7 +146,7 @@ void PrintHistory(const TransferHost& host)
 void SaveHistoryFileAs(const TransferHost& host)
 {
     if (host.historyDate(0).isEmpty()) {
-        ShowErrorMessage(12);
+        ShowErrorMessage(kErrNoHistoryToSave);
         return;
     }
     platform::FileDialogRequest request;

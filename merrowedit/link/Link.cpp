@@ -152,7 +152,7 @@ bool OpenPort()
         return true;
     }
     ClosePort();
-    ShowErrorMessage(1);
+    ShowErrorMessage(kErrPortWillNotOpen);
     return false;
 }
 
@@ -187,7 +187,7 @@ bool NegotiatePort(TransferHost& host)
     if (acked)
         return true;
     ClosePort();
-    ShowErrorMessage(2);
+    ShowErrorMessage(kErrNoConnection);
     return false;
 }
 
@@ -326,7 +326,7 @@ void EstConnect(TransferHost& host)
     // A hand-edited parameter file can select more counties than the receiver takes: refuse
     // before anything goes on the line.
     if (SelectedCountyCount() > kMaxSelectedCounties) {
-        ShowErrorMessage(5);
+        ShowErrorMessage(kErrTooManyFipCodes);
         return;
     }
     if (!NegotiatePort(host)) {
@@ -336,7 +336,7 @@ void EstConnect(TransferHost& host)
     }
     host.setStatusLeft(QStringLiteral("Port Connect Successful...Preparing For Upload"));
     if (!BuildNvCodes()) {
-        ShowErrorMessage(5);
+        ShowErrorMessage(kErrTooManyFipCodes);
         ClosePort();
         return;
     }

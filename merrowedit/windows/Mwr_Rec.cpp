@@ -5,10 +5,13 @@
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/link/Link.h"
 #include "merrowedit/windows/ImageList.h"
+#include "merrowedit/windows/ProgramFiles.h"
 #include "merrowedit/windows/frmAbout.h"
 #include "merrowedit/windows/frmEvent.h"
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
+#include "platform/widgets/FieldStyle.h"
+#include "platform/widgets/HelpDisplay.h"
+#include "platform/widgets/Windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,23 +52,11 @@ constexpr ToolButton kToolButtons[12] = {
 QLabel* gridCell(QWidget* parent, const QString& text)
 {
     auto* label = new QLabel(text, parent);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    label->setMinimumHeight(18);
+    platform::widgets::StyleFieldLabel(label, platform::widgets::FieldLook::Shown);
     return label;
 }
 
 } // namespace
-
-void Win95Shrival(QWidget* window)
-{
-    if (window)
-        window->setWindowState(window->windowState() | Qt::WindowMinimized);
-}
 
 const std::array<QString, 12>& Mwr_Rec::toolButtonKeys()
 {
@@ -311,7 +302,7 @@ void Mwr_Rec::PrintHistory()
 {
     // Only the first row of the group on display counts.
     if (lblDate[0]->text().isEmpty()) {
-        ShowErrorMessage(10);
+        ShowErrorMessage(kErrNoHistoryToPrint);
         return;
     }
     run(commands.PrintHistory);
@@ -329,17 +320,13 @@ void Mwr_Rec::mnuWebPage_Click(const QString& path)
     if (!commands.OpenWebPage)
         return;
     if (!commands.OpenWebPage(kMakerWebSite + path))
-        ShowErrorMessage(50);
+        ShowErrorMessage(kErrWebBrowser);
 }
 
 void Mwr_Rec::showHelp(bool search)
 {
-    const QString file = platform::programFolder() + QStringLiteral("/Help/Merrow.HLP");
-    platform::HelpViewer* help = platform::services().help;
-    const bool shown = help && (search ? help->showSearch(file) : help->showContents(file));
-    if (!shown)
-        platform::msgBox(QStringLiteral("The help file %1 could not be opened.").arg(file), platform::MsgButtons::OK,
-                         platform::MsgIcon::Exclamation, kProductTitle);
+    using platform::widgets::HelpPage;
+    platform::widgets::ShowHelp(HelpFile(), kProductTitle, search ? HelpPage::Search : HelpPage::Contents);
 }
 
 void Mwr_Rec::mnuHelpContents_Click()
@@ -434,7 +421,7 @@ void Mwr_Rec::closeEvent(QCloseEvent* event)
             return;
         }
     }
-    Win95Shrival(this);
+    platform::widgets::Win95Shrival(*this);
     endProgram();
 }
 

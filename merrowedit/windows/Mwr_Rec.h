@@ -143,7 +143,4 @@ private:
     bool commandsLocked_ = false;
 };
 
-// Minimises the given window; nothing else.
-void Win95Shrival(QWidget* window);
-
 } // namespace merrow

@@ -4,12 +4,15 @@
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/SettingWindows.h"
+#include "merrowedit/windows/TestTipWiring.h"
 #include "merrowedit/windows/TransferWiring.h"
 #include "merrowedit/windows/frmFIPS.h"
 #include "merrowedit/windows/frmSplash.h"
+#include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QTimeZone>
 
 #include <exception>
@@ -18,12 +21,14 @@
 namespace merrow {
 namespace {
 
-// Start-up never stops on an error: a failing step is skipped and the next one runs.
-void step(const std::function<void()>& f)
+// Start-up never stops on an error: a failing step is reported on the error output with its
+// reason, and the next one runs.
+void step(const char* name, const std::function<void()>& f)
 {
     try {
         f();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qWarning("merrowedit start-up: %s failed: %s", name, error.what());
     }
 }
 
@@ -36,22 +41,24 @@ std::unique_ptr<Mwr_Rec> Main()
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);
     ConnectSettingWindows(*window);
-    step([] { platform::setWaitCursor(true); });
+    ConnectTestAndWebCommands(*window);
+    step("showing the hourglass", [] { platform::setWaitCursor(true); });
 
     // Elapsed time on the monotonic clock, so a start just before midnight still ends the wait.
     const qint64 start = clock.monotonicMs();
 
-    step([&clock] { DstInEffect = QTimeZone::systemTimeZone().isDaylightTime(clock.now()); });
-    step([] { LoadRegistrySettings(); });
-    step([] { EditorVersion = QStringLiteral("2.43"); });
-    step([] { LoadDataFile(); });
+    step("reading daylight saving time",
+         [&clock] { DstInEffect = QTimeZone::systemTimeZone().isDaylightTime(clock.now()); });
+    step("loading the settings", [] { LoadRegistrySettings(); });
+    step("setting the editor version", [] { EditorVersion = QStringLiteral("2.43"); });
+    step("loading the data file", [] { LoadDataFile(); });
 
     // The county window and its transmitter picker live as long as the main window.
     auto* fips = new frmFIPS(window.get());
     window->commands.ShowFips = [fips] { fips->exec(); };
-    step([fips] { LoadCountyWindows(*fips); });
+    step("loading the county windows", [fips] { LoadCountyWindows(*fips); });
 
-    step([&clock, start] {
+    step("showing the splash window", [&clock, start] {
         frmSplash splash;
         platform::setWaitCursor(true);
         splash.show();
@@ -61,6 +68,7 @@ std::unique_ptr<Mwr_Rec> Main()
 
     window->mnuTipsShow->setChecked(ShowTipsAtStartup);
     window->show();
+    step("showing the start-up tip", [&window] { ShowStartupTip(window->mnuTipsShow, window.get()); });
     return window;
 }
 

@@ -1,11 +1,15 @@
 #include "platform/qt/QtPrinter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <cstdio>
 
 namespace platform {
 
@@ -13,8 +17,7 @@ QtPrinter::QtPrinter() = default;
 
 QtPrinter::~QtPrinter()
 {
-    if (painter_ && painter_->isActive())
-        painter_->end();
+    discardOutput();
 }
 
 QPrinter& QtPrinter::printer()
@@ -27,12 +30,13 @@ QPrinter& QtPrinter::printer()
 bool QtPrinter::selectPrinter()
 {
     error_.clear();
-    if (documentOpen())
+    if (documentOpen() || inRun())
         return fail(QStringLiteral("A document is still being printed"));
     const QString pdf = qEnvironmentVariable("QM_PRINT_TO_PDF");
     if (!pdf.isEmpty()) {
         printer().setOutputFormat(QPrinter::PdfFormat);
         printer().setOutputFileName(pdf);
+        target_ = pdf;
         chosen_ = true;
         return true;
     }
@@ -41,6 +45,7 @@ bool QtPrinter::selectPrinter()
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    target_ = printer().outputFileName();
     chosen_ = true;
     return true;
 }
@@ -70,15 +75,26 @@ bool QtPrinter::beginDocument()
     if (!chosen_)
         return fail(QStringLiteral("No printer has been chosen"));
     applyOrientation();
+    // A file is written under a name of its own until it is complete.
+    if (printer().outputFormat() == QPrinter::PdfFormat || !printer().outputFileName().isEmpty()) {
+        if (target_.isEmpty())
+            target_ = printer().outputFileName();
+        partial_ = QStringLiteral("%1.part%2").arg(target_).arg(QCoreApplication::applicationPid());
+        printer().setOutputFileName(partial_);
+    }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer())) {
-        const QString where = printer().outputFileName().isEmpty() ? printer().printerName()
-                                                                   : printer().outputFileName();
-        painter_.reset();
+        const QString where = target_.isEmpty() ? printer().printerName() : target_;
+        discardOutput();
         return fail(QStringLiteral("Printing could not start on \"%1\"").arg(where));
     }
     painter_->setFont(qtFont());
     return true;
+}
+
+bool QtPrinter::followingDocument()
+{
+    return beginPage();
 }
 
 bool QtPrinter::beginPage()
@@ -93,13 +109,54 @@ bool QtPrinter::beginPage()
 
 bool QtPrinter::finishDocument()
 {
+    // In a run the documents stay in the one job until the run ends.
+    return inRun() ? true : finishJob();
+}
+
+bool QtPrinter::finishRun()
+{
+    return finishJob();
+}
+
+bool QtPrinter::finishJob()
+{
     if (!painter_)
         return true;
-    const bool ok = painter_->end();
+    const bool ok = painter_->end() && printer().printerState() != QPrinter::Error;
     painter_.reset();
-    if (!ok || printer().printerState() == QPrinter::Error)
+    if (!ok) {
+        discardOutput();
         return fail(QStringLiteral("The printer could not finish the document"));
+    }
+    if (!partial_.isEmpty()) {
+        // rename() replaces an older file of that name in one step.
+        const bool renamed = std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(target_).constData()) == 0;
+        const QString written = target_;
+        if (!renamed)
+            discardOutput();
+        printer().setOutputFileName(target_);
+        partial_.clear();
+        if (!renamed)
+            return fail(QStringLiteral("The file \"%1\" could not be written").arg(written));
+    }
     return true;
+}
+
+void QtPrinter::discardOutput()
+{
+    if (painter_) {
+        if (painter_->isActive()) {
+            printer().abort();
+            painter_->end();
+        }
+        painter_.reset();
+    }
+    if (!partial_.isEmpty()) {
+        QFile::remove(partial_);
+        if (printer_)
+            printer_->setOutputFileName(target_);
+        partial_.clear();
+    }
 }
 
 bool QtPrinter::drawText(double x, double top, const QString& text)

@@ -12,6 +12,8 @@ namespace platform {
 
 // The system printer through QPrinter and QPainter. selectPrinter() shows a QPrintDialog, unless
 // the environment variable QM_PRINT_TO_PDF names a PDF file, which then takes every document.
+// A file (PDF, or the dialog's print-to-file) is written beside its name first and takes the name
+// only once the document or run is complete, so a failed run never leaves half a file.
 class QtPrinter final : public LinePrinter {
 public:
     QtPrinter();
@@ -21,8 +23,11 @@ public:
 
 protected:
     bool beginDocument() override;
+    bool followingDocument() override;
     bool beginPage() override;
     bool finishDocument() override;
+    bool finishRun() override;
+    void discardOutput() override;
     bool drawText(double x, double top, const QString& text) override;
     void fontChanged() override;
     double measure(const QString& text) override;
@@ -37,7 +42,11 @@ private:
     // Device units per point.
     double scale();
     void applyOrientation();
+    // Ends the painter and gives a finished file its name.
+    bool finishJob();
 
+    QString target_;       // the file the user asked for; empty for a printer
+    QString partial_;      // the file being written
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     bool chosen_ = false;

@@ -200,11 +200,6 @@ private:
 
 } // namespace
 
-QString programFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
 void installQtServices()
 {
     static QtMessageBox messageBox;

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Services.h"   // programFolder(), for the callers that take it from here
+
 #include <QString>
 
 namespace platform {
@@ -6,8 +8,5 @@ namespace platform {
 // Installs the real (Qt) implementation of every service into services(); call once after the
 // QApplication exists.
 void installQtServices();
-
-// "program folder": the folder of the running executable.
-QString programFolder();
 
 } // namespace platform

@@ -74,11 +74,46 @@ bool RecordingPrinter::endDoc()
     return LinePrinter::endDoc();
 }
 
+bool RecordingPrinter::beginRun()
+{
+    calls << QStringLiteral("run");
+    if (!LinePrinter::beginRun())
+        return false;
+    ++runs;
+    return true;
+}
+
+bool RecordingPrinter::endRun()
+{
+    calls << QStringLiteral("end run");
+    if (!LinePrinter::endRun())
+        return false;
+    ++sentRuns;
+    return true;
+}
+
+void RecordingPrinter::abortRun()
+{
+    calls << QStringLiteral("abort");
+    LinePrinter::abortRun();
+}
+
+void RecordingPrinter::discardOutput()
+{
+    // Outside a run only the open document is unsent; in a run, every document of the run.
+    if (inRun())
+        std::erase_if(documents, [this](const Document& d) { return d.run == runs; });
+    else if (documentOpen() && !documents.empty())
+        documents.pop_back();
+}
+
 bool RecordingPrinter::beginDocument()
 {
     Document d;
     d.orientation = orientation();
     d.pages.emplace_back();
+    d.pageOrientations.push_back(orientation());
+    d.run = inRun() ? runs : 0;
     documents.push_back(d);
     return true;
 }
@@ -88,6 +123,7 @@ bool RecordingPrinter::beginPage()
     if (documents.empty())
         return fail(QStringLiteral("No document"));
     documents.back().pages.emplace_back();
+    documents.back().pageOrientations.push_back(orientation());
     return true;
 }
 

@@ -22,6 +22,8 @@ public:
     struct Document {
         std::vector<Page> pages;
         int orientation = 1;   // layout value when the document began
+        std::vector<int> pageOrientations;   // layout value of each page as it began
+        int run = 0;           // number of the run it belongs to (0: printed outside a run)
     };
 
     bool selectPrinter() override;
@@ -30,9 +32,13 @@ public:
     // page, the column of a text the nearest whole multiple of columnWidth points; trailing
     // blanks removed. The defaults fit a 10-point font.
     QStringList pageLines(int document, int page, double columnWidth = 5.0, double lineStep = 12.0) const;
-    // Every call, e.g. "font Arial 10", "emphasis on", "text Num", "tab 8", "line", "page", "end".
+    // Every call, e.g. "font Arial 10", "emphasis on", "text Num", "tab 8", "line", "page", "end",
+    // "run", "end run", "abort".
     QStringList calls;
+    // The documents sent on; an aborted run takes its documents out again.
     std::vector<Document> documents;
+    int runs = 0;           // runs begun
+    int sentRuns = 0;       // runs ended and sent
 
     // ---- script ----
     bool cancelSelect = false;
@@ -56,10 +62,15 @@ public:
     bool lineEnd() override;
     bool newPage() override;
     bool endDoc() override;
+    bool beginRun() override;
+    bool endRun() override;
+    void abortRun() override;
 
 protected:
     bool beginDocument() override;
+    bool followingDocument() override { return beginDocument(); }
     bool beginPage() override;
+    void discardOutput() override;
     bool finishDocument() override;
     bool drawText(double x, double top, const QString& text) override;
     double measure(const QString& text) override;

@@ -111,6 +111,8 @@ ScriptedServices::ScriptedServices() : saved_(services())
     s.desktop = &desktop;
     s.instanceLock = &instanceLock;
     s.help = &help;
+    s.printer = &printer;
+    s.serialPort = &serialPort;
 }
 
 ScriptedServices::~ScriptedServices()

@@ -1,7 +1,10 @@
 #pragma once
-// Scripted doubles of every platform service, for tests. Constructing ScriptedServices installs
-// them into platform::services(); destroying it puts back what was there.
+// Scripted doubles of every platform service, for tests, the printer and the serial port included.
+// Constructing ScriptedServices installs them into platform::services(); destroying it puts back
+// what was there.
 #include "platform/Services.h"
+#include "platform/testing/FakeSerialPort.h"
+#include "platform/testing/RecordingPrinter.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -124,6 +127,8 @@ public:
     RecordingDesktop desktop;
     FakeInstanceLock instanceLock;
     RecordingHelpViewer help;
+    RecordingPrinter printer;
+    FakeSerialPort serialPort;
 
 private:
     Services saved_;

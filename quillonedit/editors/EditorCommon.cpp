@@ -1,19 +1,14 @@
 #include "quillonedit/editors/EditorCommon.h"
 
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
+#include "platform/widgets/HelpDisplay.h"
+#include "platform/widgets/Windows.h"
 
-#include <QDir>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace quillon {
@@ -23,60 +18,11 @@ QString HelpFilePath()
     return platform::programFolder() + QStringLiteral("/Help/Quillon.hlp");
 }
 
-bool ReportHelpShown(bool shown)
-{
-    if (!shown)
-        platform::msgBox(QStringLiteral("Unable to open the help file ") + QDir::toNativeSeparators(HelpFilePath()),
-                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Help"));
-    return shown;
-}
-
 bool ShowHelpTopic(int context)
 {
-    platform::HelpViewer* help = platform::services().help;
-    if (!help)
-        return false;
-    const QString file = HelpFilePath();
-    return ReportHelpShown(context > 0 ? help->showTopic(file, context) : help->showContents(file));
-}
-
-QCursor PointerCursor()
-{
-    // A white hand with its index finger pointing up, outlined in black; the tip is the hot spot.
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath hand;
-    hand.moveTo(11, 1);
-    hand.lineTo(14, 1);
-    hand.lineTo(15, 3);
-    hand.lineTo(15, 12);
-    hand.lineTo(18, 11);
-    hand.lineTo(20, 12);
-    hand.lineTo(21, 13);
-    hand.lineTo(23, 13);
-    hand.lineTo(25, 15);
-    hand.lineTo(27, 15);
-    hand.lineTo(29, 17);
-    hand.lineTo(29, 24);
-    hand.lineTo(26, 30);
-    hand.lineTo(14, 30);
-    hand.lineTo(6, 21);
-    hand.lineTo(5, 18);
-    hand.lineTo(7, 17);
-    hand.lineTo(10, 19);
-    hand.lineTo(10, 3);
-    hand.closeSubpath();
-    p.setPen(QPen(Qt::black, 1.2));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    // Knuckle lines between the folded fingers.
-    p.drawLine(QPointF(15, 12), QPointF(15, 19));
-    p.drawLine(QPointF(20, 12), QPointF(20, 19));
-    p.drawLine(QPointF(25, 15), QPointF(25, 20));
-    p.end();
-    return QCursor(picture, 12, 1);
+    using platform::widgets::HelpPage;
+    return platform::widgets::ShowHelp(HelpFilePath(), kHelpTitle,
+                                       context > 0 ? HelpPage::Topic : HelpPage::Contents, context);
 }
 
 namespace {
@@ -95,50 +41,13 @@ QPixmap SwitchPicture(bool on)
 QPixmap SwitchOnPicture() { return SwitchPicture(true); }
 QPixmap SwitchOffPicture() { return SwitchPicture(false); }
 
-ClickLabel::ClickLabel(QWidget* parent) : ClickLabel(QString(), parent) {}
-
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    setCursor(PointerCursor());
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
-
-void StyleFieldLabel(QLabel* label, int minimumWidth)
-{
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setMinimumWidth(minimumWidth);
-    label->setMinimumHeight(label->fontMetrics().height() + 6);
-}
-
 void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const QString& captionText, int fieldWidth,
                  QLabel*& caption, ClickLabel*& field, const std::function<void()>& onClick)
 {
     caption = new QLabel(captionText, owner);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field = new ClickLabel(owner);
-    StyleFieldLabel(field, fieldWidth);
+    StyleFieldLabel(field, platform::widgets::FieldLook::Editable, fieldWidth);
     QObject::connect(field, &ClickLabel::clicked, owner, onClick);
     grid->addWidget(caption, row, column);
     grid->addWidget(field, row, column + 1);
@@ -153,16 +62,6 @@ QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::functi
     row->addStretch();
     row->addWidget(button);
     return row;
-}
-
-void CentreOnScreen(QWidget* window)
-{
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
-    window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
 }
 
 EditorDialog::EditorDialog(QWidget* parent, CloseBox closeBox) : QDialog(parent), closeBox_(closeBox)
@@ -203,7 +102,7 @@ void EditorDialog::showEvent(QShowEvent* event)
         return;
     if (!centred_) {
         adjustSize();
-        CentreOnScreen(this);
+        platform::widgets::CentreWindow(*this, frameGeometry().size().expandedTo(sizeHint()));
         centred_ = true;
     }
     activate();

@@ -2,9 +2,10 @@
 // What every editor dialog has in common: clickable field labels with our pointing pointer, the
 // activation hook, centring, the help topic on F1, the close-box policy, and the small pictures the
 // editors draw with. Each editor dialog derives from EditorDialog.
+#include "platform/widgets/ClickLabel.h"
+#include "platform/widgets/FieldStyle.h"
 #include "quillonedit/image/KeyPadService.h"
 
-#include <QCursor>
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
@@ -19,44 +20,22 @@ class QPushButton;
 
 namespace quillon {
 
-// The help file every dialog points at: Help/Quillon.hlp under the program folder.
+// The help file every dialog points at: Help/Quillon.hlp under the program folder, and the title
+// of the message that reports it missing.
 QString HelpFilePath();
-
-// Reports a help file that could not be shown in a message box; returns `shown`.
-bool ReportHelpShown(bool shown);
+inline const QString kHelpTitle = QStringLiteral("Quillon Help");
 
 // Opens the topic of a help context; a missing or unreadable help file is reported in a message
 // box and the result is false. Context 0 opens the contents.
 bool ShowHelpTopic(int context);
 
-// Our own pointing-hand pointer for clickable fields.
-QCursor PointerCursor();
-
 // The expanded-switch pictures, 8 x 16 pixels: "on" is black above white, "off" white above black.
 QPixmap SwitchOnPicture();
 QPixmap SwitchOffPicture();
 
-// A label that reacts to a left click (press and release inside it) and shows the pointing
-// pointer. Only these labels react to clicks in the editors.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit ClickLabel(QWidget* parent = nullptr);
-    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
-};
-
-// The look of an editable field: single border, white background, centred text.
-void StyleFieldLabel(QLabel* label, int minimumWidth = 80);
+// The shared widget kit: clickable fields with our pointing pointer, and the field look.
+using platform::widgets::ClickLabel;
+using platform::widgets::StyleFieldLabel;
 
 // One "caption + clickable field" row of an editor's grid: the caption right-aligned at (row,
 // column), the field beside it with the look of an editable field at least fieldWidth wide. A click
@@ -66,9 +45,6 @@ void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const Q
 
 // The button row under an editor: its default OK button, at the right. A click runs onClick.
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
-
-// Moves a window to the middle of its screen.
-void CentreOnScreen(QWidget* window);
 
 // What the title-bar close box (and Esc) does for a dialog.
 enum class CloseBox {

@@ -1,43 +1,15 @@
 #include "quillonedit/editors/VoiceMessages.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/tables/Vocabulary.h"
 
 namespace quillon {
 
-int BaseVoiceSlotOffset(int message)
-{
-    if (message < 1 || message > kBaseVoiceCount)
-        return -1;
-    return kBaseVoice + kVoiceSlotBytes * (message - 1);
-}
-
-int MemoryVoiceSlotOffset(int voiceMemory, int message)
-{
-    if (voiceMemory < 1 || voiceMemory > kMemorySaveCount || message < 1 || message > kMemoryVoiceCount)
-        return -1;
-    return memoryVoiceOffset(voiceMemory) + kVoiceSlotBytes * (message - 1);
-}
-
-bool VoiceSlotHasWords(int offset)
-{
-    if (offset < 0)
-        return false;
-    const int count = image().at(offset);
-    return count >= 1 && count <= kVoiceShownMaxWords;
-}
-
 QString VoiceSlotText(int offset)
 {
-    if (!VoiceSlotHasWords(offset))
-        return {};
-    const int count = image().at(offset);
     QString text;
-    for (int k = 0; k < count; ++k) {
-        const int code = (image().at(offset + 1 + 2 * k) & 15) * 256 + image().at(offset + 2 + 2 * k);
+    for (int code : VoiceSlotWordCodes(offset))
         text += QLatin1Char(' ') + GetVocabularyText(static_cast<VocabularyCode>(code));
-    }
     return text.trimmed();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The voice message slots of the base set (40) and of the memory saves (12 each): where they lie,
-// how they read as text and how a picked word sequence is written back. Free of widgets.
+// how they read as text and how a picked word sequence is written back (bytes in image/VoiceSlots).
+// Free of widgets.
 #include "quillonedit/editors/WordPicker.h"
+#include "quillonedit/image/VoiceSlots.h"
 
 #include <QString>
 
@@ -12,19 +14,10 @@ namespace quillon {
 constexpr int kBaseVoiceHelpContext = 400;
 constexpr int kMemoryVoiceHelpContext = 401;
 constexpr int kBaseVoicePageRows = 10;
-// Counts above this are not messages: the slot shows empty and opens as empty.
-constexpr int kVoiceShownMaxWords = 31;
-
-// Offset of base message 1..40, and of message 1..12 of memory save 1..8; -1 outside those ranges,
-// so nothing is ever read or written for them.
-int BaseVoiceSlotOffset(int message);
-int MemoryVoiceSlotOffset(int voiceMemory, int message);
 
 // The print texts of a slot's words, each after a blank, trimmed; empty for counts 0 and 32 up.
 // Only the low four bits of a word's first byte count.
 QString VoiceSlotText(int offset);
-// Whether the slot holds a message (count 1..31), shown as text or not.
-bool VoiceSlotHasWords(int offset);
 
 // The texts of base page 0..3 (messages 10p+1 .. 10p+10); all empty for another page.
 std::array<QString, 10> DisVoice(int page);

@@ -1,6 +1,6 @@
 #include "quillonedit/editors/WordPicker.h"
 
-#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/VoiceSlots.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,11 +20,6 @@ int wordNumberValue(const QString& text)
         value = value * 10 + (c.unicode() - '0');
     }
     return value;
-}
-
-bool opensLocked(const WordPickerRequest& request)
-{
-    return request.HasStoredWords || !request.VoiceOriginalText.isEmpty();
 }
 } // namespace
 
@@ -47,55 +42,8 @@ bool WriteWordSequence(int offset, const WordPickerResult& result, int maxWords)
         if (values[static_cast<std::size_t>(k)] < 0)
             return false;
     }
-    image().set(offset, static_cast<std::uint8_t>(count));
-    for (int k = 0; k < count; ++k) {
-        const int word = values[static_cast<std::size_t>(k)];
-        image().set(offset + 1 + 2 * k, static_cast<std::uint8_t>(word / 100));
-        image().set(offset + 2 + 2 * k, static_cast<std::uint8_t>(word % 100));
-    }
+    WriteWordNumbers(offset, std::vector<int>(values.begin(), values.begin() + count));
     return true;
 }
-
-WordPickerResult ScriptedWordPicker::PickWords(const WordPickerRequest& request)
-{
-    requests.push_back(request);
-    Answer answer;
-    if (!answers.empty()) {
-        answer = answers.front();
-        answers.pop_front();
-    }
-    WordPickerResult r;
-    r.VoiceResultText = request.VoiceOriginalText;
-    switch (answer.kind) {
-    case Answer::Cancel:
-        break;
-    case Answer::Keep:
-        // OK on a locked item hands the text back unaccepted; on an empty one it accepts no words.
-        if (!opensLocked(request)) {
-            r.VoiceResultText.clear();
-            r.VoiceAccepted = true;
-        }
-        break;
-    case Answer::Accept: {
-        const int limit = std::clamp(request.VoiceMaxWords, 0, kWordPickerMaxWords);
-        r.VoiceWordCount = std::min(static_cast<int>(answer.words.size()), limit);
-        for (int k = 0; k < r.VoiceWordCount; ++k)
-            r.VoiceWords[static_cast<std::size_t>(k)] = WordNumberText(answer.words[static_cast<std::size_t>(k)]);
-        r.VoiceResultText = answer.text;
-        r.VoiceAccepted = true;
-        break;
-    }
-    }
-    return r;
-}
-
-void ScriptedWordPicker::accept(const QString& text, const std::vector<int>& words)
-{
-    answers.push_back({Answer::Accept, text, words});
-}
-
-void ScriptedWordPicker::keep() { answers.push_back({Answer::Keep, {}, {}}); }
-
-void ScriptedWordPicker::cancel() { answers.push_back({Answer::Cancel, {}, {}}); }
 
 } // namespace quillon

@@ -1,7 +1,7 @@
 #pragma once
 // The one way editors ask the user for a sequence of vocabulary words. The program installs the
 // real word construction dialog (frmVoice, through WordPickerDialogService); tests install a
-// ScriptedWordPicker. Free of widgets, so the image writers below are tested directly.
+// scripted one. Free of widgets, so the image writers below are tested directly.
 #include <QString>
 
 #include <array>
@@ -71,35 +71,5 @@ QString WordNumberText(int wordNumber);
 // the count byte at offset, then per word its hundreds digit and its last two digits; the bytes
 // after the last word keep what they held. Returns whether it wrote.
 bool WriteWordSequence(int offset, const WordPickerResult& result, int maxWords);
-
-// Test double: answers from a script (nullopt = Cancel) and records every request.
-class ScriptedWordPicker final : public WordPickerService {
-public:
-    ScriptedWordPicker() : previous_(&wordPicker()) { setWordPickerService(this); }
-    ~ScriptedWordPicker() override { setWordPickerService(previous_); }
-    ScriptedWordPicker(const ScriptedWordPicker&) = delete;
-    ScriptedWordPicker& operator=(const ScriptedWordPicker&) = delete;
-
-    WordPickerResult PickWords(const WordPickerRequest& request) override;
-
-    // OK after picking these word numbers (Clear first when the item was locked); `text` is what
-    // the dialog would show.
-    void accept(const QString& text, const std::vector<int>& words);
-    // OK without Clear: the original text back and nothing to write.
-    void keep();
-    // Cancel; also the answer once the script has run out.
-    void cancel();
-
-    struct Answer {
-        enum Kind { Accept, Keep, Cancel } kind = Cancel;
-        QString text;
-        std::vector<int> words;
-    };
-    std::deque<Answer> answers;
-    std::vector<WordPickerRequest> requests;
-
-private:
-    WordPickerService* previous_;
-};
 
 } // namespace quillon

@@ -1,37 +1,24 @@
 #include "quillonedit/editors/frmAreaCodes.h"
 
-#include "quillonedit/image/Codec.h"
-#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/AreaCodes.h"
 #include "quillonedit/image/ImageMap.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace quillon {
 
-namespace {
-int entryOffset(int index) { return kAreaCodes + kAreaCodeBytes * index; }
-} // namespace
-
-std::array<QString, 20> DisplayAreaCodes()
+std::vector<DigitField> AreaCodeFields()
 {
-    std::array<QString, 20> texts;
+    std::vector<DigitField> fields;
     for (int i = 0; i < kAreaCodeCount; ++i)
-        texts[static_cast<std::size_t>(i)] = DecodeThreeDigits(entryOffset(i));
-    return texts;
-}
-
-void SaveAreaCodes(const std::array<QString, 20>& texts)
-{
-    for (int i = 0; i < kAreaCodeCount; ++i) {
-        const QString& text = texts[static_cast<std::size_t>(i)];
-        const int offset = entryOffset(i);
-        if (DecodeThreeDigits(offset) == text)
-            continue;
-        for (int j = 0; j < kAreaCodeBytes; ++j)
-            image().set(offset + j, DtmfCharToCode(text.mid(j, 1)));
-    }
+        fields.push_back({.caption = QString::number(i + 1),
+                          .offset = AreaCodeOffset(i),
+                          .capacity = kAreaCodeBytes,
+                          .keys = KeyPadKeys::Digits,
+                          .check = KeyPadCheck::ThreeDigits,
+                          .heading = QStringLiteral("Area Code %1").arg(i + 1)});
+    return fields;
 }
 
 frmAreaCodes::frmAreaCodes(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
@@ -39,22 +26,20 @@ frmAreaCodes::frmAreaCodes(QWidget* parent) : EditorDialog(parent, CloseBox::AsO
     setWindowTitle(QStringLiteral("Area Codes"));
     setHelpContextID(kAreaCodesHelpContext);
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(6);
-    for (int i = 0; i < kAreaCodeCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        // Four columns of five, numbered down each column.
-        const int row = i % 5;
-        const int column = 3 * (i / 5);
-        AddFieldRow(this, grid, row, column, QString::number(i + 1), 60, lblA[k], lblAC[k], [this, i] { lblAC_Click(i); });
-        if (column > 0)
-            grid->setColumnMinimumWidth(column - 1, 16);
+    // Four columns of five, numbered down each column.
+    grid = new DigitGrid(*this, [](int) { return AreaCodeFields(); },
+                         {.format = {.read = AreaCodeText, .write = SaveAreaCode}, .rowsPerColumn = 5, .fieldWidth = 60});
+    // Each accepted entry rewrites the list from the shown texts (entries left alone keep their bytes).
+    grid->onEntry = [this](int) { SaveAreaCodes(); };
+    for (std::size_t k = 0; k < lblAC.size(); ++k) {
+        lblAC[k] = grid->fieldLabels[k];
+        lblA[k] = grid->captionLabels[k];
     }
 
     QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(grid);
     layout->addLayout(buttons);
 }
 
@@ -65,30 +50,17 @@ void frmAreaCodes::Form_Activate()
 
 void frmAreaCodes::DisplayAreaCodes()
 {
-    const std::array<QString, 20> texts = quillon::DisplayAreaCodes();
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        lblAC[k]->setText(texts[k]);
+    grid->Display();
 }
 
 void frmAreaCodes::SaveAreaCodes()
 {
-    std::array<QString, 20> texts;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        texts[k] = lblAC[k]->text();
-    quillon::SaveAreaCodes(texts);
+    grid->Save();
 }
 
 void frmAreaCodes::lblAC_Click(int index)
 {
-    if (index < 0 || index >= kAreaCodeCount)
-        return;
-    ClickLabel* box = lblAC[static_cast<std::size_t>(index)];
-    const KeyPadResult entry =
-        GetKeyPadEntry({1, 3, QStringLiteral("Area Code %1").arg(index + 1), box->text(), 8});
-    if (!entry.accepted)
-        return;   // Cancel changes nothing
-    box->setText(entry.text);
-    SaveAreaCodes();
+    grid->Field_Click(index);   // an accepted entry is written at once
 }
 
 void frmAreaCodes::cmdOK_Click()

@@ -1,9 +1,10 @@
 #pragma once
 // The area codes dialog: 20 three-digit telephone area codes, each written into the image as soon
 // as the keypad accepts it.
-#include "quillonedit/editors/EditorCommon.h"
+#include "quillonedit/editors/DigitGrid.h"
 
 #include <array>
+#include <vector>
 
 class QPushButton;
 
@@ -11,11 +12,8 @@ namespace quillon {
 
 constexpr int kAreaCodesHelpContext = 804;
 
-// The texts of the 20 stored entries.
-std::array<QString, 20> DisplayAreaCodes();
-// Writes the entries whose text differs from what their stored bytes show; an entry left as it
-// shows keeps its bytes, odd ones included.
-void SaveAreaCodes(const std::array<QString, 20>& texts);
+// The dialog's table: entry i + 1 at its record, three digits from the digit keys.
+std::vector<DigitField> AreaCodeFields();
 
 class frmAreaCodes : public EditorDialog {
     Q_OBJECT
@@ -28,6 +26,7 @@ public:
     void lblAC_Click(int index);
     void cmdOK_Click();
 
+    DigitGrid* grid = nullptr;
     std::array<ClickLabel*, 20> lblAC{};
     std::array<QLabel*, 20> lblA{};
     QPushButton* cmdOK = nullptr;

@@ -3,7 +3,6 @@
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ImageMap.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -57,51 +56,53 @@ QString CodeRoleCaption(int index)
     return QString::fromLatin1(kRoleCaptions[static_cast<std::size_t>(index)]);
 }
 
+std::vector<DigitField> CodeFields(int codesMemory)
+{
+    std::vector<DigitField> fields;
+    for (int k = 0; k < kCodeCount; ++k)
+        fields.push_back({.caption = CodeRoleCaption(k),
+                          .offset = CodeFieldOffset(codesMemory, k),
+                          .capacity = kCodeDigits,
+                          .keys = KeyPadKeys::DigitsAbcStarPound,
+                          .check = KeyPadCheck::None,
+                          .heading = GetCodeName(k)});
+    return fields;
+}
+
 frmCodes_1::frmCodes_1(int codesMemory, QWidget* parent)
     : EditorDialog(parent, CloseBox::AsCancel), codesMemory_(codesMemory)
 {
     setWindowTitle(CodesCaption(codesMemory_));
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    for (int i = 0; i < kCodeCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        // Codes 0..12 in the left column, 13..24 in the right.
-        const int row = i < 13 ? i : i - 13;
-        const int column = i < 13 ? 0 : 3;
-        AddFieldRow(this, grid, row, column, CodeRoleCaption(i), 90, lblA[k], lblCode[k], [this, i] { lblCode_Click(i); });
+    // Codes 0..12 in the left column, 13..24 in the right.
+    grid = new DigitGrid(*this, [memory = codesMemory_](int) { return CodeFields(memory); },
+                         {.format = {.read = DigitFieldText, .write = SaveDigitField},
+                          .rowsPerColumn = 13,
+                          .fieldWidth = 90,
+                          .columnGap = 24});
+    grid->onEntry = nullptr;   // the codes wait in their boxes for OK
+    for (std::size_t k = 0; k < lblCode.size(); ++k) {
+        lblCode[k] = grid->fieldLabels[k];
+        lblA[k] = grid->captionLabels[k];
     }
-    grid->setColumnMinimumWidth(2, 24);
 
     QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(grid);
     layout->addLayout(buttons);
 
-    if (validMemory(codesMemory_)) {
-        const std::array<QString, 25> texts = DecodeCodes(codesMemory_);
-        for (std::size_t k = 0; k < texts.size(); ++k)
-            lblCode[k]->setText(texts[k]);
-    }
+    grid->Display();
 }
 
 void frmCodes_1::lblCode_Click(int index)
 {
-    if (index < 0 || index >= kCodeCount)
-        return;
-    ClickLabel* box = lblCode[static_cast<std::size_t>(index)];
-    const KeyPadResult entry = GetKeyPadEntry({3, 7, GetCodeName(index), box->text(), 0});
-    if (entry.accepted)
-        box->setText(entry.text);
+    grid->Field_Click(index);
 }
 
 void frmCodes_1::cmdOK_Click()
 {
-    std::array<QString, 25> texts;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        texts[k] = lblCode[k]->text();
-    SaveCodes(codesMemory_, texts);   // writes nothing for a memory outside 0..8
+    grid->Save();   // records left as they show keep their bytes; no memory, no records
     closeFromOK();
 }
 

@@ -1,6 +1,5 @@
 #include "quillonedit/editors/frmCwEdit.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/tables/CwCharacters.h"
 
 #include "platform/Services.h"
@@ -139,7 +138,7 @@ void frmCwEdit::LoadCWIdent(int which)
     if (base < 0)
         return;
     textBox(which)->setText(CwMessageText(which));
-    buffer(which).count = image().at(base);
+    buffer(which).count = CwMessageCount(which);
     auto& speed = which == 1 ? opt1Spd : opt2Spd;
     auto& tone = which == 1 ? opt1Frq : opt2Frq;
     speed[static_cast<std::size_t>(GetCWSpeed(which))]->setChecked(true);

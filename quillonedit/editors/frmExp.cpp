@@ -1,8 +1,5 @@
 #include "quillonedit/editors/frmExp.h"
 
-#include "quillonedit/image/ControllerImage.h"
-#include "quillonedit/image/ImageMap.h"
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,32 +11,7 @@ namespace quillon {
 
 namespace {
 const char* const kOnProperty = "switchOn";
-
-bool insideSwitchAreas(int offset)
-{
-    return (offset >= kExpSwitch1 && offset < kExpSwitch1 + kExpSwitchBytes)
-        || (offset >= kExpSwitch2 && offset < kExpSwitch2 + kExpSwitchBytes);
-}
 } // namespace
-
-int ExpLineBase(int expSwitch, int page)
-{
-    if (page < 0 || page >= kExpPages)
-        return -1;
-    if (expSwitch == 1)
-        return kExpSwitch1 + kExpRows * page;
-    if (expSwitch == 2)
-        return kExpSwitch2 + kExpRows * page;
-    return -1;
-}
-
-bool ToggleExpBit(int offset, int bit)
-{
-    if (bit < 0 || bit >= kExpBits || !insideSwitchAreas(offset))
-        return false;
-    image().set(offset, static_cast<std::uint8_t>(image().at(offset) ^ (1u << bit)));
-    return true;
-}
 
 frmExp::frmExp(int expSwitch, QWidget* parent)
     : EditorDialog(parent, CloseBox::AsOK), expSwitch_(expSwitch),
@@ -122,7 +94,7 @@ void frmExp::DisplayExp(int page)
         lblA[static_cast<std::size_t>(i)]->setText(QString::number(firstLine + i));
     LineBase = base;
     for (int r = 1; r <= kExpRows; ++r)
-        DisExpLine(r, image().at(LineBase + r - 1));
+        DisExpLine(r, ExpLine(ExpLineOffset(LineBase, r)));
 }
 
 void frmExp::DisExpLine(int row, std::uint8_t line)
@@ -131,7 +103,7 @@ void frmExp::DisExpLine(int row, std::uint8_t line)
         return;
     for (int i = 0; i < kExpBits; ++i) {
         ClickLabel* picture = Img[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(i)];
-        const bool on = (line >> i) & 1;
+        const bool on = ExpOutputOn(line, i);
         picture->setPixmap(on ? onPicture_ : offPicture_);
         picture->setProperty(kOnProperty, on);
     }
@@ -139,11 +111,11 @@ void frmExp::DisExpLine(int row, std::uint8_t line)
 
 void frmExp::Img_Click(int row, int index)
 {
-    if (LineBase < 0 || row < 1 || row > kExpRows)
+    const int offset = ExpLineOffset(LineBase, row);
+    if (offset < 0)
         return;
-    const int offset = LineBase + row - 1;
     if (ToggleExpBit(offset, index))
-        DisExpLine(row, image().at(offset));
+        DisExpLine(row, ExpLine(offset));
 }
 
 void frmExp::opt1_Click(int page)

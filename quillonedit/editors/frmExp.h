@@ -2,6 +2,7 @@
 // The expanded switch dialog: the 40 output lines of switch #1 or #2, ten at a time, each line a
 // row of eight on/off pictures. A click flips one output in the image at once.
 #include "quillonedit/editors/EditorCommon.h"
+#include "quillonedit/image/ExpandedSwitch.h"
 
 #include <array>
 #include <cstdint>
@@ -11,16 +12,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace quillon {
-
-constexpr int kExpPages = 4;
-constexpr int kExpRows = 10;
-constexpr int kExpBits = 8;
-
-// Image offset of the first line of a page (0..3) of a switch (1 or 2); -1 outside those.
-int ExpLineBase(int expSwitch, int page);
-// Flips bit (0..7) of the line byte at offset; false (and nothing written) for a bad bit or an
-// offset outside both switch areas.
-bool ToggleExpBit(int offset, int bit);
 
 class frmExp : public EditorDialog {
     Q_OBJECT

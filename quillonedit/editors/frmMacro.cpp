@@ -26,11 +26,13 @@ constexpr std::array<Column, 10> kCommandColumns = {&frmMacro::Label3, &frmMacro
 // four digits (or none).
 KeyPadRequest MacroCodeRequest(const QString& heading, const QString& initial)
 {
-    return {3, 7, heading, initial, 4};
+    return {.mode = KeyPadKeys::DigitsAbcStarPound, .maxLen = 7, .heading = heading, .initial = initial,
+            .check = KeyPadCheck::AtMost15};
 }
 KeyPadRequest MacroCommandRequest(const QString& heading, const QString& initial)
 {
-    return {1, 4, heading, initial, 1};
+    return {.mode = KeyPadKeys::Digits, .maxLen = 4, .heading = heading, .initial = initial,
+            .check = KeyPadCheck::FourDigits};
 }
 
 } // namespace
@@ -67,14 +69,14 @@ frmMacro::frmMacro(QWidget* parent) : EditorDialog(parent, CloseBox::Destroys)
         grid->addWidget(Label1[k], r + 1, 0);
 
         Label2[k] = new ClickLabel(this);
-        StyleFieldLabel(Label2[k], 76);
+        StyleFieldLabel(Label2[k], platform::widgets::FieldLook::Editable, 76);
         connect(Label2[k], &ClickLabel::clicked, this, [this, r] { Label2_Click(r); });
         grid->addWidget(Label2[k], r + 1, 1);
 
         for (int c = 1; c <= kMacroCommands; ++c) {
             ClickLabel*& field = (this->*kCommandColumns[static_cast<std::size_t>(c - 1)])[k];
             field = new ClickLabel(this);
-            StyleFieldLabel(field, 48);
+            StyleFieldLabel(field, platform::widgets::FieldLook::Editable, 48);
             connect(field, &ClickLabel::clicked, this, [this, c, r] { CommandLabel_Click(c, r); });
             grid->addWidget(field, r + 1, c + 1);
         }

@@ -2,37 +2,16 @@
 // The timers dialog: the 19 timers of the base set or of one memory save. Each entry is written
 // into the image as soon as the keypad accepts it.
 #include "quillonedit/editors/EditorCommon.h"
+#include "quillonedit/image/Timers.h"
 
 #include <array>
-#include <cstdint>
 
 class QPushButton;
 
 namespace quillon {
 
-constexpr int kTimerValueMask = 0x7FF;   // low byte + 256 x (high byte And 7)
-
-// Image offset of timer `index` (0..18) of a memory (0 base set, 1..8 memory save n); -1 when
-// either lies outside its range, so nothing is ever written for it.
-int GetPT(int timersMemory, int index);
-// Timers 2, 3, 4, 5, 9, 12 and 13 count tenths of a second; the others count seconds.
-bool IsTenthsTimer(int index);
-// The 11-bit value stored at offset.
-int TimerValue(int offset);
-// The text shown for a value: tenths as seconds with one decimal ("2.5"), the others as
-// minutes and seconds ("03:00"). Computed from the integer only.
-QString TimerText(int index, int value);
 // "Repeater Base Timers", "Memory Save #n Timers"; empty for a memory outside 0..8.
 QString TimersCaption(int timersMemory);
-// The 19 texts of a memory; all empty for a memory outside 0..8.
-std::array<QString, 19> DisplayTimers(int timersMemory);
-// The keypad's initial text for a shown value: the tenths or the seconds as a whole number.
-QString TimerEntryText(int index, const QString& shown);
-// Store an entry at offset; each returns whether it wrote. Empty text stores 0.
-// SaveTimerSec takes 0..99 tenths; SaveTimerMin takes 0..2047 seconds (the stored range), and
-// writes the high byte 0..7 only. Anything else, and an offset of -1, writes nothing.
-bool SaveTimerSec(int offset, const QString& text);
-bool SaveTimerMin(int offset, const QString& text);
 
 class frmTimer1 : public EditorDialog {
     Q_OBJECT

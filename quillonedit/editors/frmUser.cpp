@@ -13,7 +13,8 @@ namespace {
 // The keypad request of an input: exactly four digits, or none.
 KeyPadRequest HardwareInputRequest(const QString& initial)
 {
-    return {1, 4, QStringLiteral("Macro Command"), initial, 1};
+    return {.mode = KeyPadKeys::Digits, .maxLen = 4, .heading = QStringLiteral("Macro Command"), .initial = initial,
+            .check = KeyPadCheck::FourDigits};
 }
 } // namespace
 
@@ -28,7 +29,7 @@ frmUser::frmUser(QWidget* parent) : EditorDialog(parent, CloseBox::Destroys)
         const auto k = static_cast<std::size_t>(i);
         AddFieldRow(this, grid, i, 0, HardwareInputTitle(i + 1), 60, lblA[k], Label1[k], [this, i] { Label1_Click(i); });
         Label3[k] = new QLabel(this);
-        StyleFieldLabel(Label3[k], 260);
+        StyleFieldLabel(Label3[k], platform::widgets::FieldLook::Shown, 260);
         Label3[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Label3[k]->setIndent(4);
         grid->addWidget(Label3[k], i, 2);

@@ -2,6 +2,7 @@
 // The function-enable zones dialog: one set of eight zone bytes, one tab of eight check boxes per
 // zone. OK is its only way out, so a set is never left half saved.
 #include "quillonedit/editors/EditorCommon.h"
+#include "quillonedit/image/Zones.h"
 
 #include <array>
 #include <cstdint>
@@ -11,15 +12,6 @@ class QPushButton;
 class QTabWidget;
 
 namespace quillon {
-
-constexpr int kZoneFunctions = 8;
-
-// 1 when bit (0..7) of value is set, else 0; 0 for a bit number outside 0..7.
-int IDBit(int value, int bit);
-// Whether offset is the start of one of the nine zone sets (base set, memory saves 1..8).
-bool IsZoneOffset(int offset);
-// The caption of function k (1..8) of zone z (1..8), e.g. "1.  Transmitter Enable".
-QString ZoneFunctionCaption(int zone, int function);
 
 class frmZones1 : public EditorDialog {
     Q_OBJECT

@@ -164,6 +164,26 @@ void WriteDtmfField(int offset, int capacity, const QString& text)
         image().set(offset + i, DtmfCharToCode(charAt(text, i - 1)));
 }
 
+QString DigitFieldText(int offset, int capacity)
+{
+    int maxLen = capacity;
+    return DecodeDtmfString(offset, maxLen);
+}
+
+void SaveDigitField(int offset, int capacity, const QString& text)
+{
+    if (DigitFieldText(offset, capacity) == text)
+        return;
+    WriteDtmfField(offset, capacity, text);
+}
+
+int CodeFieldOffset(int codesMemory, int k)
+{
+    if (codesMemory < 0 || codesMemory > kMemorySaveCount || k < 0 || k >= kCodeCount)
+        return -1;
+    return codeRecordOffset(codesMemory, k);
+}
+
 std::array<QString, 25> DecodeCodes(int codesMemory)
 {
     std::array<QString, 25> texts;
@@ -178,15 +198,8 @@ void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
 {
     if (codesMemory < 0 || codesMemory > kMemorySaveCount)
         return;
-    for (int k = 0; k < kCodeCount; ++k) {
-        const int offset = codeRecordOffset(codesMemory, k);
-        const QString& text = texts[static_cast<std::size_t>(k)];
-        // A code the user left alone keeps its stored bytes, odd ones included.
-        int maxLen = kCodeDigits;
-        if (DecodeDtmfString(offset, maxLen) == text)
-            continue;
-        WriteDtmfField(offset, kCodeDigits, text);
-    }
+    for (int k = 0; k < kCodeCount; ++k)
+        SaveDigitField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);
 }
 
 MacroRowTexts DecodeMacroLine(int offset)

@@ -40,6 +40,14 @@ void WriteCommandWord(int offset, const QString& text);
 // Writes a digit field of `capacity` digit bytes: count (at most capacity), the codes, 0 beyond.
 void WriteDtmfField(int offset, int capacity, const QString& text);
 
+// The text of a digit field of `capacity` digits: DecodeDtmfString without the in-out maximum.
+QString DigitFieldText(int offset, int capacity);
+// Writes a digit field from a text unless the field already shows that text: an entry the user
+// left alone keeps its stored bytes, odd ones included.
+void SaveDigitField(int offset, int capacity, const QString& text);
+// The image offset of code record k (0..24) of a memory; -1 when either lies outside its range.
+int CodeFieldOffset(int codesMemory, int k);
+
 // The 25 code texts of a memory (0 = base set, 1..8 = memory save), as the codes dialog shows them.
 std::array<QString, 25> DecodeCodes(int codesMemory);
 // Writes the 25 code records of a memory; nothing for codesMemory outside 0..8. Records whose

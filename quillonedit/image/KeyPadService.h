@@ -10,12 +10,39 @@
 
 namespace quillon {
 
+// The keys the keypad shows besides the digits (OK, Cancel and Clear are always there). The
+// numbers are the controller program's keypad modes; any other value leaves the keys as the
+// previous request showed them.
+enum class KeyPadKeys : int {
+    Digits = 1,            // digits only
+    DigitsStarPound = 2,   // * and #
+    DigitsAbcStarPound = 3, // A, B, C, * and #
+    AllDtmf = 4,           // A, B, C, D, * and # (asked for by no editor)
+    DigitsAndStar = 5,     // *
+    Telephone = 6,         // *, # and Delay (the pause ",")
+};
+
+// What OK demands of a non-empty entry. Any other value refuses every non-empty entry silently.
+enum class KeyPadCheck : int {
+    None = 0,
+    FourDigits = 1,        // exactly 4 characters
+    OneTo1800 = 2,         // a number 1..1800
+    AtMost15 = 4,          // at most 15 characters
+    TwoDigits = 5,         // exactly 2 characters
+    ToneFrequency = 6,     // one character (a tone 1..8; "0" and "9" have meanings too)
+    OneCharacter = 7,      // exactly 1 character
+    ThreeDigits = 8,       // exactly 3 characters
+    AtMost16 = 9,          // at most 16 characters
+    SevenDigits = 10,      // exactly 7 characters
+};
+
+// Built with designated initialisers: {.mode = KeyPadKeys::Digits, .maxLen = 3, ...}.
 struct KeyPadRequest {
-    int mode = 1;        // KeyPadMode: which keys besides the digits are shown
-    int maxLen = 7;      // KeyPadMaxLen
-    QString heading;     // KeyPadHeading
-    QString initial;     // KeyPadInitial
-    int check = 0;       // KeyPadCheck
+    KeyPadKeys mode = KeyPadKeys::Digits;   // KeyPadMode
+    int maxLen = 7;                         // KeyPadMaxLen
+    QString heading{};                      // KeyPadHeading
+    QString initial{};                      // KeyPadInitial
+    KeyPadCheck check = KeyPadCheck::None;  // KeyPadCheck
 };
 
 struct KeyPadResult {
@@ -45,35 +72,5 @@ inline KeyPadService*& keyPadSlot()
 
 inline KeyPadService& keyPad() { return *detail::keyPadSlot(); }
 inline void setKeyPadService(KeyPadService* service) { detail::keyPadSlot() = service; }
-
-// Test double: answers from a script (nullopt = Cancel) and records every request.
-class ScriptedKeyPad final : public KeyPadService {
-public:
-    ScriptedKeyPad() : previous_(&keyPad()) { setKeyPadService(this); }
-    ~ScriptedKeyPad() override { setKeyPadService(previous_); }
-    ScriptedKeyPad(const ScriptedKeyPad&) = delete;
-    ScriptedKeyPad& operator=(const ScriptedKeyPad&) = delete;
-
-    KeyPadResult GetKeyPadEntry(const KeyPadRequest& request) override
-    {
-        requests.push_back(request);
-        if (answers.empty() || !answers.front()) {
-            if (!answers.empty())
-                answers.pop_front();
-            return {request.initial, false};
-        }
-        KeyPadResult r{*answers.front(), true};
-        answers.pop_front();
-        return r;
-    }
-    void accept(const QString& text) { answers.emplace_back(text); }
-    void cancel() { answers.emplace_back(std::nullopt); }
-
-    std::deque<std::optional<QString>> answers;
-    std::vector<KeyPadRequest> requests;
-
-private:
-    KeyPadService* previous_;
-};
 
 } // namespace quillon

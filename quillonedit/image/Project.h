@@ -1,6 +1,6 @@
 #pragma once
-// Project files (eight 4,096-byte pages name.001 .. name.008), change detection and the File menu
-// operations of the main window.
+// Project files (eight 4,096-byte pages name.001 .. name.008) and change detection. Reading and
+// writing report what failed; the File menu (mainwindow/FileMenu) tells the user.
 #include "quillonedit/image/ControllerImage.h"
 
 #include <QString>
@@ -9,17 +9,6 @@
 #include <cstdint>
 
 namespace quillon {
-
-// What the project operations need of the main window (MDIForm1 implements it).
-class ProjectHost {
-public:
-    virtual ~ProjectHost() = default;
-    virtual void setStatusPanel(int panel, const QString& text) = 0;  // 1 = file name, 2 = change mark
-    virtual void enableProjectMenus() = 0;   // the twelve project menu items, after a successful open
-    virtual void enableSaveMenu() = 0;       // mnuSave, after Save File As
-    virtual void processFileList(const QString& name) = 0;  // the recent-file list
-    virtual void setBusy(bool on) = 0;       // hourglass pointer on the main window
-};
 
 struct ProjectState {
     QString ProjectFileName;     // the open project's ".001" path
@@ -35,16 +24,26 @@ void resetProject();   // tests
 
 std::int32_t BufferChecksum();   // sum of image bytes 0..32767
 bool ImageChanged();             // image differs from the copy taken at the last open/save
+// Takes the image as the saved state: ImageChanged() is false until the next edit.
+void MarkProjectSaved();
 
-bool ProcessOpen(const QString& name, ProjectHost& host);
-void GetFileIn(const QString& name, bool& ok, ProjectHost& host);
-bool CheckFileName(const QString& name);
-bool CheckClosure();
-bool SaveAllFiles(const QString& base);   // false (and reported) on failure
-
-void mnuOpen_Click(ProjectHost& host);
-bool mnuSave_Click(ProjectHost& host);    // true when the project was written
-bool mnuSaveAs_Click(ProjectHost& host);  // true when the project was written under the new name
-void Timer1_Timer(ProjectHost& host);     // status panel 2: "" or "Mod"
+// Why a page could not be read.
+enum class PageFault {
+    None,
+    FirstPageMissing,   // the ".001" file is missing (or no file): there is no project at all
+    Invalid,            // a page file is missing, not a file or unreadable
+    WrongSize,          // a page file is not 4,096 bytes long
+};
+struct PageReadResult {
+    PageFault fault = PageFault::None;
+    QString file;       // the page file at fault
+};
+// Reads the eight pages of the project whose first page is `name` (its last four characters
+// replaced by ".001" .. ".008"). On success the image holds them and ProjectBasePath is set; on
+// failure nothing changes.
+PageReadResult ReadProjectPages(const QString& name);
+// Writes the image as the eight pages of `base`, each replaced whole; the empty text on success,
+// else the page file that could not be written (the old pages then all stay as they were).
+QString WriteProjectPages(const QString& base);
 
 } // namespace quillon

@@ -1,6 +1,6 @@
 #include "quillonedit/mainwindow/Help.h"
 
-#include "platform/Services.h"
+#include "platform/widgets/HelpDisplay.h"
 #include "quillonedit/editors/EditorCommon.h"
 
 #include <QShortcut>
@@ -16,7 +16,10 @@ const char* const kShortcutName = "quillonHelpKey";
 
 bool ShowHelpContents() { return ShowHelpTopic(0); }
 
-bool ShowHelpSearch() { return ReportHelpShown(platform::services().help->showSearch(HelpFilePath())); }
+bool ShowHelpSearch()
+{
+    return platform::widgets::ShowHelp(HelpFilePath(), kHelpTitle, platform::widgets::HelpPage::Search);
+}
 
 bool ShowWindowHelp(int context) { return ShowHelpTopic(context); }
 

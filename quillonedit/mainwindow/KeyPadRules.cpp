@@ -5,31 +5,30 @@
 
 namespace quillon {
 
-std::optional<KeyPadKeys> KeyPadKeysForMode(int mode)
+std::optional<KeyPadKeySet> KeyPadKeysForMode(KeyPadKeys mode)
 {
-    KeyPadKeys k;
+    KeyPadKeySet k;
     switch (mode) {
-    case 1:
+    case KeyPadKeys::Digits:
         return k;
-    case 2:
+    case KeyPadKeys::DigitsStarPound:
         k.star = k.pound = true;
         return k;
-    case 3:
+    case KeyPadKeys::DigitsAbcStarPound:
         k.a = k.b = k.c = k.star = k.pound = true;
         return k;
-    case 4:
+    case KeyPadKeys::AllDtmf:
         // No editor asks for it; the whole DTMF pad without the pause is the natural reading.
         k.a = k.b = k.c = k.d = k.star = k.pound = true;
         return k;
-    case 5:
+    case KeyPadKeys::DigitsAndStar:
         k.star = true;
         return k;
-    case 6:
+    case KeyPadKeys::Telephone:
         k.star = k.pound = k.delay = true;
         return k;
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 namespace {
@@ -51,38 +50,39 @@ std::optional<int> shortValue(const QString& entry)
 
 } // namespace
 
-KeyPadVerdict KeyPadCheckEntry(int check, const QString& entry)
+KeyPadVerdict KeyPadCheckEntry(KeyPadCheck check, const QString& entry)
 {
     const qsizetype n = entry.size();
     switch (check) {
-    case 0:
-    case 3:    // kinds 3 and 11 are asked for by no editor; they accept like kind 0
-    case 11:
+    case KeyPadCheck::None:
         return {};
-    case 1:
+    case KeyPadCheck::FourDigits:
         return n == 4 ? KeyPadVerdict{} : refuse("Error! Need 4 Digit Entry", "Macro Command");
-    case 2: {
+    case KeyPadCheck::OneTo1800: {
         const std::optional<int> v = shortValue(entry);
         return v && *v >= 1 && *v <= 1800 ? KeyPadVerdict{} : refuse("Error! Entry must be between 1 and 1800", "Macro Command");
     }
-    case 4:
+    case KeyPadCheck::AtMost15:
         return n <= 15 ? KeyPadVerdict{} : refuse("Error! Maximum 15 Digit Entry", "Macro Command");
-    case 5:
+    case KeyPadCheck::TwoDigits:
         return n == 2 ? KeyPadVerdict{} : refuse("Error! Need 2 Digit Entry", "Macro Command");
-    case 6:
+    case KeyPadCheck::ToneFrequency:
         // The length only: the courtesy tones store "0" as no tone and give "9" a meaning too.
         return n == 1 ? KeyPadVerdict{} : refuse("Error! Frequency between 1 and 8", "Frequency Entry");
-    case 7:
+    case KeyPadCheck::OneCharacter:
         return n == 1 ? KeyPadVerdict{} : refuse("Error! Time Selection 1..9", "Delay Value");
-    case 8:
+    case KeyPadCheck::ThreeDigits:
         return n == 3 ? KeyPadVerdict{} : refuse("Error! Need 3 Digit Entry", "Area Code Entry");
-    case 9:
+    case KeyPadCheck::AtMost16:
         return n <= 16 ? KeyPadVerdict{} : refuse("Error! Maximum 16 Digit Entry", "Telephone Number");
-    case 10:
+    case KeyPadCheck::SevenDigits:
         return n == 7 ? KeyPadVerdict{} : refuse("Error! Requires a 7 Digit Entry", "Unlock Number");
-    default:
-        return {false, QString(), QString()};
     }
+    // Kinds 3 and 11 have no name: no editor asks for them, and they accept like None.
+    const int kind = static_cast<int>(check);
+    if (kind == 3 || kind == 11)
+        return {};
+    return {false, QString(), QString()};
 }
 
 } // namespace quillon

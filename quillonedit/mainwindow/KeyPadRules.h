@@ -1,6 +1,8 @@
 #pragma once
 // What the keypad shows for each mode and what OK accepts for each check kind. Free of widgets so
 // every row of both tables is tested directly.
+#include "quillonedit/image/KeyPadService.h"
+
 #include <QString>
 
 #include <optional>
@@ -8,15 +10,15 @@
 namespace quillon {
 
 // The keys shown besides the digits (and OK, Cancel and Clear, which are always shown).
-struct KeyPadKeys {
+struct KeyPadKeySet {
     bool a = false, b = false, c = false, d = false;
     bool star = false, pound = false, delay = false;
-    bool operator==(const KeyPadKeys&) const = default;
+    bool operator==(const KeyPadKeySet&) const = default;
 };
 
 // nullopt for a mode the keypad does not know (0, 7 and above, negative): the keys stay as the
 // previous request left them.
-std::optional<KeyPadKeys> KeyPadKeysForMode(int mode);
+std::optional<KeyPadKeySet> KeyPadKeysForMode(KeyPadKeys mode);
 
 // The verdict of OK on a non-empty entry. A refusal with an empty message is a silent one (check
 // kinds the keypad does not know): OK simply does nothing.
@@ -25,6 +27,6 @@ struct KeyPadVerdict {
     QString message;
     QString title;
 };
-KeyPadVerdict KeyPadCheckEntry(int check, const QString& entry);
+KeyPadVerdict KeyPadCheckEntry(KeyPadCheck check, const QString& entry);
 
 } // namespace quillon

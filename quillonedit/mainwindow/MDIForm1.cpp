@@ -3,22 +3,29 @@
 #include "platform/Services.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/mainwindow/Help.h"
+#include "quillonedit/mainwindow/ProgramFiles.h"
 #include "quillonedit/mainwindow/Registry.h"
 #include "quillonedit/mainwindow/SharedParameters.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include "quillonedit/editors/frmAreaCodes.h"
 #include "quillonedit/editors/frmCodes_1.h"
+#include "quillonedit/editors/frmConfig.h"
 #include "quillonedit/editors/frmCwEdit.h"
+#include "quillonedit/editors/frmErase.h"
 #include "quillonedit/editors/frmExp.h"
+#include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmMacro.h"
+#include "quillonedit/editors/frmMemory.h"
 #include "quillonedit/editors/frmTimer1.h"
+#include "quillonedit/editors/frmUnlock.h"
 #include "quillonedit/editors/frmUser.h"
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/editors/frmZones1.h"
+#include "quillonedit/printing/frmPrint.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,7 +53,7 @@ QMenu* addMenu(QWidget* parent, QMenuBar* bar, QMenu* into, const QString& capti
     menu->menuAction()->setObjectName(name);
     if (bar)
         bar->addMenu(menu);
-    else
+    else if (into)   // tested, not assumed: optimised builds otherwise warn of a null `into`
         into->addMenu(menu);
     return menu;
 }
@@ -244,7 +251,7 @@ bool MDIForm1::MDIForm_Load()
         return false;
     GetRegistry();
     DisplayFileList();
-    CentreWindow(*this);
+    platform::widgets::CentreWindow(*this);
     StatusBar1[2]->setText(QLocale().toString(platform::services().clock->now(), QStringLiteral("dddd  MMMM d, yyyy")));
     for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuMacSched, mnuAP})
         setMenuEnabled(menu, false);
@@ -275,6 +282,8 @@ void MDIForm1::enableProjectMenus()
         item->setEnabled(true);
     for (QMenu* menu : {mnuCodesTimers, mnuVoice, mnuTools, mnuZones, mnuAP, mnuMacSched})
         setMenuEnabled(menu, true);
+    // Called after each successful open: an open modeless editor must not keep the old project.
+    TellModelessEditorsProjectOpened(*this);
 }
 
 void MDIForm1::enableSaveMenu() { mnuSave->setEnabled(true); }
@@ -370,7 +379,10 @@ void MDIForm1::mnuTimers_Click(int n)
                make<frmTimer1>(int(TimersMemory)));
 }
 
-void MDIForm1::mnuUnlock_Click() { openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}); }
+void MDIForm1::mnuUnlock_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmUnlock"), .modal = false}, make<frmUnlock>());
+}
 
 void MDIForm1::mnuVocBase_Click()
 {
@@ -434,14 +446,23 @@ void MDIForm1::mnuSwitch2_Click()
 }
 
 void MDIForm1::mnuPage_Click() { openDialog({.dialog = QStringLiteral("frmPage")}); }
-void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}); }
+void MDIForm1::mnuRbi_Click() { openDialog({.dialog = QStringLiteral("frmFreqDis")}, make<frmFreqDis>()); }
 
-void MDIForm1::mnuMemoryConfig_Click() { openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}); }
+void MDIForm1::mnuMemoryConfig_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmMemory"), .hourglass = true}, make<frmMemory>());
+}
 
 void MDIForm1::mnuRptConfig_Click() { openDialog({.dialog = QStringLiteral("frmQuillConfig"), .modal = false}); }
-void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}); }
-void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}); }
-void MDIForm1::mnuPrint_Click() { openDialog({.dialog = QStringLiteral("frmPrint")}); }
+void MDIForm1::mnuConfig_Click() { openDialog({.dialog = QStringLiteral("frmConfig")}, make<frmConfig>()); }
+void MDIForm1::mnuFlush_Click() { openDialog({.dialog = QStringLiteral("frmErase")}, make<frmErase>()); }
+// The print dialog is kept: OK hides it and the next File > Print shows it again, boxes cleared.
+void MDIForm1::mnuPrint_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmPrint"), .helpContext = kHelpPrint, .keep = true}, [](QWidget* parent) {
+        return new frmPrint([] { return frmPrint::FontSetting{PrinterFontName, PrinterFontSize}; }, parent);
+    });
+}
 
 void MDIForm1::mnuAbout_Click()
 {
@@ -449,14 +470,14 @@ void MDIForm1::mnuAbout_Click()
         auto* about = new frmSplash(parent);   // owned by the main window until the opener deletes it
         about->Tag = QStringLiteral("1");
         about->adjustSize();
-        CentreWindow(*about);
+        platform::widgets::CentreWindow(*about);
         return about;
     });
 }
 
 // ---- file menu ----------------------------------------------------------------------------
 
-void MDIForm1::mnuOpen_Click() { quillon::mnuOpen_Click(*this); }
+void MDIForm1::mnuOpen_Click() { quillon::mnuOpen_Click(*this, OpenStartFolder()); }
 void MDIForm1::mnuSave_Click() { quillon::mnuSave_Click(*this); }
 void MDIForm1::mnuSaveAs_Click() { quillon::mnuSaveAs_Click(*this); }
 void MDIForm1::mnuPrtFont_Click() { SelectPrintFont(); }
@@ -492,10 +513,11 @@ void MDIForm1::MDIForm_Unload()
         platform::msgBox(QStringLiteral("The printer font and the recent files could not be saved."),
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"));
     Timer1->stop();
+    CloseModelessEditorsQuietly(*this);   // the program ends: no closing questions of theirs
     for (auto& [name, dialog] : kept_)
         if (dialog)
             dialog->close();
-    Win95Shrival(*this);
+    platform::widgets::Win95Shrival(*this);
     // Every other window (the help window among them) ends with this one.
     QCoreApplication::quit();
 }

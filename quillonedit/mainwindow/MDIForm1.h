@@ -1,7 +1,7 @@
 #pragma once
 // The editor's main window: the menus that lead to every editor, the status bar with the project
 // name, the change mark and the date, and the closing question.
-#include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 #include "quillonedit/mainwindow/frmKeyPad.h"
 
 #include <QMainWindow>

@@ -1,10 +1,31 @@
 #include "quillonedit/mainwindow/Main.h"
 
 #include "platform/Services.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
+#include <QtGlobal>
+
+#include <exception>
+
 namespace quillon {
+
+bool StartUpStep(const QString& step, const std::function<void()>& work)
+{
+    try {
+        work();
+        return true;
+    } catch (const std::exception& e) {
+        const QString text = QStringLiteral("Start-up step failed: ") + step + QStringLiteral("\n")
+            + QString::fromLocal8Bit(e.what());
+        try {
+            platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon"));
+        } catch (const std::exception&) {
+            qWarning("%s", qPrintable(text));
+        }
+        return false;
+    }
+}
 
 std::unique_ptr<MDIForm1> Main()
 {
@@ -12,14 +33,16 @@ std::unique_ptr<MDIForm1> Main()
     splash.Tag = QStringLiteral("0");
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.adjustSize();
-    CentreWindow(splash);
+    platform::widgets::CentreWindow(splash);
     splash.show();
 
     // On the monotonic clock, so a start just before midnight still ends its wait.
-    platform::waitUntil([] { return false; }, kSplashMinimumMs);
+    StartUpStep(QStringLiteral("splash"), [] { platform::waitUntil([] { return false; }, kSplashMinimumMs); });
 
     auto window = std::make_unique<MDIForm1>();
-    if (!window->MDIForm_Load())
+    bool anotherCopy = false;
+    StartUpStep(QStringLiteral("main window"), [&] { anotherCopy = !window->MDIForm_Load(); });
+    if (anotherCopy)
         return nullptr;
     window->StartUp();
     splash.close();

@@ -1,9 +1,10 @@
 #include "quillonedit/mainwindow/frmKeyPad.h"
 
 #include "platform/Services.h"
+#include "platform/widgets/FieldStyle.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/Help.h"
 #include "quillonedit/mainwindow/KeyPadRules.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -52,13 +53,7 @@ QLabel* whiteLabel(QWidget* parent, const QString& name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
+    platform::widgets::StyleFieldLabel(label, platform::widgets::FieldLook::Shown);
     label->setMinimumHeight(26);
     return label;
 }
@@ -159,7 +154,7 @@ void frmKeyPad::Form_Activate()
     EntryAccepted = false;
 
     const KeyPadRequestState& request = keyPadRequest();
-    if (const std::optional<KeyPadKeys> keys = KeyPadKeysForMode(request.KeyPadMode)) {
+    if (const std::optional<KeyPadKeySet> keys = KeyPadKeysForMode(request.KeyPadMode)) {
         cmdA->setVisible(keys->a);
         cmdB->setVisible(keys->b);
         cmdC->setVisible(keys->c);
@@ -267,7 +262,7 @@ KeyPadResult KeyPadDialogService::GetKeyPadEntry(const KeyPadRequest& request)
     if (!dialog_) {
         dialog_ = std::make_unique<frmKeyPad>();
         dialog_->adjustSize();
-        CentreWindow(*dialog_);
+        platform::widgets::CentreWindow(*dialog_);
     }
     dialog_->exec();
     return {dialog_->lblDisplay->text(), dialog_->EntryAccepted};

@@ -15,11 +15,11 @@ namespace quillon {
 
 // The request of the entry being made, read by the keypad when it is shown.
 struct KeyPadRequestState {
-    int KeyPadMode = 0;
+    KeyPadKeys KeyPadMode{};   // none yet: the keys stay as built
     int KeyPadMaxLen = 0;
     QString KeyPadHeading;
     QString KeyPadInitial;
-    int KeyPadCheck = 0;
+    quillon::KeyPadCheck KeyPadCheck = quillon::KeyPadCheck::None;
 };
 KeyPadRequestState& keyPadRequest();
 void resetKeyPadRequest();   // tests

@@ -2,7 +2,7 @@
 
 #include "platform/Services.h"
 #include "quillonedit/mainwindow/Help.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
+#include "platform/widgets/ClickLabel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -43,10 +43,11 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("About Quillon Editor"));
 
-    Image1 = new ClickableLabel(this);
+    Image1 = new platform::widgets::ClickLabel(this);
+    Image1->unsetCursor();   // the logo keeps the ordinary pointer
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(logo());
-    connect(Image1, &ClickableLabel::clicked, this, &frmSplash::Image1_Click);
+    connect(Image1, &platform::widgets::ClickLabel::clicked, this, &frmSplash::Image1_Click);
 
     const std::array<QString, 6> texts = {
         QStringLiteral("Configuration editor"),

@@ -7,9 +7,12 @@
 class QLabel;
 class QPushButton;
 
+namespace platform::widgets {
+class ClickLabel;
+}
+
 namespace quillon {
 
-class ClickableLabel;
 
 class frmSplash final : public QDialog {
     Q_OBJECT
@@ -30,7 +33,7 @@ public:
     std::array<QLabel*, 6> Label2{};
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    ClickableLabel* Image1 = nullptr;
+    platform::widgets::ClickLabel* Image1 = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
 

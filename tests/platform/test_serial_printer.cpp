@@ -5,6 +5,7 @@
 #include "platform/qt/QtSerialPort.h"
 #include "platform/testing/RecordingPrinter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -180,6 +181,96 @@ TEST(LinePrinter, BadSettingsAndFailuresAreReported)
     EXPECT_TRUE(p.printText("one"));
     EXPECT_FALSE(p.printText("two"));
     EXPECT_EQ(p.lastError(), "Printer out of paper");
+}
+
+TEST(LinePrinter, ARunSendsItsDocumentsTogetherAndAnAbortedRunLeavesTheNextOneClean)
+{
+    doubles::RecordingPrinter p;
+    ASSERT_TRUE(p.beginRun());
+    EXPECT_FALSE(p.beginRun());   // one run at a time
+    p.printText("one");
+    p.endDoc();
+    p.setOrientation(2);
+    p.printText("two");
+    p.newPage();
+    p.printText("three");
+    ASSERT_TRUE(p.endRun());      // ends the open document too
+    ASSERT_EQ(p.documents.size(), 2u);
+    EXPECT_EQ(p.documents[1].run, 1);
+    EXPECT_EQ(p.documents[1].pageOrientations, (std::vector<int>{2, 2}));
+    EXPECT_EQ(p.printableHeight(), 540);
+    EXPECT_EQ(p.lineSpacing(), 12);
+
+    // A failure half-way through the second run: the run is thrown away, nothing stays open.
+    ASSERT_TRUE(p.beginRun());
+    p.printText("kept out");
+    p.endDoc();
+    p.failAfterDraws = 4;   // the four texts so far
+    EXPECT_FALSE(p.printText("lost"));
+    p.abortRun();
+    EXPECT_FALSE(p.inRun());
+    EXPECT_EQ(p.documents.size(), 2u);
+    p.failAfterDraws = -1;
+    ASSERT_TRUE(p.beginRun());
+    p.printText("clean");
+    ASSERT_TRUE(p.endRun());
+    ASSERT_EQ(p.documents.size(), 3u);
+    EXPECT_EQ(p.pageLines(2, 0), QStringList{"clean"});
+    EXPECT_EQ(p.sentRuns, 2);
+}
+
+// The pages of a PDF as pdftotext reads them.
+QStringList pdfPages(const QString& pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-layout", pdf, "-"});
+    p.waitForFinished(20000);
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(u'\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("run.pdf");
+    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    QtPrinter printer;
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
+    ASSERT_TRUE(printer.beginRun());
+    for (const char* doc : {"Document A", "Document B"}) {
+        ASSERT_TRUE(printer.printText(doc));
+        ASSERT_TRUE(printer.newPage());
+        ASSERT_TRUE(printer.printText(QString(doc) + " page 2"));
+        ASSERT_TRUE(printer.endDoc());
+        EXPECT_FALSE(QFile::exists(pdf));   // nothing under the name before the run ends
+    }
+    ASSERT_TRUE(printer.endRun()) << printer.lastError().toStdString();
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 4);
+    EXPECT_TRUE(pages[0].contains("Document A"));
+    EXPECT_TRUE(pages[1].contains("Document A page 2"));
+    EXPECT_TRUE(pages[2].contains("Document B"));
+    EXPECT_TRUE(pages[3].contains("Document B page 2"));
+
+    // An aborted run keeps the last complete file and leaves no partial one behind.
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.beginRun());
+    ASSERT_TRUE(printer.printText("Half a run"));
+    EXPECT_FALSE(printer.selectPrinter());   // busy
+    printer.abortRun();
+    EXPECT_EQ(pdfPages(pdf).size(), 4);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.pdf"});
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.beginRun());
+    ASSERT_TRUE(printer.printText("Second run"));
+    ASSERT_TRUE(printer.endRun()) << printer.lastError().toStdString();
+    EXPECT_EQ(pdfPages(pdf), QStringList{"Second run\n"});
+    qunsetenv("QM_PRINT_TO_PDF");
 }
 
 TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "DataFolderTest.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;
@@ -36,20 +37,17 @@ QByteArray defaultFileBytes()
     return b;
 }
 
-class ParameterFileTest : public ::testing::Test {
+class ParameterFileTest : public DataFolderTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetParameterData();
+        ASSERT_NO_FATAL_FAILURE(DataFolderTest::SetUp());
         SetEndProgramHandler([this] { ++programEnds; });
     }
     void TearDown() override
     {
         SetEndProgramHandler({});
-        SetDataFolder({});
-        resetParameterData();
+        DataFolderTest::TearDown();
     }
     QString path(const QString& name = kDataFileName) const { return QDir(dir.path()).filePath(name); }
     void writeFile(const QByteArray& bytes, const QString& name = kDataFileName) const
@@ -74,8 +72,6 @@ protected:
         EXPECT_EQ(r.icon, platform::MsgIcon::Exclamation);
         EXPECT_EQ(r.defaultButton, platform::MsgDefault::First);
     }
-    QTemporaryDir dir;
-    platform::doubles::ScriptedServices services;
     int programEnds = 0;
 };
 

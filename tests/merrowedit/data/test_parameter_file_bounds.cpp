@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;

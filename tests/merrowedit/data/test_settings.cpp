@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
+#include "DataFolderTest.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 
@@ -71,22 +72,7 @@ QMap<QString, QString> firstRunStore(const QString& workingDirectory)
     return m;
 }
 
-class SettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        SetDataFolder(dir.path());
-        resetSettings();
-    }
-    void TearDown() override
-    {
-        SetDataFolder({});
-        resetSettings();
-    }
-    QTemporaryDir dir;
-    platform::doubles::ScriptedServices services;
-};
+class SettingsTest : public DataFolderTest {};
 
 } // namespace
 

@@ -8,7 +8,7 @@
 
 #include <map>
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "StateFolder.h"
 
 using namespace merrow;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DataFolderTest.h"
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 

@@ -1,25 +1,20 @@
 #pragma once
 // What the link tests share: a main window that records what the transfer did to it, and a
-// fixture with scripted services, a fake serial port and the program's default data.
+// fixture with the scripted services (their fake serial port included) and the program's
+// default data.
 #include "merrowedit/data/History.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/data/UploadBlock.h"
 #include "merrowedit/link/Link.h"
 #include "merrowedit/link/TransferHost.h"
-#include "platform/testing/FakeSerialPort.h"
 #include "platform/testing/ScriptedServices.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ostream>
 
-// Readable failure output for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace linktest {
 
@@ -68,6 +63,41 @@ public:
     int locks = 0;
 };
 
+// The receiver's side of a transfer, scripted per test: answers "Z", then takes the 512 uploaded
+// bytes and answers them with the reply block.
+struct ScriptedReceiver {
+    bool answerConnect = true;
+    QByteArray connectAnswer = QByteArray(1, 0x06);
+    bool answerUpload = true;
+    QByteArray uploadAnswer = QByteArray(1, 0x06);
+    qint64 uploadDelayMs = 0;
+    QByteArray reply;
+    qint64 replyDelayMs = 0;
+
+    void operator()(platform::doubles::FakeSerialPort& port, const QByteArray& bytes)
+    {
+        for (char c : bytes) {
+            if (inBlock) {
+                if (++blockBytes == 512) {
+                    inBlock = false;
+                    if (answerUpload) {
+                        port.deliver(uploadAnswer, uploadDelayMs);
+                        port.deliver(reply, replyDelayMs);
+                    }
+                }
+                continue;
+            }
+            if (c == 'Z' && answerConnect) {
+                port.deliver(connectAnswer);
+                inBlock = true;
+                blockBytes = 0;
+            }
+        }
+    }
+    bool inBlock = false;
+    int blockBytes = 0;
+};
+
 // Program state as after a first start: default settings, default parameter data, port 1.
 inline void loadDefaults()
 {
@@ -85,7 +115,6 @@ class LinkFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::services().serialPort = &port;
         loadDefaults();
         merrow::Timeouts().alignUploadToSecond = false;
         merrow::Timeouts().preUploadYields = 0;
@@ -93,7 +122,7 @@ protected:
     void TearDown() override { merrow::resetLink(); }
 
     platform::doubles::ScriptedServices s;
-    platform::doubles::FakeSerialPort port;
+    platform::doubles::FakeSerialPort& port = s.serialPort;
 };
 
 // The reply block a receiver sends: records, their checksum in byte 1279, version, final byte.

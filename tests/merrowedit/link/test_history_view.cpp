@@ -29,7 +29,6 @@ protected:
     void SetUp() override
     {
         LinkFixture::SetUp();
-        platform::services().printer = &printer;
         QLocale::setDefault(QLocale::c());
         QByteArray recs = records({record("065 14:32 WXR TOR 0045"), QByteArray(32, '\0'), record("064 03:05 1ab SVA 0300"),
                                    record("400 10:00 WXR TOR 0100")});
@@ -42,7 +41,7 @@ protected:
         QLocale::setDefault(QLocale::system());
         LinkFixture::TearDown();
     }
-    platform::doubles::RecordingPrinter printer;
+    platform::doubles::RecordingPrinter& printer = s.printer;
     RecordingHost host;
 };
 

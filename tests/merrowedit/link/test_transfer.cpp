@@ -8,40 +8,6 @@ using platform::doubles::FakeSerialPort;
 
 namespace {
 
-// The receiver's side, scripted per test.
-struct ScriptedReceiver {
-    bool answerConnect = true;
-    QByteArray connectAnswer = QByteArray(1, 0x06);
-    bool answerUpload = true;
-    QByteArray uploadAnswer = QByteArray(1, 0x06);
-    qint64 uploadDelayMs = 0;
-    QByteArray reply;
-    qint64 replyDelayMs = 0;
-
-    void operator()(FakeSerialPort& port, const QByteArray& bytes)
-    {
-        for (char c : bytes) {
-            if (inBlock) {
-                if (++blockBytes == 512) {
-                    inBlock = false;
-                    if (answerUpload) {
-                        port.deliver(uploadAnswer, uploadDelayMs);
-                        port.deliver(reply, replyDelayMs);
-                    }
-                }
-                continue;
-            }
-            if (c == 'Z' && answerConnect) {
-                port.deliver(connectAnswer);
-                inBlock = true;
-                blockBytes = 0;
-            }
-        }
-    }
-    bool inBlock = false;
-    int blockBytes = 0;
-};
-
 const QByteArray kRecords = records({record("065 14:32 WXR TOR 0045"), record("064 03:05 WXR SVA 0300"),
                                      record("001 02:10 CIV RMT 0015"), record("120 23:59 1AB FFW 0200")});
 
@@ -323,8 +289,7 @@ TEST_F(Transfer, AFailedCycleAfterASuccessEmptiesTheGridButKeepsTheEntries)
 TEST(OpenAndClosePort, OpenTwiceTouchesThePortOnceAndCloseTwiceIsHarmless)
 {
     platform::doubles::ScriptedServices s;
-    platform::doubles::FakeSerialPort port;
-    platform::services().serialPort = &port;
+    platform::doubles::FakeSerialPort& port = s.serialPort;
     loadDefaults();
     merrow::SerialPort = 3;
     ASSERT_TRUE(merrow::OpenPort());

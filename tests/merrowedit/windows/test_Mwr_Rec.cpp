@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "../data/DataFolderTest.h"
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;
@@ -53,27 +53,30 @@ protected:
 
 TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
 {
-    const char* expected[12][2] = {
-        {"Setup", "Serial Port Setup and Date/Time Configuration"},
-        {"FIP Codes", "Select State and FIP Codes"},
-        {"Event Codes", "Select Event Codes"},
-        {"Options", "Setup Receiver Options"},
-        {"Timers", "Configure Receiver Timers"},
-        {"Inputs", "Select Hardware Input and Output Action."},
-        {"Identification", "Set Station Identification"},
-        {"RS232", "Setup Raw Data Out RS232 Port"},
-        {"Transfer Data", "Transfer Data To/From Merrow"},
-        {"Print History", "Print History Report"},
-        {"Help", "Help Contents"},
-        {"Exit", "Exit  Merrow Program"},
+    // Key and tooltip of each button, in toolbar order, as the window's description lists them.
+    const QStringList expected = {
+        "Setup | Serial Port Setup and Date/Time Configuration",
+        "FIP Codes | Select State and FIP Codes",
+        "Event Codes | Select Event Codes",
+        "Options | Setup Receiver Options",
+        "Timers | Configure Receiver Timers",
+        "Inputs | Select Hardware Input and Output Action.",
+        "Identification | Set Station Identification",
+        "RS232 | Setup Raw Data Out RS232 Port",
+        "Transfer Data | Transfer Data To/From Merrow",
+        "Print History | Print History Report",
+        "Help | Help Contents",
+        "Exit | Exit  Merrow Program",
     };
     const QList<QAction*> actions = w.Tlbar->actions();
     ASSERT_EQ(actions.size(), 24);
     for (int i = 0; i < 12; ++i) {
+        const QString key = expected[i].section(" | ", 0, 0);
+        const QString tooltip = expected[i].section(" | ", 1);
         EXPECT_TRUE(actions[2 * i]->isSeparator());
-        EXPECT_EQ(actions[2 * i + 1]->objectName(), expected[i][0]);
-        EXPECT_EQ(actions[2 * i + 1]->toolTip(), expected[i][1]);
-        EXPECT_EQ(w.toolButton(expected[i][0]), actions[2 * i + 1]);
+        EXPECT_EQ(actions[2 * i + 1]->objectName(), key);
+        EXPECT_EQ(actions[2 * i + 1]->toolTip(), tooltip);
+        EXPECT_EQ(w.toolButton(key), actions[2 * i + 1]);
     }
     EXPECT_EQ(w.windowTitle(), "Merrow Digital Weather Receiver");
     EXPECT_FALSE(w.mnuView->isEnabled());

@@ -20,7 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "../data/DataFolderTest.h"
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "../data/StateFolder.h"
 
 using namespace merrow;

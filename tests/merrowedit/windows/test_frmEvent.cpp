@@ -7,23 +7,25 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 using platform::MsgResult;
 
 namespace {
 
-const QString kOldCodesQuestion =
-    " Some NOAA weather transmitters are still using \r\n"
-    " the older Severe Thunderstorm Warning and \r\n"
-    " Tornado Warning Events. It is advisable that you \r\n"
-    " check these two boxes unless you have verified \r\n"
-    " with your local NOAA office that they are not \r\n"
-    " using the older event codes. \r\n"
-    "\r\n"
-    " Do you still want to exit the Events window? \r\n"
-    "\r\n";
+// The question's lines, an empty line among them and two line breaks at the end.
+const QString kOldCodesQuestion = QStringList{" Some NOAA weather transmitters are still using ",
+                                              " the older Severe Thunderstorm Warning and ",
+                                              " Tornado Warning Events. It is advisable that you ",
+                                              " check these two boxes unless you have verified ",
+                                              " with your local NOAA office that they are not ",
+                                              " using the older event codes. ",
+                                              "",
+                                              " Do you still want to exit the Events window? ",
+                                              "",
+                                              ""}
+                                      .join("\r\n");
 
 QStringList storedCodes()
 {

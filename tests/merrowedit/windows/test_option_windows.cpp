@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "SettingWindowTest.h"
 
 using namespace merrow;

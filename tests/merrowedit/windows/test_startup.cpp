@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../data/DataFolderTest.h"
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
 

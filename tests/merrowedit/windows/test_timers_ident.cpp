@@ -20,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-#include "../data/QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 #include "SettingWindowTest.h"
 
 using namespace merrow;

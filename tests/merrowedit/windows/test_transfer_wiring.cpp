@@ -13,29 +13,6 @@ using platform::doubles::FakeSerialPort;
 
 namespace {
 
-// Answers "Z" with ACK, then the 512 uploaded bytes with ACK and the reply block.
-struct Receiver {
-    QByteArray reply;
-    bool inBlock = false;
-    int blockBytes = 0;
-    void operator()(FakeSerialPort& port, const QByteArray& bytes)
-    {
-        for (char c : bytes) {
-            if (inBlock) {
-                if (++blockBytes == 512) {
-                    inBlock = false;
-                    port.deliver(QByteArray(1, 0x06));
-                    port.deliver(reply, 50);
-                }
-            } else if (c == 'Z') {
-                port.deliver(QByteArray(1, 0x06));
-                inBlock = true;
-                blockBytes = 0;
-            }
-        }
-    }
-};
-
 class TransferFromMainWindow : public LinkFixture {
 protected:
     void SetUp() override
@@ -49,7 +26,8 @@ protected:
 
 TEST_F(TransferFromMainWindow, TransferButtonFillsTheGridAndEnablesTheHistoryMenus)
 {
-    Receiver receiver;
+    ScriptedReceiver receiver;
+    receiver.replyDelayMs = 50;
     receiver.reply = replyBlock(records({record("065 14:32 WXR TOR 0045")}), "207");
     port.responder = [&receiver](FakeSerialPort& p, const QByteArray& b) { receiver(p, b); };
 

@@ -1,5 +1,6 @@
 #include "quillonedit/editors/frmAreaCodes.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "platform/testing/ScriptedServices.h"
 
@@ -52,11 +53,11 @@ TEST(AreaCodesDialog, AnEntryWritesItsThreeBytesAndNothingElse)
     keys.accept("201");
     QTest::mouseClick(dialog.lblAC[6], Qt::LeftButton);
     ASSERT_EQ(keys.requests.size(), 1u);
-    EXPECT_EQ(keys.requests[0].mode, 1);
+    EXPECT_EQ(keys.requests[0].mode, KeyPadKeys::Digits);
     EXPECT_EQ(keys.requests[0].maxLen, 3);
     EXPECT_EQ(keys.requests[0].heading, "Area Code 7");
     EXPECT_EQ(keys.requests[0].initial, "415");
-    EXPECT_EQ(keys.requests[0].check, 8);
+    EXPECT_EQ(keys.requests[0].check, KeyPadCheck::ThreeDigits);
     Put(expected, 18398, {2, 10, 1});
     EXPECT_TRUE(ImageEquals(expected)) << "the odd entries keep their bytes";
     EXPECT_EQ(dialog.lblAC[6]->text(), "201");
@@ -89,17 +90,4 @@ TEST(AreaCodesDialog, CancelAndOKWithoutAClickWriteNothing)
     QTest::mouseClick(dialog.lblAC[3], Qt::LeftButton);
     dialog.cmdOK_Click();
     EXPECT_TRUE(ImageEquals(before));
-}
-
-TEST(AreaCodes, SaveWritesChangedEntriesAsDigitCodes)
-{
-    FillImagePattern(72);
-    Bytes expected = Snapshot();
-    std::array<QString, 20> texts = quillon::DisplayAreaCodes();
-    texts[0] = "907";
-    texts[19] = "12";   // shorter than three: the missing digit is stored as 0
-    SaveAreaCodes(texts);
-    Put(expected, 18380, {9, 10, 7});
-    Put(expected, 18437, {1, 2, 0});
-    EXPECT_TRUE(ImageEquals(expected));
 }

@@ -1,5 +1,6 @@
 #include "quillonedit/editors/frmCodes_1.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "quillonedit/image/Codec.h"
 #include "platform/testing/ScriptedServices.h"
@@ -96,11 +97,11 @@ TEST(CodesDialog, SendsTheKeypadRequestOfTheClickedCode)
     QTest::mouseClick(dialog.lblCode[17], Qt::LeftButton);
     ASSERT_EQ(keys.requests.size(), 1u);
     const KeyPadRequest& r = keys.requests[0];
-    EXPECT_EQ(r.mode, 3);
+    EXPECT_EQ(r.mode, KeyPadKeys::DigitsAbcStarPound);
     EXPECT_EQ(r.maxLen, 7);
     EXPECT_EQ(r.heading, "Emergency SD");
     EXPECT_EQ(r.initial, "99");
-    EXPECT_EQ(r.check, 0);
+    EXPECT_EQ(r.check, KeyPadCheck::None);
     EXPECT_EQ(dialog.lblA[17]->text(), "Emergency Speed Dial Prefix");
 }
 

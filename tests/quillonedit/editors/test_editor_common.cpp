@@ -1,4 +1,5 @@
 #include "quillonedit/editors/EditorCommon.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "platform/testing/ScriptedServices.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillon;
+using namespace quillon::testing;
 
 namespace {
 
@@ -66,11 +68,11 @@ TEST(EditorDialog, ActivatesOnShowAndAfterEachKeypadRequestAndResetsTheHourglass
     EXPECT_EQ(dialog.activations, 1);
     EXPECT_FALSE(s.desktop.waitCursor());
 
-    const KeyPadResult r = dialog.GetKeyPadEntry({1, 2, "Heading", "3", 0});
+    const KeyPadResult r = dialog.GetKeyPadEntry({.mode = KeyPadKeys::Digits, .maxLen = 2, .heading = "Heading", .initial = "3"});
     EXPECT_TRUE(r.accepted);
     EXPECT_EQ(r.text, "5");
     EXPECT_EQ(dialog.activations, 2);
-    dialog.GetKeyPadEntry({1, 2, "Heading", "3", 0});   // cancelled: still reactivates
+    dialog.GetKeyPadEntry({.mode = KeyPadKeys::Digits, .maxLen = 2, .heading = "Heading", .initial = "3"});   // cancelled: still reactivates
     EXPECT_EQ(dialog.activations, 3);
 
     // Showing again after hiding activates again.

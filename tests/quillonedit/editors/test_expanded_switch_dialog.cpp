@@ -1,5 +1,5 @@
 #include "quillonedit/editors/frmExp.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include "platform/testing/ScriptedServices.h"
 

@@ -2,7 +2,8 @@
 #include "quillonedit/editors/MacHelp.h"
 #include "quillonedit/editors/frmMacro.h"
 #include "quillonedit/editors/frmUser.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
+#include "tests/support/ScriptedKeyPad.h"
 
 #include "platform/testing/ScriptedServices.h"
 #include "quillonedit/tables/Tables.h"
@@ -13,10 +14,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 using namespace quillon;
 using namespace quillon::testing;
@@ -39,8 +36,8 @@ protected:
     {
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
-    static void expectRequest(const KeyPadRequest& r, int mode, int maxLen, const char* heading, const char* initial,
-                              int check)
+    static void expectRequest(const KeyPadRequest& r, KeyPadKeys mode, int maxLen, const char* heading,
+                              const char* initial, KeyPadCheck check)
     {
         EXPECT_EQ(r.mode, mode) << heading;
         EXPECT_EQ(r.maxLen, maxLen) << heading;
@@ -83,9 +80,9 @@ TEST_F(Dialogs, MacroEntriesStoreOnlyTheirMacroWithTheirHeadings)
     keys.cancel();
     click(dialog.Label12[4]);
     ASSERT_EQ(keys.requests.size(), 3u);
-    expectRequest(keys.requests[0], 1, 4, "Macro Command 25/3", "0000", 1);
-    expectRequest(keys.requests[1], 3, 7, "Macro Code 25", "12", 4);
-    expectRequest(keys.requests[2], 1, 4, "Macro Command 25/10", "0000", 1);
+    expectRequest(keys.requests[0], KeyPadKeys::Digits, 4, "Macro Command 25/3", "0000", KeyPadCheck::FourDigits);
+    expectRequest(keys.requests[1], KeyPadKeys::DigitsAbcStarPound, 7, "Macro Code 25", "12", KeyPadCheck::AtMost15);
+    expectRequest(keys.requests[2], KeyPadKeys::Digits, 4, "Macro Command 25/10", "0000", KeyPadCheck::FourDigits);
     EXPECT_EQ(dialog.GetMacHeading(), "Macro Command 25");
     Put(expected, kMacro25, {3, 11, 1, 13});
     Put(expected, kMacro25 + 12, {0x07, 0x03});
@@ -222,7 +219,7 @@ TEST_F(Dialogs, HardwareInputsWriteAllEightAtEachEntry)
 
     keys.accept("5012");
     click(dialog.Label1[2]);
-    expectRequest(keys.requests.at(0), 1, 4, "Macro Command", "9999", 1);
+    expectRequest(keys.requests.at(0), KeyPadKeys::Digits, 4, "Macro Command", "9999", KeyPadCheck::FourDigits);
     Put(expected, 18764, {0x12, 0x50});
     EXPECT_TRUE(ImageEquals(expected));
     EXPECT_EQ(dialog.Label1[2]->text(), "5012");

@@ -1,5 +1,5 @@
 #include "quillonedit/editors/frmVoice.h"
-#include "tests/quillonedit/editors/EditorTestSupport.h"
+#include "tests/support/ImageFixture.h"
 
 #include "quillonedit/tables/Tables.h"
 #include "platform/testing/ScriptedServices.h"

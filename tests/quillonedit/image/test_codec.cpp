@@ -1,7 +1,7 @@
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ImageMap.h"
 
-#include "ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 class Codec : public ::testing::Test {
 protected:
-    void SetUp() override { fillPattern(); }
+    void SetUp() override { FillImageRamp(); }
     void TearDown() override { resetImage(); }
 };
 
@@ -39,8 +39,8 @@ TEST_F(Codec, DecodeDtmfStringClipsToCountAndMaximum)
         {{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 12, "1234567890*#", 12},
     };
     for (const auto& c : cases) {
-        fillPattern();
-        putImage(17720, c.field);
+        FillImageRamp();
+        PutImage(17720, c.field);
         int maxLen = c.maxIn;
         EXPECT_EQ(DecodeDtmfString(17720, maxLen), QString::fromLatin1(c.text)) << c.text;
         EXPECT_EQ(maxLen, c.maxOut) << c.text;
@@ -75,7 +75,7 @@ TEST_F(Codec, DecodeThreeDigits)
         {{9, 9, 9}, "999"}, {{1, 255, 10}, "100"},
     };
     for (const auto& [bytes, text] : cases) {
-        putImage(18380, bytes);
+        PutImage(18380, bytes);
         EXPECT_EQ(DecodeThreeDigits(18380), QString::fromLatin1(text)) << text;
     }
 }
@@ -122,17 +122,17 @@ TEST_F(Codec, SaveCodesWritesTheRecordsOfTheChosenMemoryOnly)
     for (int k = 3; k < 24; ++k)
         texts[static_cast<std::size_t>(k)] = QString::number(k);
     Bytes expected = image().bytes();
-    put(expected, 7380, {2, 1, 2, 0, 0, 0, 0, 0});
-    put(expected, 7388, {0, 0, 0, 0, 0, 0, 0, 0});
-    put(expected, 7396, {7, 11, 12, 13, 14, 15, 10, 9});
+    Put(expected, 7380, {2, 1, 2, 0, 0, 0, 0, 0});
+    Put(expected, 7388, {0, 0, 0, 0, 0, 0, 0, 0});
+    Put(expected, 7396, {7, 11, 12, 13, 14, 15, 10, 9});
     for (int k = 3; k < 10; ++k)
-        put(expected, 7380 + 8 * k, {1, k, 0, 0, 0, 0, 0, 0});
+        Put(expected, 7380 + 8 * k, {1, k, 0, 0, 0, 0, 0, 0});
     for (int k = 10; k < 24; ++k)
-        put(expected, 7380 + 8 * k, {2, k / 10, k % 10 == 0 ? 10 : k % 10, 0, 0, 0, 0, 0});
-    put(expected, 7380 + 192, {7, 1, 2, 3, 4, 5, 6, 7});
+        Put(expected, 7380 + 8 * k, {2, k / 10, k % 10 == 0 ? 10 : k % 10, 0, 0, 0, 0, 0});
+    Put(expected, 7380 + 192, {7, 1, 2, 3, 4, 5, 6, 7});
 
     SaveCodes(3, texts);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveCodesOfTheBaseSetStartsAt13656)
@@ -141,10 +141,10 @@ TEST_F(Codec, SaveCodesOfTheBaseSetStartsAt13656)
     texts[0] = "9";
     Bytes expected = image().bytes();
     for (int k = 0; k < 25; ++k)
-        put(expected, 13656 + 8 * k, {0, 0, 0, 0, 0, 0, 0, 0});
-    put(expected, 13656, {1, 9, 0, 0, 0, 0, 0, 0});
+        Put(expected, 13656 + 8 * k, {0, 0, 0, 0, 0, 0, 0, 0});
+    Put(expected, 13656, {1, 9, 0, 0, 0, 0, 0, 0});
     SaveCodes(0, texts);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveCodesOutsideTheMemoriesWritesNothing)
@@ -154,27 +154,27 @@ TEST_F(Codec, SaveCodesOutsideTheMemoriesWritesNothing)
     const Bytes before = image().bytes();
     for (int memory : {-1, 9, 100})
         SaveCodes(memory, texts);
-    EXPECT_TRUE(sameBytes(before, image().bytes()));
+    EXPECT_TRUE(SameBytes(before, image().bytes()));
 }
 
 TEST_F(Codec, SaveCodesKeepsRecordsWhoseShownTextIsUnchanged)
 {
     // Odd stored bytes (high bits set, digits past the count, a count above 7) survive when the
     // user did not touch the code; a changed code is written cleanly.
-    putImage(5288, {2, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77});
-    putImage(5296, {9, 1, 2, 3, 4, 5, 6, 7});
-    putImage(5304, {0, 3, 3, 3, 3, 3, 3, 3});
-    putImage(5312, {1, 5, 9, 9, 9, 9, 9, 9});
+    PutImage(5288, {2, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77});
+    PutImage(5296, {9, 1, 2, 3, 4, 5, 6, 7});
+    PutImage(5304, {0, 3, 3, 3, 3, 3, 3, 3});
+    PutImage(5312, {1, 5, 9, 9, 9, 9, 9, 9});
     std::array<QString, 25> texts = DecodeCodes(1);
     ASSERT_EQ(texts[0], "12");
     ASSERT_EQ(texts[1], "1234567");
     ASSERT_EQ(texts[2], "");
     texts[3] = "55";
     Bytes expected = image().bytes();
-    put(expected, 5312, {2, 5, 5, 0, 0, 0, 0, 0});
+    Put(expected, 5312, {2, 5, 5, 0, 0, 0, 0, 0});
 
     SaveCodes(1, texts);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, WritersStoreAtMostTheFieldCapacityAsCount)
@@ -182,23 +182,23 @@ TEST_F(Codec, WritersStoreAtMostTheFieldCapacityAsCount)
     std::array<QString, 25> texts = DecodeCodes(0);
     texts[5] = "1234567890";
     Bytes expected = image().bytes();
-    put(expected, 13656 + 40, {7, 1, 2, 3, 4, 5, 6, 7});
+    Put(expected, 13656 + 40, {7, 1, 2, 3, 4, 5, 6, 7});
     SaveCodes(0, texts);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 
     MacroRowTexts row;
     row.code = "*123456789";
     expected = image().bytes();
-    put(expected, 16440, {7, 11, 1, 2, 3, 4, 5, 6});
+    Put(expected, 16440, {7, 11, 1, 2, 3, 4, 5, 6});
     for (int i = 8; i < 28; ++i)
         expected[static_cast<std::size_t>(16440 + i)] = 0;
     SaveMacroLine(16440, row);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 
     expected = image().bytes();
-    put(expected, 18776, {15, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    Put(expected, 18776, {15, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
     WriteDtmfField(18776, 15, "1234567890*#ABC0");
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveMacroLineLayout)
@@ -207,11 +207,11 @@ TEST_F(Codec, SaveMacroLineLayout)
     row.code = "*12";
     row.commands = {"0307", "5012", "", "9999", "1", "0000", "12", "A1B2", "4700", "0047"};
     Bytes expected = image().bytes();
-    put(expected, 16720 + 28, {3, 11, 1, 2, 0, 0, 0, 0,
+    Put(expected, 16720 + 28, {3, 11, 1, 2, 0, 0, 0, 0,
                                0x07, 0x03, 0x12, 0x50, 0x00, 0x00, 0x99, 0x99, 0x11, 0x11,
                                0x00, 0x00, 0x12, 0x12, 0x02, 0x01, 0x00, 0x47, 0x47, 0x00});
     SaveMacroLine(16720 + 28, row);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveMacrosModeOneWritesOnlyTheChosenRow)
@@ -221,12 +221,12 @@ TEST_F(Codec, SaveMacrosModeOneWritesOnlyTheChosenRow)
     rows[4].commands[0] = "0307";
     rows[3].code = "99";   // another row's texts must not be written
     Bytes expected = image().bytes();
-    put(expected, 17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x07, 0x03});
+    Put(expected, 17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x07, 0x03});
     for (int i = 10; i < 28; ++i)
         expected[static_cast<std::size_t>(17112 + i)] = 0;
 
     SaveMacros(2, 1, 4, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveMacrosModeZeroWritesTheWholePage)
@@ -239,12 +239,12 @@ TEST_F(Codec, SaveMacrosModeZeroWritesTheWholePage)
     Bytes expected = image().bytes();
     for (int r = 0; r < 10; ++r) {
         const int o = 16440 + 28 * r;
-        put(expected, o, {r + 1 == 10 ? 2 : 1, r + 1 == 10 ? 1 : r + 1, r + 1 == 10 ? 10 : 0, 0, 0, 0, 0, 0});
+        Put(expected, o, {r + 1 == 10 ? 2 : 1, r + 1 == 10 ? 1 : r + 1, r + 1 == 10 ? 10 : 0, 0, 0, 0, 0, 0});
         for (int c = 0; c < 10; ++c)
-            put(expected, o + 8 + 2 * c, {r * 16 + r, r});
+            Put(expected, o + 8 + 2 * c, {r * 16 + r, r});
     }
     SaveMacros(0, 0, 0, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, SaveMacrosRefusesPagesRowsAndModesWithoutARecord)
@@ -257,7 +257,7 @@ TEST_F(Codec, SaveMacrosRefusesPagesRowsAndModesWithoutARecord)
     SaveMacros(0, 2, 0, rows);
     SaveMacros(0, 1, 10, rows);
     SaveMacros(0, 1, -1, rows);
-    EXPECT_TRUE(sameBytes(before, image().bytes()));
+    EXPECT_TRUE(SameBytes(before, image().bytes()));
 }
 
 TEST_F(Codec, SaveMacrosModeZeroRewritesEveryRowFromItsTexts)
@@ -267,9 +267,9 @@ TEST_F(Codec, SaveMacrosModeZeroRewritesEveryRowFromItsTexts)
     // except the command that is not BCD and still shows as stored.
     for (int i = 17280; i < 17560; ++i)
         image().set(i, 0);
-    putImage(17280, {0, 1, 2, 3, 4, 5, 6, 7, 0x07, 0x03, 0x12, 0x50});
-    putImage(17308, {1, 0x15, 9, 9, 9, 9, 9, 9, 0x10, 0x9A, 0x07, 0x03});
-    putImage(17336, {1, 4});
+    PutImage(17280, {0, 1, 2, 3, 4, 5, 6, 7, 0x07, 0x03, 0x12, 0x50});
+    PutImage(17308, {1, 0x15, 9, 9, 9, 9, 9, 9, 0x10, 0x9A, 0x07, 0x03});
+    PutImage(17336, {1, 4});
     std::array<MacroRowTexts, 10> rows;
     for (int r = 0; r < 10; ++r)
         rows[static_cast<std::size_t>(r)] = DecodeMacroLine(17280 + 28 * r);
@@ -278,17 +278,17 @@ TEST_F(Codec, SaveMacrosModeZeroRewritesEveryRowFromItsTexts)
     ASSERT_EQ(rows[1].commands[0], "9A10");
     rows[2].code = "44";
     Bytes expected = image().bytes();
-    put(expected, 17280, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    put(expected, 17308, {1, 5, 0, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x07, 0x03});
-    put(expected, 17336, {2, 4, 4});
+    Put(expected, 17280, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    Put(expected, 17308, {1, 5, 0, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x07, 0x03});
+    Put(expected, 17336, {2, 4, 4});
 
     SaveMacros(3, 0, 0, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
 
 TEST_F(Codec, DecodeMacroLineShowsCommandByteFirst)
 {
-    putImage(16440, {3, 11, 1, 2, 0, 0, 0, 0, 0x12, 0x50, 0x00, 0x00, 0x0A, 0x05});
+    PutImage(16440, {3, 11, 1, 2, 0, 0, 0, 0, 0x12, 0x50, 0x00, 0x00, 0x0A, 0x05});
     const MacroRowTexts row = DecodeMacroLine(16440);
     EXPECT_EQ(row.code, "*12");
     EXPECT_EQ(row.commands[0], "5012");
@@ -303,5 +303,5 @@ TEST_F(Codec, WritersNeverTouchBeyondTheImage)
     EXPECT_THROW(WriteDtmfField(32765, 7, "1"), std::out_of_range);
     EXPECT_THROW(SaveMacroLine(32760, MacroRowTexts{"1", {}}), std::out_of_range);
     EXPECT_THROW(DecodeThreeDigits(-1), std::out_of_range);
-    EXPECT_TRUE(sameBytes(before, image().bytes()));
+    EXPECT_TRUE(SameBytes(before, image().bytes()));
 }

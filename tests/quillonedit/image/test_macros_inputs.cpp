@@ -5,7 +5,7 @@
 #include "quillonedit/image/Macros.h"
 #include "quillonedit/tables/Tables.h"
 
-#include "ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
     void SetUp() override
     {
         FillAllTables();
-        fillPattern();
+        FillImageRamp();
     }
     void TearDown() override
     {
@@ -64,9 +64,9 @@ TEST_F(MacroArea, NumbersHeadingsAndCaptions)
 TEST_F(MacroArea, PageRowsAndTheMeaningsOfABlankRow)
 {
     // Macro 25 (page 2, row 4) has no code but ten stored commands; macro 26 has a code.
-    putImage(17112, {0, 1, 2, 3, 4, 5, 6, 7, 0x12, 0x50, 0x00, 0x00, 0x10, 0x9A, 0x10, 0x92, 0x31, 0x11,
+    PutImage(17112, {0, 1, 2, 3, 4, 5, 6, 7, 0x12, 0x50, 0x00, 0x00, 0x10, 0x9A, 0x10, 0x92, 0x31, 0x11,
                      0x03, 0x70, 0x05, 0x30, 0x00, 0x20, 0x01, 0x20, 0x1A, 0x50});
-    putImage(17140, {3, 11, 1, 0x1A, 9, 9, 9, 9, 0x12, 0x50, 0x0A, 0x05});
+    PutImage(17140, {3, 11, 1, 0x1A, 9, 9, 9, 9, 0x12, 0x50, 0x0A, 0x05});
     const std::array<MacroRowTexts, 10> rows = MacroPageRows(2);
     EXPECT_EQ(rows[4], MacroRowTexts{});
     EXPECT_EQ(rows[5].code, "*10");
@@ -99,12 +99,12 @@ TEST_F(MacroArea, CommandWordWriterKeepsOnlyAnUnchangedCommandThatIsNotBcd)
         {0xFF, 0xFF, "FFFF", 0xFF, 0xFF},
     };
     for (const Case& c : cases) {
-        fillPattern();
-        putImage(18000, {c.argument, c.command});
+        FillImageRamp();
+        PutImage(18000, {c.argument, c.command});
         Bytes expected = image().bytes();
-        put(expected, 18000, {c.wantArgument, c.wantCommand});
+        Put(expected, 18000, {c.wantArgument, c.wantCommand});
         WriteCommandWord(18000, c.text);
-        EXPECT_TRUE(sameBytes(expected, image().bytes())) << c.text;
+        EXPECT_TRUE(SameBytes(expected, image().bytes())) << c.text;
     }
 }
 
@@ -114,32 +114,32 @@ TEST_F(MacroArea, SavingARowKeepsItsUnchangedCommandThatIsNotBcd)
     // (mode 0). 9A10 survives both; everything else of the page is written as shown.
     for (int i = 17000; i < 17280; ++i)
         image().set(i, 0);
-    putImage(17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x12, 0x50, 0x31, 0x11});
+    PutImage(17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x12, 0x50, 0x31, 0x11});
     std::array<MacroRowTexts, 10> rows = MacroPageRows(2);
     ASSERT_EQ(rows[4].commands[0], "9A10");
     rows[4].commands[1] = "6005";
     Bytes expected = image().bytes();
-    put(expected, 17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x05, 0x60, 0x31, 0x11});
+    Put(expected, 17112, {2, 2, 5, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x05, 0x60, 0x31, 0x11});
 
     SaveMacros(2, 1, 4, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     SaveMacros(2, 0, 0, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     EXPECT_EQ(MacroCommandMeanings(25)[1], "Time Delay For 5 Seconds");
 }
 
 TEST_F(MacroArea, ACodeEnteredInABlankRowStoresTenEmptyCommands)
 {
     // The row showed blank, so its commands are empty texts: the hidden commands go.
-    putImage(16440, {0, 0, 0, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x12, 0x50});
+    PutImage(16440, {0, 0, 0, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x12, 0x50});
     std::array<MacroRowTexts, 10> rows = MacroPageRows(0);
     rows[0].code = "*1";
     Bytes expected = image().bytes();
-    put(expected, 16440, {2, 11, 1, 0, 0, 0, 0, 0});
+    Put(expected, 16440, {2, 11, 1, 0, 0, 0, 0, 0});
     for (int i = 8; i < 28; ++i)
         expected[static_cast<std::size_t>(16440 + i)] = 0;
     SaveMacros(0, 1, 0, rows);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     EXPECT_EQ(MacroPageRows(0)[0].commands[9], "0000");
 }
 
@@ -155,8 +155,8 @@ TEST_F(MacroArea, HardwareInputsShowAndWriteAllEight)
     }
 
     // Input 3 gets 5012, input 8 is cleared, input 5 holds 9A10 and input 6 99C1 untouched.
-    fillPattern();
-    putImage(18768, {0x10, 0x9A, 0xC1, 0x99});
+    FillImageRamp();
+    PutImage(18768, {0x10, 0x9A, 0xC1, 0x99});
     codes = HardwareInputCodes();
     ASSERT_EQ(codes[4], "9A10");
     codes[2] = "5012";
@@ -164,18 +164,18 @@ TEST_F(MacroArea, HardwareInputsShowAndWriteAllEight)
     Bytes expected = image().bytes();
     // Every input is rewritten as shown: pattern bytes that are BCD stay, the others too when
     // still shown as stored.
-    put(expected, 18764, {0x12, 0x50});
-    put(expected, 18774, {0x00, 0x00});
+    Put(expected, 18764, {0x12, 0x50});
+    Put(expected, 18774, {0x00, 0x00});
     SaveHardwareInputs(codes);
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     EXPECT_EQ(HardwareInputMeanings()[2], "Execute Macro 12");
     EXPECT_EQ(HardwareInputMeanings()[4], "Invalid Entry");
 
     // Retyped, a letter counts as 0, as the packing always did.
     codes[4] = "9010";
     SaveHardwareInputs(codes);
-    put(expected, 18768, {0x10, 0x90});
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    Put(expected, 18768, {0x10, 0x90});
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     EXPECT_EQ(HardwareInputMeanings()[4], "10");
     EXPECT_EQ(HardwareInputOffset(8), 18774);
     EXPECT_THROW(HardwareInputOffset(9), std::out_of_range);

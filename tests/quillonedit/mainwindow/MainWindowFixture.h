@@ -3,10 +3,11 @@
 // and a spy that records and dismisses every modal window a menu handler opens.
 #include "platform/testing/ScriptedServices.h"
 #include "quillonedit/image/ControllerImage.h"
-#include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 #include "quillonedit/mainwindow/MDIForm1.h"
 #include "quillonedit/mainwindow/Registry.h"
 #include "quillonedit/mainwindow/SharedParameters.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,10 +21,6 @@
 
 #include <memory>
 #include <ostream>
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-QT_END_NAMESPACE
 
 namespace quillon::testing {
 

@@ -24,14 +24,14 @@ TEST(KeyPadModes, EachModeShowsItsKeys)
         {1, "0000000"}, {2, "0000110"}, {3, "1110110"}, {4, "1111110"}, {5, "0000100"}, {6, "0000111"},
     };
     for (const Row& r : rows) {
-        const std::optional<KeyPadKeys> k = KeyPadKeysForMode(r.mode);
+        const std::optional<KeyPadKeySet> k = KeyPadKeysForMode(static_cast<KeyPadKeys>(r.mode));
         ASSERT_TRUE(k) << r.mode;
         const std::string got{k->a ? '1' : '0', k->b ? '1' : '0', k->c ? '1' : '0', k->d ? '1' : '0',
                               k->star ? '1' : '0', k->pound ? '1' : '0', k->delay ? '1' : '0'};
         EXPECT_EQ(got, r.keys) << "mode " << r.mode;
     }
     for (int mode : {0, 7, 12, -1})
-        EXPECT_FALSE(KeyPadKeysForMode(mode)) << mode;
+        EXPECT_FALSE(KeyPadKeysForMode(static_cast<KeyPadKeys>(mode))) << mode;
 }
 
 struct CheckRow {
@@ -77,7 +77,7 @@ TEST(KeyPadChecks, EachKindAcceptsItsEntriesAndNamesItsRefusal)
         {-1, "1", false, "", ""},
     };
     for (const CheckRow& r : rows) {
-        const KeyPadVerdict v = KeyPadCheckEntry(r.check, QString::fromLatin1(r.entry));
+        const KeyPadVerdict v = KeyPadCheckEntry(static_cast<KeyPadCheck>(r.check), QString::fromLatin1(r.entry));
         EXPECT_EQ(v.pass, r.pass) << "kind " << r.check << " entry " << r.entry;
         EXPECT_EQ(v.message, QString::fromLatin1(r.message)) << "kind " << r.check << " entry " << r.entry;
         EXPECT_EQ(v.title, QString::fromLatin1(r.title)) << "kind " << r.check << " entry " << r.entry;
@@ -94,11 +94,11 @@ protected:
     void open(int mode, int maxLen, const QString& initial, int check = 0, const QString& heading = "Heading")
     {
         KeyPadRequestState& r = keyPadRequest();
-        r.KeyPadMode = mode;
+        r.KeyPadMode = static_cast<KeyPadKeys>(mode);
         r.KeyPadMaxLen = maxLen;
         r.KeyPadHeading = heading;
         r.KeyPadInitial = initial;
-        r.KeyPadCheck = check;
+        r.KeyPadCheck = static_cast<KeyPadCheck>(check);
         pad.ArmingIntervalMs = 20;
         pad.show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return pad.KeysArmed; }, 2000));
@@ -113,10 +113,10 @@ protected:
 TEST_F(KeyPad, EveryButtonIsInertUntilTheArmingTimerTicks)
 {
     KeyPadRequestState& r = keyPadRequest();
-    r.KeyPadMode = 6;
+    r.KeyPadMode = KeyPadKeys::Telephone;
     r.KeyPadMaxLen = 7;
     r.KeyPadInitial = "123";
-    r.KeyPadCheck = 0;
+    r.KeyPadCheck = KeyPadCheck::None;
     pad.show();   // the full half second
     for (QPushButton* b : {pad.cmdFive, pad.cmdDelay, pad.cmdClear, pad.cmdCancel, pad.cmdOK})
         click(b);
@@ -312,7 +312,7 @@ TEST(KeyPadService, ReturnsTheEntryAndWhetherItWasAccepted)
         QTest::mouseClick(pad.cmdZero, Qt::LeftButton);
         QTest::mouseClick(pad.cmdOK, Qt::LeftButton);
     });
-    const KeyPadResult ok = service.GetKeyPadEntry({1, 4, "Timer", "15", 2});
+    const KeyPadResult ok = service.GetKeyPadEntry({.mode = KeyPadKeys::Digits, .maxLen = 4, .heading = "Timer", .initial = "15", .check = KeyPadCheck::OneTo1800});
     EXPECT_EQ(ok.text, "20");
     EXPECT_TRUE(ok.accepted);
     EXPECT_EQ(keyPadRequest().KeyPadHeading, "Timer");
@@ -321,7 +321,7 @@ TEST(KeyPadService, ReturnsTheEntryAndWhetherItWasAccepted)
         QTest::mouseClick(pad.cmdNine, Qt::LeftButton);
         pad.close();
     });
-    const KeyPadResult cancelled = service.GetKeyPadEntry({1, 4, "Timer", "15", 2});
+    const KeyPadResult cancelled = service.GetKeyPadEntry({.mode = KeyPadKeys::Digits, .maxLen = 4, .heading = "Timer", .initial = "15", .check = KeyPadCheck::OneTo1800});
     EXPECT_EQ(cancelled.text, "15");
     EXPECT_FALSE(cancelled.accepted);
 }

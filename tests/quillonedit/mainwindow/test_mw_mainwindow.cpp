@@ -73,6 +73,13 @@ TEST_F(MainWindow, OpeningAProjectEnablesTheMenusAndListsIt)
     EXPECT_TRUE(win.mnuFileList[0]->isVisible());
     EXPECT_TRUE(win.mnuSep4->isVisible());
     EXPECT_EQ(s.settings.saveCount, 0);
+    // The first open starts among the examples beside the program; once a project is listed the
+    // dialog keeps its own place.
+    s.fileDialogs.openAnswers.push_back(name);
+    item(win, "mnuOpen")->trigger();
+    ASSERT_EQ(s.fileDialogs.openRequests.size(), 2u);
+    EXPECT_EQ(s.fileDialogs.openRequests[0].initialDir, QCoreApplication::applicationDirPath() + "/Examples");
+    EXPECT_EQ(s.fileDialogs.openRequests[1].initialDir, "");
 }
 
 TEST_F(MainWindow, ARecentItemOpensItsProjectWithoutReordering)
@@ -196,6 +203,10 @@ TEST_F(MainWindow, TheOtherDialogsOpenAsTheirKindRequires)
         EXPECT_EQ(win.lastOpening().hourglass, r.hourglass) << r.item;
         EXPECT_FALSE(s.desktop.busy) << r.item;
     }
+    // The print dialog is kept between showings and answers F1 with its own topic.
+    item(win, "mnuPrint")->trigger();
+    EXPECT_TRUE(win.lastOpening().keep);
+    EXPECT_EQ(win.lastOpening().helpContext, 106);
 }
 
 TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)

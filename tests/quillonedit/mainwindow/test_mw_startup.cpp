@@ -1,13 +1,15 @@
 // Start-up (splash time, second instance) and the about box with its system information button.
 #include "MainWindowFixture.h"
 
+#include "platform/widgets/ClickLabel.h"
 #include "quillonedit/mainwindow/Main.h"
-#include "quillonedit/mainwindow/WindowUtil.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <stdexcept>
 
 using namespace quillon;
 using quillon::testing::MainWindowTest;
@@ -75,6 +77,25 @@ TEST_F(StartUp, ASecondCopyEndsAfterItsSplashWithoutAWord)
     EXPECT_EQ(s.settings.saveCount, 0);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->objectName() == "MDIForm1" && w->isVisible());
+}
+
+TEST_F(StartUp, AFailingStepIsReportedAndStartUpGoesOn)
+{
+    // The first yield of the splash wait fails; every later step runs as usual.
+    bool failed = false;
+    s.eventLoop.onYield = [&failed] {
+        if (!failed) {
+            failed = true;
+            throw std::runtime_error("no event loop");
+        }
+    };
+    std::unique_ptr<MDIForm1> win = Main();
+    ASSERT_TRUE(win);
+    EXPECT_TRUE(win->isVisible());
+    ASSERT_EQ(s.messageBox.shown.size(), 1u);
+    EXPECT_EQ(s.messageBox.shown[0].text, "Start-up step failed: splash\nno event loop");
+    EXPECT_EQ(s.messageBox.shown[0].title, "Quillon");
+    EXPECT_EQ(PrinterFontName, "Arial");   // the settings were still read
 }
 
 TEST_F(StartUp, TheMainWindowInstallsTheKeypadForTheEditors)

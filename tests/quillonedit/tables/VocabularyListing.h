@@ -3,17 +3,14 @@
 // hundred, "number "text"" pairs. Kept apart from the table code on purpose, so
 // the tests compare the table with a second copy.
 
+#include "tests/support/QStringPrinter.h"
+
 #include <QRegularExpression>
 #include <QString>
 
 #include <map>
 #include <ostream>
 
-// Failure messages show texts rather than bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace quillon::testdata {
 

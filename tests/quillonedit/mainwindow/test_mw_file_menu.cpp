@@ -1,7 +1,7 @@
 #include "quillonedit/image/ImageMap.h"
-#include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 
-#include "ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
@@ -119,7 +119,7 @@ TEST_F(Project, OpenMapsPageKToItsImageBytes)
 
     mnuOpen_Click(host);
 
-    EXPECT_TRUE(sameBytes(expected, image().bytes()));
+    EXPECT_TRUE(SameBytes(expected, image().bytes()));
     EXPECT_EQ(image().at(8192), projectByte(1, 8192));   // first byte of proj.003
     ASSERT_EQ(services.fileDialogs.openRequests.size(), 1u);
     EXPECT_EQ(services.fileDialogs.openRequests[0].filter, "Quillon File(s) *.001|*.001");
@@ -142,7 +142,7 @@ TEST_F(Project, CancelledOpenDialogDoesNothing)
     mnuOpen_Click(host);
     EXPECT_TRUE(host.calls.isEmpty());
     EXPECT_FALSE(project().ProjectOpen);
-    EXPECT_TRUE(sameBytes(Bytes{}, image().bytes()));
+    EXPECT_TRUE(SameBytes(Bytes{}, image().bytes()));
 }
 
 TEST_F(Project, OpenAndSaveAsGivesByteIdenticalFiles)
@@ -279,7 +279,7 @@ TEST_F(Project, EachFailedOpenShowsItsMessageAndChangesNothing)
         EXPECT_EQ(msg.icon, c.icon);
         EXPECT_EQ(msg.buttons, MsgButtons::OK);
         EXPECT_EQ(msg.title, c.title);
-        EXPECT_TRUE(sameBytes(before, image().bytes()));
+        EXPECT_TRUE(SameBytes(before, image().bytes()));
         EXPECT_EQ(project().ProjectFileName, state.ProjectFileName);
         EXPECT_EQ(project().ProjectBasePath, state.ProjectBasePath);
         EXPECT_EQ(project().ChecksumBaseline, state.ChecksumBaseline);

@@ -1,7 +1,8 @@
 // Saving over pages the user protected or linked elsewhere, on a real folder.
 #include "quillonedit/image/Project.h"
+#include "quillonedit/mainwindow/FileMenu.h"
 
-#include "ImageFixture.h"
+#include "tests/support/ImageFixture.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         resetProject();
-        fillPattern();
+        FillImageRamp();
     }
     void TearDown() override
     {

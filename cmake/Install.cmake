@@ -1,0 +1,49 @@
+# The installed layout. Each program lives in its own folder under lib/ with the files it reads
+# beside it, exactly as in the build's bin/ folder, so it finds them the same way; bin/ holds a
+# link to each. The receiver simulator goes straight to bin/. Tests and the link benchmark stay
+# in the build.
+#
+#   <prefix>/lib/quillonedit/   quillonedit, Help/, Examples/Blank.001 .. .008
+#   <prefix>/lib/merrowedit/    merrowedit, Help/, States/ (when the build has state files)
+#   <prefix>/bin/               quillonedit, merrowedit (links), merrow-receiver-sim
+#   <prefix>/share/applications/, <prefix>/share/icons/hicolor/scalable/apps/
+set(QM_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/bin)
+
+install(TARGETS quillonedit RUNTIME DESTINATION lib/quillonedit)
+install(TARGETS merrowedit RUNTIME DESTINATION lib/merrowedit)
+install(TARGETS merrow-receiver-sim RUNTIME DESTINATION bin)
+
+# Taken from the build's program folder at install time, so files the build copies there later
+# (new help pages, the state files) are installed without reconfiguring.
+install(DIRECTORY ${QM_PROGRAM_FOLDER}/Help DESTINATION lib/quillonedit PATTERN "Merrow.*" EXCLUDE)
+install(DIRECTORY ${QM_PROGRAM_FOLDER}/Help DESTINATION lib/merrowedit PATTERN "Quillon.*" EXCLUDE)
+install(DIRECTORY ${QM_PROGRAM_FOLDER}/States DESTINATION lib/merrowedit OPTIONAL)
+install(FILES ${QM_EXAMPLE_PAGES} DESTINATION lib/quillonedit/Examples)
+
+foreach(program quillonedit merrowedit)
+  install(CODE "
+    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/${program}\")
+    message(STATUS \"Installing: \${link} -> ../lib/${program}/${program}\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+    file(CREATE_LINK ../lib/${program}/${program} \"\${link}\" SYMBOLIC)")
+  install(FILES ${PROJECT_SOURCE_DIR}/data/applications/${program}.desktop DESTINATION share/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${program}.svg DESTINATION share/icons/hicolor/scalable/apps)
+endforeach()
+
+# `make package`: one Debian package with both programs. Its library dependencies are read from
+# the executables by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quillon-merrow)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editors for the Quillon repeater controller and the Merrow weather receiver")
+set(CPACK_PACKAGE_DESCRIPTION "quillonedit edits the configuration image of a Quillon repeater
+controller (projects of eight 4,096-byte pages). merrowedit sets up a Merrow SAME
+weather-alert receiver over an RS-232 line and shows, prints and saves its alert history.")
+set(CPACK_PACKAGE_CONTACT "Quillon and Merrow editors <maintainers@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+include(CPack)

@@ -1,0 +1,68 @@
+#include "platform/Sound.h"
+
+#include "platform/Services.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace platform {
+
+qint64 WaveFormat::durationMs() const
+{
+    const qint64 bytesPerSecond = qint64(sampleRate) * channels * (bitsPerSample / 8);
+    return bytesPerSecond > 0 ? dataSize * 1000 / bytesPerSecond : 0;
+}
+
+bool parseWave(const QByteArray& bytes, WaveFormat& format)
+{
+    const auto u16 = [&bytes](qsizetype at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    const auto u32 = [&bytes](qsizetype at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return false;
+    WaveFormat f;
+    bool haveFormat = false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArray id = bytes.mid(at, 4);
+        const qsizetype size = u32(at + 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt ") {
+            if (size < 16 || body + 16 > bytes.size() || u16(body) != 1)   // 1: PCM
+                return false;
+            f.channels = u16(body + 2);
+            f.sampleRate = static_cast<int>(u32(body + 4));
+            f.bitsPerSample = u16(body + 14);
+            haveFormat = true;
+        } else if (id == "data") {
+            if (!haveFormat)
+                return false;
+            f.dataOffset = body;
+            f.dataSize = qMin(size, bytes.size() - body);
+            const bool sane = f.channels >= 1 && f.sampleRate > 0
+                              && (f.bitsPerSample == 8 || f.bitsPerSample == 16);
+            if (sane)
+                format = f;
+            return sane;
+        }
+        at = body + size + (size & 1);   // chunks are padded to even lengths
+    }
+    return false;
+}
+
+bool playSound(const QString& waveFile)
+{
+    Sound* sound = services().sound;
+    QFile file(waveFile);
+    WaveFormat format;
+    if (!sound || !file.open(QIODevice::ReadOnly) || !parseWave(file.readAll(), format))
+        return false;
+    file.close();
+    if (!sound->start(waveFile))
+        return false;
+    const bool ended = waitUntil([sound] { return !sound->playing(); }, soundWaitBoundMs(format.durationMs()));
+    if (!ended)
+        sound->stop();
+    return ended;
+}
+
+} // namespace platform

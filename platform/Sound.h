@@ -1,0 +1,44 @@
+#pragma once
+// The sound output: plays RIFF WAVE files (PCM). A back end only starts, watches and stops a
+// sound; playSound() makes a play synchronous with a wait that always ends.
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Starts playing the file and returns at once; false when it cannot be played at all
+    // (no sound device, unreadable or unsupported file).
+    virtual bool start(const QString& waveFile) = 0;
+    // True while the sound started last has not ended.
+    virtual bool playing() = 0;
+    virtual void stop() = 0;
+};
+
+struct WaveFormat {
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    qsizetype dataOffset = 0;   // first sample byte
+    qsizetype dataSize = 0;     // sample bytes, cut to what the file really holds
+    qint64 durationMs() const;
+};
+
+// The format of a PCM RIFF WAVE file; false when the bytes are not one.
+bool parseWave(const QByteArray& bytes, WaveFormat& format);
+
+// How long a play of a sound of the given length may take before it is given up: twice its length
+// and two seconds more, for the device's start-up and a sound server slowed by a busy machine.
+constexpr qint64 soundWaitBoundMs(qint64 durationMs)
+{
+    return 2 * durationMs + 2000;
+}
+
+// Plays a WAVE file and returns when it has ended, servicing events meanwhile. The wait is bounded
+// by soundWaitBoundMs, so a device that never reports the end cannot hang the caller; the sound
+// is stopped then. False when the file was not played to its end.
+bool playSound(const QString& waveFile);
+
+} // namespace platform

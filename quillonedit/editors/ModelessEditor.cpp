@@ -1,0 +1,70 @@
+#include "quillonedit/editors/ModelessEditor.h"
+
+#include <QEvent>
+#include <QPointer>
+
+#include <vector>
+
+namespace quillon {
+
+ModelessEditor::ModelessEditor(QWidget* parent) : EditorDialog(parent, CloseBox::AsCancel)
+{
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+bool ModelessEditor::Unload(bool byCloseBox)
+{
+    if (closing_)
+        return true;
+    if (Form_QueryUnload(byCloseBox))
+        return false;
+    finish();
+    return true;
+}
+
+void ModelessEditor::CloseQuietly()
+{
+    if (!closing_)
+        finish();
+}
+
+void ModelessEditor::reject()
+{
+    Unload(true);
+}
+
+void ModelessEditor::finish()
+{
+    closing_ = true;
+    closeFromCancel();
+    deleteLater();   // no-op twice over when the close itself already scheduled it
+}
+
+void ModelessEditor::changeEvent(QEvent* event)
+{
+    EditorDialog::changeEvent(event);
+    // The editors' own activation hook runs on show and after child dialogs only; a modeless
+    // window also has to catch the user coming back to it after working in the main window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible() && !closing_)
+        Form_Activate();
+}
+
+void TellModelessEditorsProjectOpened(QWidget& owner)
+{
+    // Guarded: an editor told first may close and so take itself out of the list.
+    std::vector<QPointer<ModelessEditor>> editors;
+    for (ModelessEditor* editor : owner.findChildren<ModelessEditor*>(Qt::FindDirectChildrenOnly))
+        editors.emplace_back(editor);
+    for (const QPointer<ModelessEditor>& editor : editors)
+        if (editor && editor->isVisible())
+            editor->ProjectOpened();
+}
+
+void CloseModelessEditorsQuietly(QWidget& owner)
+{
+    for (ModelessEditor* editor : owner.findChildren<ModelessEditor*>(Qt::FindDirectChildrenOnly))
+        editor->CloseQuietly();
+}
+
+} // namespace quillon

@@ -1,0 +1,21 @@
+#pragma once
+// The 20 telephone area codes of the autopatch: three digit bytes each, empty when the first is 0.
+#include <QString>
+
+#include <array>
+
+namespace quillon {
+
+// The image offset of entry i (0..19); -1 outside that range.
+int AreaCodeOffset(int index);
+// The text of the entry at offset (DecodeThreeDigits); capacity is the entry's three digits.
+QString AreaCodeText(int offset, int capacity);
+// Writes one entry from a text, a digit code per character and 0 past the text, unless the entry
+// already shows that text: an entry left as it shows keeps its bytes, odd ones included.
+void SaveAreaCode(int offset, int capacity, const QString& text);
+
+// The texts of all 20 entries, and all 20 written from texts (each as SaveAreaCode).
+std::array<QString, 20> AreaCodeTexts();
+void WriteAreaCodes(const std::array<QString, 20>& texts);
+
+} // namespace quillon

@@ -1,0 +1,58 @@
+#pragma once
+// The two CW identifier messages in the image: a count byte and character codes each, with a speed
+// code, a tone code and a tone divisor. Where they lie and how the editor's choices are written.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace quillon {
+
+// Codes one editing buffer holds; message 2's area holds fewer (31).
+constexpr int kCwBufferCodes = 33;
+constexpr int kCwSpeedOptionCount = 6;
+constexpr int kCwToneOptionCount = 8;
+
+// The option captions (words per minute, hertz) in option order.
+extern const std::array<const char*, kCwSpeedOptionCount> kCwSpeedCaptions;
+extern const std::array<const char*, kCwToneOptionCount> kCwToneCaptions;
+
+// Offset of message 1 or 2 (its count byte); -1 for another number.
+int CwMessageOffset(int which);
+// Most codes a message built in the editor may hold: 33 for message 1 (the buffer), 31 for
+// message 2 (its area); 0 for another number.
+int CwMessageCapacity(int which);
+
+// The CW character code stored at offset; -1 for an offset outside the image.
+int CwCodeAt(int offset);
+// The stored count of message 1 or 2; 0 for another number.
+int CwMessageCount(int which);
+// The stored codes of message 1 or 2 as the editor reads them: count of them, but no more than
+// the message's area holds; none for another number.
+std::vector<std::uint8_t> CwMessageCodes(int which);
+
+// The option index of the stored speed code (0 for a code without option) and of the stored tone
+// code (0 for a code outside 1..8); 0 for another message number.
+int GetCWSpeed(int which);
+int GetCWFreq(int which);
+
+// One message as the editor rebuilds it.
+struct CwBuffer {
+    int count = 0;                                   // codes picked since the last Clear
+    std::array<std::uint8_t, kCwBufferCodes> codes{};
+    bool rebuild = false;                            // cleared in this opening: OK writes it
+};
+
+// Writes a rebuilt buffer's count and codes into its message; nothing for a buffer that was not
+// cleared, a count beyond the message's capacity or another message number. The bytes after the
+// last code keep what they held.
+void SaveCwBuffer(int which, const CwBuffer& buffer);
+// Writes the speed code of option 0..5, or the tone code and divisor of option 0..7; nothing for
+// another option (-1: none chosen) or message number.
+void SaveWPM(int which, int speedOption);
+void SaveFreq(int which, int toneOption);
+
+// What OK writes: each rebuilt message, then its speed and tone, message 1 first.
+void SaveCwMessage(const std::array<CwBuffer, 2>& buffers, const std::array<int, 2>& speedOptions,
+                   const std::array<int, 2>& toneOptions);
+
+} // namespace quillon

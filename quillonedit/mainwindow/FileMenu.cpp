@@ -1,0 +1,177 @@
+#include "quillonedit/mainwindow/FileMenu.h"
+
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/Zones.h"
+#include "platform/Services.h"
+
+namespace quillon {
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\n");
+
+void reportOpenInvalid(const QString& file)
+{
+    platform::msgBox(QStringLiteral("ERROR, File  ") + file + QStringLiteral(" Invalid"), platform::MsgButtons::OK,
+                     platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
+}
+
+void reportNotSaved(const QString& file)
+{
+    platform::msgBox(QStringLiteral("ERROR, File ") + file + QStringLiteral(" Not Saved"), platform::MsgButtons::OK,
+                     platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
+}
+
+} // namespace
+
+void GetFileIn(const QString& name, bool& ok, ProjectHost& /*host*/)
+{
+    const PageReadResult read = ReadProjectPages(name);
+    ok = read.fault == PageFault::None;
+    switch (read.fault) {
+    case PageFault::None:
+        break;
+    case PageFault::FirstPageMissing:
+        // Without its first page there is no project at all.
+        platform::msgBox(QStringLiteral("Quillon File Open Error!") + kLineBreak + QStringLiteral("File May Be Missing"),
+                         platform::MsgButtons::OK, platform::MsgIcon::Critical, QStringLiteral("Quillon File Open"));
+        break;
+    case PageFault::Invalid:
+        reportOpenInvalid(read.file);
+        break;
+    case PageFault::WrongSize:
+        platform::msgBox(QStringLiteral("ERROR, File Size ") + read.file + QStringLiteral(" Invalid"),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
+        break;
+    }
+}
+
+bool ProcessOpen(const QString& name, ProjectHost& host)
+{
+    // The whole ".001" ending is required: "proj001" would otherwise open "pro.001".
+    if (!name.endsWith(QStringLiteral(".001"))) {
+        platform::msgBox(QStringLiteral("Error, Incorrect Quillon Project"), platform::MsgButtons::OK,
+                         platform::MsgIcon::Exclamation, QStringLiteral("File Error"));
+        host.setBusy(false);
+        return false;
+    }
+    host.setBusy(true);
+    bool ok = false;
+    GetFileIn(name, ok, host);
+    if (!ok) {
+        host.setBusy(false);
+        return false;
+    }
+    host.setStatusPanel(1, name + QStringLiteral(" "));
+    host.processFileList(name);
+    host.setBusy(false);
+    ProjectState& p = project();
+    p.ProjectOpen = true;
+    host.enableProjectMenus();
+    MarkProjectSaved();
+    p.ProjectFileName = name;
+    return true;
+}
+
+bool CheckFileName(const QString& name)
+{
+    // Only checks: the base path is taken over once the save has really gone ahead.
+    if (name.endsWith(QStringLiteral(".001")))
+        return true;
+    platform::msgBox(QStringLiteral("Error, Filename must contain the extension .001."), platform::MsgButtons::OK,
+                     platform::MsgIcon::Critical, QStringLiteral("File Save Error"));
+    return false;
+}
+
+bool CheckClosure()
+{
+    const int b = ZoneByte(kBaseZones, 1) & 7;
+    if (b == 1)
+        return true;
+    QString text;
+    if ((b & 1) == 0)
+        text += QStringLiteral("Repeater Transmitter Disabled");
+    if (b & 2)
+        text += kLineBreak + QStringLiteral("Repeater CTCSS Enabled");
+    if (b & 4)
+        text += kLineBreak + QStringLiteral("Repeater DTMF Access Enabled");
+    text += kLineBreak + QStringLiteral("Save Anyway?");
+    return platform::msgBox(text, platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation,
+                            QStringLiteral("File Save Alert"), platform::MsgDefault::Second)
+        == platform::MsgResult::Yes;
+}
+
+bool SaveAllFiles(const QString& base)
+{
+    const QString failed = WriteProjectPages(base);
+    if (failed.isEmpty())
+        return true;
+    reportNotSaved(failed);
+    return false;
+}
+
+void mnuOpen_Click(ProjectHost& host, const QString& startFolder)
+{
+    platform::FileDialogRequest request;
+    request.filter = QStringLiteral("Quillon File(s) *.001|*.001");
+    request.filterIndex = 1;
+    request.initialDir = startFolder;
+    const std::optional<QString> name = platform::services().fileDialogs->openFile(request);
+    if (!name)
+        return;
+    ProcessOpen(*name, host);
+}
+
+bool mnuSave_Click(ProjectHost& host)
+{
+    ProjectState& p = project();
+    if (!p.ProjectOpen)
+        return false;
+    if (!CheckClosure())
+        return false;
+    host.setBusy(true);
+    const bool saved = SaveAllFiles(p.ProjectBasePath);
+    host.setBusy(false);
+    if (saved)
+        MarkProjectSaved();
+    return saved;
+}
+
+bool mnuSaveAs_Click(ProjectHost& host)
+{
+    platform::FileDialogRequest request;
+    request.filter = QStringLiteral("Quillon File(s) *.001)|*.001");
+    request.filterIndex = 1;
+    request.overwritePrompt = true;
+    const std::optional<QString> chosen = platform::services().fileDialogs->saveFile(request);
+    if (!chosen)
+        return false;
+    const QString name = *chosen;
+    if (!CheckFileName(name))
+        return false;
+    if (!CheckClosure())
+        return false;
+    const QString base = name.chopped(4);
+    host.setBusy(true);
+    if (!SaveAllFiles(base)) {
+        host.setBusy(false);
+        return false;
+    }
+    ProjectState& p = project();
+    p.ProjectBasePath = base;
+    p.ProjectOpen = true;
+    host.enableSaveMenu();
+    MarkProjectSaved();
+    p.ProjectFileName = name;
+    host.setStatusPanel(1, name + QStringLiteral(" "));
+    host.processFileList(name);
+    host.setBusy(false);
+    return true;
+}
+
+void Timer1_Timer(ProjectHost& host)
+{
+    host.setStatusPanel(2, ImageChanged() ? QStringLiteral("Mod") : QString());
+}
+
+} // namespace quillon

@@ -1,0 +1,311 @@
+#include "quillonedit/printing/ReportComposer.h"
+
+#include "platform/Printer.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <utility>
+
+namespace quillon {
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+constexpr double kEpsilon = 1e-6;
+// Lines a section title takes with the empty lines around it and a header row.
+constexpr int kSubHeadingLines = 9;
+
+// Ties to even, as the size setting has always been rounded.
+double roundHalfEven(double v)
+{
+    const double r = std::round(v);
+    if (std::abs(v - std::trunc(v)) == 0.5 && std::fmod(r, 2.0) != 0.0)
+        return r - std::copysign(1.0, v);
+    return r;
+}
+
+std::optional<double> fontSizeValue(const QString& setting)
+{
+    bool ok = false;
+    const double v = setting.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+std::optional<int> WholeFontSize(const QString& setting)
+{
+    const std::optional<double> v = fontSizeValue(setting);
+    if (!v)
+        return std::nullopt;
+    const double whole = roundHalfEven(*v);
+    if (whole < 1 || whole > 32767)
+        return std::nullopt;
+    return static_cast<int>(whole);
+}
+
+QString Number(int n)
+{
+    return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(n)) + QLatin1Char(' ');
+}
+
+QString SubHeadingTitle(int section)
+{
+    switch (section) {
+    case 0: return QStringLiteral("Base Control Codes");
+    case 10: return QStringLiteral("Base Timers");
+    case 30: return QStringLiteral("Macro Commands");
+    case 40: return QStringLiteral("Schedular Operations");
+    case 50: return QStringLiteral("Speed Dial Numbers Block 1");
+    case 51: return QStringLiteral("Speed Dial Numbers Block 2");
+    case 52: return QStringLiteral("Speed Dial Numbers Block 3");
+    case 55: return QStringLiteral("Emergency Speed Dial Numbers");
+    case 60: return QStringLiteral("Quillon Base Control Zones");
+    case 70: return QStringLiteral("Remote Base Frequencies");
+    case 80: return QStringLiteral("DTMF Generator");
+    case 90: return QStringLiteral("Paging Tones");
+    case 100: return QStringLiteral("Courtesy Tones");
+    case 110: return QStringLiteral("CW Messages");
+    case 120: return QStringLiteral("Telephone Lockout Numbers");
+    case 130: return QStringLiteral("Telephone Area Codes");
+    default: break;
+    }
+    if (section >= 1 && section <= 8)
+        return QStringLiteral("Memory Save %1 Control Codes").arg(section);
+    if (section >= 11 && section <= 18)
+        return QStringLiteral("Memory Save %1 Timers").arg(section - 10);
+    if (section >= 61 && section <= 68)
+        return QStringLiteral("Quillon Memory Save %1 Control Zones").arg(section - 60);
+    return {};
+}
+
+QString VoicePageTitle(int memory)
+{
+    if (memory == 0)
+        return QStringLiteral("Base Voice Messages");
+    if (memory >= 1 && memory <= 8)
+        return QStringLiteral("Memory Save %1 Voice Messages").arg(memory);
+    return {};
+}
+
+ReportComposer::ReportComposer(platform::Printer& printer, ReportSetup setup)
+    : printer_(printer), setup_(std::move(setup))
+{
+}
+
+void ReportComposer::check(bool ok)
+{
+    if (!ok)
+        throw PrintError(printer_.lastError().isEmpty() ? QStringLiteral("The printer failed") : printer_.lastError());
+}
+
+void ReportComposer::text(const QString& t) { check(printer_.printText(t)); }
+void ReportComposer::lineEnd() { check(printer_.lineEnd()); }
+void ReportComposer::fontSize(int points) { check(printer_.setFontSize(points)); }
+
+void ReportComposer::cells(std::initializer_list<ReportCell> cells)
+{
+    for (const ReportCell& c : cells) {
+        check(printer_.tab(c.tab));
+        text(c.text);
+    }
+}
+
+bool ReportComposer::PrinterInit()
+{
+    const std::optional<double> size = fontSizeValue(setup_.fontSize);
+    const std::optional<int> whole = WholeFontSize(setup_.fontSize);
+    if (!size || !whole)
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number").arg(setup_.fontSize));
+    wholeSize_ = *whole;
+    check(printer_.setFont({setup_.fontName, *size, false, false}));
+    return true;
+}
+
+void ReportComposer::openPage()
+{
+    if (setup_.onPageStart)
+        setup_.onPageStart();
+    PageHeading();
+}
+
+void ReportComposer::openVoicePage(int memory)
+{
+    if (setup_.onPageStart)
+        setup_.onPageStart();
+    PageHeadingM(memory);
+}
+
+void ReportComposer::fileAndDateLines()
+{
+    check(printer_.tab(8));
+    text(setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
+                                   : QStringLiteral("File: ") + setup_.fileName);
+    lineEnd();
+    check(printer_.tab(8));
+    text(QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat));
+    lineEnd();
+}
+
+void ReportComposer::PageHeading()
+{
+    if (setup_.anyJobSelected && !setup_.anyJobSelected())
+        return;
+    opener_ = Opener::Plain;
+    section_.reset();
+    check(printer_.setOrientation(1));
+    fontSize(wholeSize_);
+    text(kLineBreak);
+    lineEnd();
+    fileAndDateLines();
+    text(kLineBreak);
+    lineEnd();
+}
+
+void ReportComposer::centred(const QString& title, bool roundHalves)
+{
+    double half = printer_.printableWidth() / 2;
+    double titleHalf = printer_.textWidth(title) / 2;
+    if (roundHalves) {
+        half = roundHalfEven(half);
+        titleHalf = roundHalfEven(titleHalf);
+    }
+    check(printer_.setCurrentX(half - titleHalf));
+    text(title);
+    lineEnd();
+}
+
+void ReportComposer::PageHeadingM(int memory)
+{
+    opener_ = Opener::Voice;
+    voiceMemory_ = memory;
+    section_.reset();
+    check(printer_.setOrientation(2));
+    for (int i = 0; i < 2; ++i) {
+        text(kLineBreak);
+        lineEnd();
+    }
+    fontSize(wholeSize_);
+    fileAndDateLines();
+    fontSize(wholeSize_ + 2);
+    centred(VoicePageTitle(memory), true);
+    fontSize(wholeSize_);
+    text(kLineBreak);
+    lineEnd();
+}
+
+void ReportComposer::SubHeading(int section)
+{
+    // A title never stands alone at the foot of a page.
+    section_.reset();
+    ensureRoom(kSubHeadingLines);
+    section_ = section;
+    const int blanks = (section == 110 || section == 120 || section == 130) ? 2 : 1;
+    for (int i = 0; i < blanks; ++i) {
+        text(kLineBreak);
+        lineEnd();
+    }
+    fontSize(wholeSize_ + 2);
+    centred(SubHeadingTitle(section), false);
+    fontSize(wholeSize_);
+    text(kLineBreak);
+    lineEnd();
+    const auto emphasis = [this](bool on) { check(printer_.setEmphasis(on)); };
+    switch (section) {
+    case 40:
+        emphasis(true);
+        cells({{15, QStringLiteral("Time")}, {25, QStringLiteral("Day Of Week")}, {45, QStringLiteral("Month")},
+               {56, QStringLiteral("Day Of Month")}, {75, QStringLiteral("Command")}});
+        lineEnd();
+        emphasis(false);
+        break;
+    case 70:
+    case 90:
+        emphasis(true);
+        if (section == 70)
+            cells({{15, QStringLiteral("Frequency")}, {35, QStringLiteral("Offset")}, {50, QStringLiteral("TX Power")},
+                   {65, QStringLiteral("CTCSS Frequency")}});
+        else
+            cells({{15, QStringLiteral("Tone #1")}, {35, QStringLiteral("Tone #2")}});
+        emphasis(false);
+        text(kLineBreak);
+        lineEnd();
+        break;
+    case 100:
+        emphasis(true);
+        cells({{15, QStringLiteral("Tone #1 Hz-Ms")}, {35, QStringLiteral("Delay")}, {45, QStringLiteral("Tone #2 Hz-Ms")},
+               {65, QStringLiteral("Delay")}, {75, QStringLiteral("Tone #3 Hz-Ms")}});
+        lineEnd();
+        emphasis(false);
+        text(kLineBreak);
+        lineEnd();
+        break;
+    default:
+        text(kLineBreak);
+        lineEnd();
+        break;
+    }
+}
+
+void ReportComposer::ensureRoom(int lines)
+{
+    if (continuing_ || opener_ == Opener::None)
+        return;
+    const double y = printer_.currentY();
+    // Room for these lines and the line the print position moves on to: the printer itself would
+    // otherwise start a page without headings.
+    if (y <= 0 || y + (lines + 1) * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
+        return;
+    continuing_ = true;
+    const std::optional<int> section = section_;
+    newPage();
+    ++continuations_;
+    if (setup_.onPageStart)
+        setup_.onPageStart();
+    if (opener_ == Opener::Voice)
+        PageHeadingM(voiceMemory_);
+    else
+        PageHeading();
+    continuing_ = false;
+    if (section)
+        SubHeading(*section);
+}
+
+void ReportComposer::row(std::initializer_list<ReportCell> items)
+{
+    ensureRoom(2);
+    cells(items);
+    text(kLineBreak);
+    lineEnd();
+}
+
+void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
+{
+    ensureRoom(1);
+    if (emphasised)
+        check(printer_.setEmphasis(true));
+    cells(items);
+    lineEnd();
+    if (emphasised)
+        check(printer_.setEmphasis(false));
+}
+
+void ReportComposer::blankLine()
+{
+    ensureRoom(2);
+    text(kLineBreak);
+    lineEnd();
+}
+
+void ReportComposer::newPage() { check(printer_.newPage()); }
+
+void ReportComposer::endDocument()
+{
+    opener_ = Opener::None;
+    section_.reset();
+    check(printer_.endDoc());
+}
+
+} // namespace quillon

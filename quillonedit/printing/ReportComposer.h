@@ -1,0 +1,108 @@
+#pragma once
+// The one writer of printed reports. It alone drives the printer: page headings, section titles
+// with their column headers, rows of texts at tab columns, blank lines, centring, page and
+// document ends, and a new page (its headings repeated) when a row would pass the page bottom.
+// Renderers only hand it rows. Every printer failure is thrown as PrintError, so a renderer needs
+// no error handling of its own and the run ends on the first failure.
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <stdexcept>
+
+namespace platform {
+class Printer;
+}
+
+namespace quillon {
+
+class PrintError : public std::runtime_error {
+public:
+    explicit PrintError(const QString& why) : std::runtime_error(why.toStdString()) {}
+};
+
+// One item of a row: a text at a tab column (1 = the left edge, in average character widths).
+struct ReportCell {
+    int tab = 1;
+    QString text;
+};
+
+// What the headings print and where the run's settings come from.
+struct ReportSetup {
+    QString fontName = QStringLiteral("Arial");   // the printer font setting
+    QString fontSize = QStringLiteral("10");      // its size setting, as stored (" 10.5" allowed)
+    QString fileName;                             // the open project; empty: none
+    QDate date;                                   // the print date
+    // Whether any job is still ticked; a plain page heading prints nothing while none is.
+    std::function<bool()> anyJobSelected;
+    // Runs at the start of every page the run opens (the window keeps painting).
+    std::function<void()> onPageStart;
+};
+
+// The whole-number page font size of a size setting: rounded to the nearest, ties to even
+// ("10.5" gives 10); nullopt for a text that is no number or a size outside 1..32767.
+std::optional<int> WholeFontSize(const QString& setting);
+
+// A number item: the sign place (a blank), the digits and one blank (" 7 ").
+QString Number(int n);
+
+// Section titles and column headers.
+QString SubHeadingTitle(int section);   // empty for a section without a title
+QString VoicePageTitle(int memory);     // empty outside 0..8
+
+class ReportComposer {
+public:
+    ReportComposer(platform::Printer& printer, ReportSetup setup);
+
+    // Sets the run's printer font from the settings (throws for a size that is no number).
+    bool PrinterInit();
+
+    // Page openers of the job table: the page-start hook, then the heading.
+    void openPage();                 // PageHeading
+    void openVoicePage(int memory);  // PageHeadingM
+
+    void PageHeading();
+    void PageHeadingM(int memory);
+    void SubHeading(int section);
+
+    // A report row: the cells at their tabs, the line-break item and the line end (so one empty
+    // line follows). A row that would pass the page bottom goes on a new page, headed again.
+    void row(std::initializer_list<ReportCell> cells);
+    // Cells and a line end only (no empty line after), optionally emphasised.
+    void line(std::initializer_list<ReportCell> cells, bool emphasised = false);
+    // The blank-line print: the line-break item and a line end.
+    void blankLine();
+    // A page break of the renderer; the next output starts the next page.
+    void newPage();
+    // Ends the document; the next output starts the next document on a new page.
+    void endDocument();
+
+    int wholeFontSize() const { return wholeSize_; }
+    // Pages started because a section ran past the page bottom (for tests and the benchmark).
+    int continuationPages() const { return continuations_; }
+
+private:
+    void check(bool ok);
+    void cells(std::initializer_list<ReportCell> cells);
+    void text(const QString& t);
+    void lineEnd();
+    void fontSize(int points);
+    void centred(const QString& title, bool roundHalves);
+    void fileAndDateLines();
+    // Makes room for `lines` more lines and the line after them, continuing on a new page if needed.
+    void ensureRoom(int lines);
+
+    platform::Printer& printer_;
+    ReportSetup setup_;
+    int wholeSize_ = 10;
+    // What heads the current page, for a continuation page.
+    enum class Opener { None, Plain, Voice } opener_ = Opener::None;
+    int voiceMemory_ = 0;
+    std::optional<int> section_;
+    bool continuing_ = false;
+    int continuations_ = 0;
+};
+
+} // namespace quillon

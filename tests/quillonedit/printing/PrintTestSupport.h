@@ -1,0 +1,80 @@
+#pragma once
+// A crafted image and a recording printer for the report tests: runs chosen print jobs and reads
+// back documents, pages, titles and rows at their tabs.
+#include "tests/support/QStringPrinter.h"
+#include "platform/testing/RecordingPrinter.h"
+#include "quillonedit/image/ControllerImage.h"
+#include "quillonedit/image/Project.h"
+#include "quillonedit/printing/PrintJobs.h"
+#include "quillonedit/image/ImageMap.h"
+#include "quillonedit/tables/Tables.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+
+namespace quillon::testing {
+
+inline void PutBytes(int offset, std::initializer_list<int> values)
+{
+    for (int v : values)
+        image().set(offset++, static_cast<std::uint8_t>(v));
+}
+
+// A line of the character grid with each text at its tab column (tab 1 = the left edge).
+inline QString Tabs(std::initializer_list<std::pair<int, QString>> cells)
+{
+    QString line;
+    for (const auto& [tab, text] : cells)
+        line = line.leftJustified(tab - 1, u' ') + text;
+    return line;
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { FillAllTables(); }
+
+    void SetUp() override
+    {
+        resetImage();
+        resetProject();
+        setup.date = QDate(2026, 12, 9);
+    }
+
+    PrintRunResult run(std::set<int> boxes)
+    {
+        PrintRun r;
+        r.ticked = [boxes](int box) { return boxes.count(box) > 0; };
+        return RunPrintJobs(printer, setup, r);
+    }
+
+    // Every text drawn at the title size, in order.
+    QStringList titles() const
+    {
+        QStringList out;
+        for (const auto& d : printer.documents)
+            for (const auto& page : d.pages)
+                for (const auto& item : page)
+                    if (item.size == 12 && !item.text.trimmed().isEmpty())
+                        out << item.text;
+        return out;
+    }
+
+    int pageCount() const
+    {
+        int n = 0;
+        for (const auto& d : printer.documents)
+            n += int(d.pages.size());
+        return n;
+    }
+
+    // Lines of a page on the 10-point grid (5 points a column, 12 a line).
+    QStringList lines(int document, int page) const { return printer.pageLines(document, page); }
+
+    platform::doubles::RecordingPrinter printer;
+    ReportSetup setup;
+};
+
+} // namespace quillon::testing
+

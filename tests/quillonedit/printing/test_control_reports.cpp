@@ -1,0 +1,192 @@
+// The codes, timers, voice and zone renderers against a crafted image, and one whole run printed
+// to a PDF and read back.
+#include "tests/quillonedit/printing/PrintTestSupport.h"
+
+#include "platform/qt/QtPrinter.h"
+#include "quillonedit/printing/ControlReports.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace quillon::testing {
+namespace {
+
+using Outcome = PrintRunResult::Outcome;
+
+TEST_F(ReportTest, TimerTextsShowTheWholeStoredValue)
+{
+    struct Case {
+        int low, high, form;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {0, 0, 1, "00:00"}, {0x08, 0x07, 1, "30:00"}, {0x70, 0x17, 1, "100:00"}, {0xFF, 0x7F, 1, "546:07"},
+        {5, 8, 1, "34:13"},         // high bits past the editor's three still count (2053 seconds)
+        {0, 200, 1, "853:20"},      // a stray high byte prints its value instead of ending the run
+        {0, 0, 2, "0.0"}, {125, 0, 2, "12.5"}, {5, 0, 2, "0.5"}, {0xFF, 0xFF, 2, "6553.5"},
+        {125, 0, 3, ""},
+    };
+    for (const Case& c : cases) {
+        PutBytes(timerOffset(0, 0), {c.low, c.high});
+        EXPECT_EQ(GetTime(timerOffset(0, 0), c.form), c.text) << c.low << " " << c.high << " " << c.form;
+    }
+}
+
+TEST_F(ReportTest, TimerRowsCarryLabelValueAndUnit)
+{
+    PutBytes(timerOffset(4, 0), {0x08, 0x07});   // 1800 seconds
+    PutBytes(timerOffset(4, 2), {25, 0});         // 2.5 seconds in tenths
+    PutBytes(timerOffset(4, 18), {61, 0});
+    printer.portraitHeight = 2000;
+    ASSERT_EQ(run({3}).outcome, Outcome::Dispatched);
+    const QStringList page = lines(3, 0);   // memory save 4
+    EXPECT_EQ(titles().at(3), "Memory Save 4 Timers");
+    EXPECT_TRUE(page.contains(Tabs({{8, "Repeater Time Out"}, {40, "30:00"}, {48, "Min/Sec"}})));
+    EXPECT_TRUE(page.contains(Tabs({{8, "Repeater Sleep Timer"}, {40, "00:00"}, {48, "Min/Sec"}})));
+    EXPECT_TRUE(page.contains(Tabs({{8, "Turn On Delay"}, {40, "2.5"}, {48, "Sec"}})));
+    EXPECT_EQ(page.last(), Tabs({{8, "Link Auto Disconnect Time"}, {40, "01:01"}, {48, "Min/Sec"}}));
+}
+
+TEST_F(ReportTest, VoicePagesAreLandscapeWithTheirWordsAndNumbers)
+{
+    PutBytes(kBaseVoice, {2, 2, 44, 2, 31});                       // "Autopatch And"
+    PutBytes(kBaseVoice + 64, {3, 2, 44, 9, 99, 2, 31});            // a word the vocabulary lacks
+    PutBytes(kBaseVoice + 128, {1, 130, 5});                        // a stray first byte: its value
+    image().set(kBaseVoice + 192, 200);                              // count past the slot: 31 words
+    for (int w = 0; w < 31; ++w)
+        PutBytes(kBaseVoice + 193 + 2 * w, {0, 7});
+    PutBytes(kBaseVoice + 64 * 39, {1, 2, 12});                      // message 40: "Abort"
+    PutBytes(memoryVoiceOffset(3) + 64 * 11, {1, 2, 33});           // memory save 3, message 12: "April"
+    setup.fileName = "/home/op/club.001";
+    printer.landscapeHeight = 2000;
+    ASSERT_EQ(run({4, 5}).outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 9u);
+    ASSERT_EQ(printer.documents[0].pages.size(), 2u);
+    EXPECT_EQ(printer.documents[0].pageOrientations, (std::vector<int>{2, 2}));
+
+    const QStringList first = lines(0, 0);
+    EXPECT_EQ(first.mid(0, 5), (QStringList{"", "", "", "", "       File: /home/op/club.001"}));
+    EXPECT_TRUE(first.contains(Tabs({{8, " 1"}, {14, "Autopatch And"}})));
+    EXPECT_TRUE(first.contains(Tabs({{8, " 2"}, {14, "Autopatch  And"}})));
+    EXPECT_TRUE(first.contains(Tabs({{8, " 3"}, {14, "33285"}})));
+    EXPECT_TRUE(first.contains(Tabs({{8, " 4"}, {14, QStringList(31, "7").join(' ')}})));
+    EXPECT_TRUE(first.contains(Tabs({{8, " 5"}})));
+    EXPECT_EQ(first.last(), Tabs({{8, " 20"}}));
+    const QStringList second = lines(0, 1);
+    EXPECT_TRUE(second.contains(Tabs({{8, " 21"}})));
+    EXPECT_EQ(second.last(), Tabs({{8, " 40"}, {14, "Abort"}}));
+    EXPECT_EQ(titles().mid(0, 3), (QStringList{"Base Voice Messages", "Base Voice Messages", "Memory Save 1 Voice Messages"}));
+    EXPECT_EQ(lines(3, 0).last(), Tabs({{8, " 12"}, {12, "April"}}));   // tab 12 on memory-save pages
+}
+
+TEST_F(ReportTest, ZoneMarksStandAgainstEnabledFunctions)
+{
+    const std::vector<std::tuple<int, int, QString>> marks = {
+        {5, 0, "X"}, {5, 1, " "}, {5, 2, "X"}, {128, 7, "X"}, {255, 8, ""}, {255, -1, ""},
+    };
+    for (const auto& [byte, bit, mark] : marks)
+        EXPECT_EQ(GetZoneBitMark(std::uint8_t(byte), bit), mark) << byte << " " << bit;
+
+    const int save8 = 12556;
+    PutBytes(save8, {5, 128, 0, 0, 0, 0, 255, 0});
+    PutBytes(save8 - 1, {255});   // the byte before the set is not read
+    ASSERT_EQ(run({13}).outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 16u);
+    EXPECT_EQ(titles().mid(14), (QStringList{"Quillon Memory Save 8 Control Zones", "Quillon Memory Save 8 Control Zones"}));
+    // The marks at tab 11 (left zone) and tab 63 (right zone), row by row, table by table.
+    const auto marksAt = [&](int doc, double x) {
+        QString out;
+        for (const auto& item : printer.documents[size_t(doc)].pages[0])
+            if (item.x == x)
+                out += item.text;
+        return out;
+    };
+    EXPECT_EQ(marksAt(14, 50), "X X     " + QString(8, ' '));   // zones 1 and 3
+    EXPECT_EQ(marksAt(14, 310), "       X" + QString(8, ' '));  // zones 2 and 4
+    EXPECT_EQ(marksAt(15, 50), QString(8, ' ') + "XXXXXXXX");   // zones 5 and 7
+    EXPECT_EQ(marksAt(15, 310), QString(16, ' '));
+}
+
+TEST_F(ReportTest, ZoneTablesTwoToAPageWithTheirOwnNames)
+{
+    ASSERT_EQ(run({12}).outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 2u);
+    const QStringList page = lines(0, 0);
+    const auto zoneRow = [](int k, const QString& left, const QString& right) {
+        const QString n = QString::number(k);
+        return Tabs({{8, n}, {14, left}, {60, n}, {66, right}});   // blank marks at 11 and 63
+    };
+    const int head = int(page.indexOf(Tabs({{8, "Zone 1"}, {60, "Zone 2"}})));
+    ASSERT_GT(head, 0);
+    EXPECT_EQ(page.mid(head + 1, 2), (QStringList{"", ""}));
+    EXPECT_EQ(page.at(head + 3), zoneRow(1, "Repeater Transmitter", "Repeater Timeout Timer"));
+    EXPECT_EQ(page.at(head + 13), zoneRow(6, "DTMF Window", "Grandfather Clook Sleep"));
+    EXPECT_EQ(page.mid(head + 18, 5), QStringList(5, ""));   // row 8's empty line, then four more
+    EXPECT_EQ(page.at(head + 23), Tabs({{8, "Zone 3"}, {60, "Zone 4"}}));
+    EXPECT_EQ(page.at(head + 23 + 17), zoneRow(8, "Grandfather Clock", "Autopatch Pre-Dial"));
+    EXPECT_EQ(page.size(), head + 23 + 18);
+    EXPECT_EQ(lines(1, 0).last(), zoneRow(8, "Input #8", "Output #8"));
+}
+
+// Runs a pdf tool; its standard output.
+QString pdfTool(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    PutBytes(kBaseVoice, {2, 2, 44, 2, 31});
+    PutBytes(codeRecordOffset(0, 0), {4, 1, 2, 3, 4});
+    setup.fileName = "/home/op/club.001";
+    platform::QtPrinter qt;
+    PrintRun r;
+    r.ticked = [](int) { return true; };
+    const PrintRunResult result = RunPrintJobs(qt, setup, r);
+    qunsetenv("QM_PRINT_TO_PDF");
+    ASSERT_EQ(result.outcome, Outcome::Dispatched) << result.error.toStdString();
+
+    QStringList pages = pdfTool("pdftotext", {"-layout", pdf, "-"}).split(QChar(u'\f'));
+    pages.removeLast();   // after the last form feed
+    EXPECT_EQ(pages.size(), 75 + result.continuationPages);
+    const QString all = pages.join('\n');
+    EXPECT_EQ(all.count("File: /home/op/club.001"), pages.size());   // every page names the project
+    int at = 0;
+    for (const char* title : {"Base Control Codes", "Memory Save 8 Control Codes", "Base Timers", "Base Voice Messages",
+                              "Memory Save 8 Voice Messages", "Macro Commands", "Schedular Operations",
+                              "Speed Dial Numbers Block 3", "Emergency Speed Dial Numbers", "Quillon Base Control Zones",
+                              "Quillon Memory Save 8 Control Zones", "Remote Base Frequencies", "DTMF Generator",
+                              "Paging Tones", "Courtesy Tones", "CW Messages", "Telephone Lockout Numbers",
+                              "Telephone Area Codes"}) {
+        const int next = int(all.indexOf(title, at));
+        EXPECT_GE(next, at) << title;
+        at = std::max(at, next);
+    }
+    EXPECT_TRUE(all.contains(QRegularExpression("Control Operator Prefix +1234")));
+    EXPECT_TRUE(all.contains(QRegularExpression("1 +Autopatch And")));
+
+    // Voice pages are landscape, the others portrait.
+    const QString info = pdfTool("pdfinfo", {"-f", "1", "-l", QString::number(pages.size()), pdf});
+    const QRegularExpression size(R"(Page +(\d+) size: +([\d.]+) x ([\d.]+))");
+    int checked = 0;
+    for (auto m = size.globalMatch(info); m.hasNext(); ++checked) {
+        const auto match = m.next();
+        const int page = match.captured(1).toInt() - 1;
+        const bool landscape = match.captured(2).toDouble() > match.captured(3).toDouble();
+        EXPECT_EQ(landscape, pages.at(page).contains("Voice Messages")) << page + 1;
+    }
+    EXPECT_EQ(checked, pages.size());
+}
+
+} // namespace
+} // namespace quillon::testing

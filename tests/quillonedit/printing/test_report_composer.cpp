@@ -1,0 +1,239 @@
+// Headings, line conventions, continuation pages and the job table's documents and pages, on the
+// recording printer.
+#include "tests/quillonedit/printing/PrintTestSupport.h"
+
+#include "quillonedit/printing/ReportComposer.h"
+
+namespace quillon::testing {
+namespace {
+
+using Outcome = PrintRunResult::Outcome;
+
+TEST(ReportComposerRules, WholeFontSizeRoundsTiesToEvenAndRefusesNonNumbers)
+{
+    const std::vector<std::pair<QString, std::optional<int>>> cases = {
+        {"10", 10}, {" 10.5", 10}, {"11.5", 12}, {"9.5", 10}, {"12.49", 12}, {"8.51", 9},
+        {"abc", std::nullopt}, {"", std::nullopt}, {"0.4", std::nullopt}, {"40000", std::nullopt},
+    };
+    for (const auto& [setting, whole] : cases)
+        EXPECT_EQ(WholeFontSize(setting), whole) << setting.toStdString();
+    EXPECT_EQ(Number(7), " 7 ");
+    EXPECT_EQ(Number(40), " 40 ");
+}
+
+TEST(ReportComposerRules, SectionTitles)
+{
+    const std::vector<std::pair<int, QString>> cases = {
+        {0, "Base Control Codes"}, {3, "Memory Save 3 Control Codes"}, {10, "Base Timers"},
+        {18, "Memory Save 8 Timers"}, {30, "Macro Commands"}, {40, "Schedular Operations"},
+        {52, "Speed Dial Numbers Block 3"}, {55, "Emergency Speed Dial Numbers"},
+        {60, "Quillon Base Control Zones"}, {68, "Quillon Memory Save 8 Control Zones"},
+        {70, "Remote Base Frequencies"}, {80, "DTMF Generator"}, {90, "Paging Tones"}, {100, "Courtesy Tones"},
+        {110, "CW Messages"}, {120, "Telephone Lockout Numbers"}, {130, "Telephone Area Codes"},
+        {9, ""}, {19, ""}, {140, ""}, {-1, ""},
+    };
+    for (const auto& [section, title] : cases)
+        EXPECT_EQ(SubHeadingTitle(section), title) << section;
+    EXPECT_EQ(VoicePageTitle(0), "Base Voice Messages");
+    EXPECT_EQ(VoicePageTitle(8), "Memory Save 8 Voice Messages");
+    EXPECT_EQ(VoicePageTitle(9), "");
+}
+
+// The whole top of an ordinary page: heading, centred section title, first rows at their tabs.
+TEST_F(ReportTest, CodesPageHeadingTitleAndRowsAtTheirTabs)
+{
+    PutBytes(codeRecordOffset(0, 0), {3, 1, 2, 11, 9, 9, 9, 9});   // count 3: "12*"
+    PutBytes(codeRecordOffset(0, 24), {7, 10, 12, 13, 14, 15, 0, 0x25});   // high bits ignored
+    printer.portraitHeight = 2000;
+    ASSERT_EQ(run({0}).outcome, Outcome::Dispatched);
+    const QStringList page = lines(0, 0);
+    const QStringList top = {
+        "", "",
+        "       File: No File Name Assigned",
+        "       Print Date: " + QLocale().toString(QDate(2026, 12, 9), QLocale::ShortFormat),
+        "", "", "", "",
+        "                                           Base Control Codes",   // (540 - 18 x 6) / 2 = 216 points
+        "", "", "", "",
+        "       Control Operator Prefix              12*",
+        "",
+        "       Link Bridge Code",
+    };
+    EXPECT_EQ(page.mid(0, top.size()), top);
+    EXPECT_EQ(page.size(), 13 + 2 * 25 - 1);
+    EXPECT_EQ(page.last(), "       DTMF Paging Prefix                   0#ABCD5");
+    EXPECT_TRUE(printer.calls.contains("font Arial 10"));
+    EXPECT_EQ(printer.documents[0].pages.size(), 1u);   // the renderer's closing break adds no page
+}
+
+TEST_F(ReportTest, FractionalFontSizeSetsTheRunFontAndHeadingsUseTheWholeSize)
+{
+    setup.fontName = "Courier New";
+    setup.fontSize = " 10.5";
+    printer.portraitHeight = 2000;
+    ASSERT_EQ(run({2}).outcome, Outcome::Dispatched);
+    EXPECT_EQ(printer.calls.indexOf("font Courier New 10.5"), 1);   // right after the printer choice
+    for (const auto& item : printer.documents[0].pages[0])
+        EXPECT_EQ(item.size, item.text == "Base Timers" ? 12 : 10) << item.text.toStdString();
+}
+
+TEST_F(ReportTest, HeaderRowsAreEmphasisedAtTheirTabs)
+{
+    struct Case {
+        int box;
+        QString firstHeader;
+        QString header;   // the header row on the character grid
+    };
+    const std::vector<Case> cases = {
+        {7, "Time", "              Time      Day Of Week         Month      Day Of Month       Command"},
+        {14, "Frequency", "              Frequency           Offset         TX Power       CTCSS Frequency"},
+        {16, "Tone #1", "              Tone #1             Tone #2"},
+        {17, "Tone #1 Hz-Ms", "              Tone #1 Hz-Ms       Delay     Tone #2 Hz-Ms       Delay     Tone #3 Hz-Ms"},
+    };
+    for (const Case& c : cases) {
+        printer = {};
+        printer.portraitHeight = 2000;
+        ASSERT_EQ(run({c.box}).outcome, Outcome::Dispatched);
+        const auto& items = printer.documents[0].pages[0];
+        const auto header = std::find_if(items.begin(), items.end(), [&](const auto& i) { return i.text == c.firstHeader; });
+        ASSERT_NE(header, items.end()) << c.box;
+        EXPECT_TRUE(header->bold) << c.box;
+        EXPECT_TRUE(lines(0, 0).contains(c.header)) << c.box;
+    }
+    // Both tone sections of box 17 share its one page.
+    EXPECT_EQ(titles(), (QStringList{"Courtesy Tones", "CW Messages"}));
+    EXPECT_EQ(pageCount(), 1);
+}
+
+// The job table: documents, pages, orientation and titles of each box alone.
+TEST_F(ReportTest, EachJobPrintsItsDocumentsAndPages)
+{
+    struct Case {
+        int box;
+        int documents;
+        int pages;
+        int orientation;
+        QStringList firstTitles;
+    };
+    const std::vector<Case> cases = {
+        {0, 1, 1, 1, {"Base Control Codes"}},
+        {1, 8, 8, 1, {"Memory Save 1 Control Codes", "Memory Save 2 Control Codes"}},
+        {3, 8, 8, 1, {"Memory Save 1 Timers"}},
+        {4, 1, 2, 2, {"Base Voice Messages", "Base Voice Messages"}},
+        {5, 8, 8, 2, {"Memory Save 1 Voice Messages", "Memory Save 2 Voice Messages"}},
+        {6, 1, 2, 1, {"Macro Commands", "Macro Commands"}},
+        {7, 1, 3, 1, {"Schedular Operations", "Schedular Operations", "Schedular Operations"}},
+        {9, 1, 5, 1, {"Speed Dial Numbers Block 2"}},
+        {11, 1, 1, 1, {"Emergency Speed Dial Numbers"}},
+        {12, 2, 2, 1, {"Quillon Base Control Zones", "Quillon Base Control Zones"}},
+        {13, 16, 16, 1, {"Quillon Memory Save 1 Control Zones", "Quillon Memory Save 1 Control Zones",
+                         "Quillon Memory Save 2 Control Zones"}},
+        {14, 1, 2, 1, {"Remote Base Frequencies", "Remote Base Frequencies"}},
+        {15, 1, 2, 1, {"DTMF Generator", "DTMF Generator"}},
+        {18, 1, 1, 1, {"Telephone Lockout Numbers"}},
+        {19, 1, 1, 1, {"Telephone Area Codes"}},
+    };
+    for (const Case& c : cases) {
+        printer = {};
+        printer.portraitHeight = printer.landscapeHeight = 2000;
+        ASSERT_EQ(run({c.box}).outcome, Outcome::Dispatched) << c.box;
+        EXPECT_EQ(int(printer.documents.size()), c.documents) << c.box;
+        EXPECT_EQ(pageCount(), c.pages) << c.box;
+        for (const auto& d : printer.documents)
+            for (int o : d.pageOrientations)
+                EXPECT_EQ(o, c.orientation) << c.box;
+        EXPECT_EQ(titles().mid(0, c.firstTitles.size()), c.firstTitles) << c.box;
+    }
+}
+
+TEST_F(ReportTest, AllJobsRunInIndexOrderAsOneRun)
+{
+    printer.portraitHeight = printer.landscapeHeight = 2000;
+    std::set<int> all;
+    for (int b = 0; b < kPrintJobCount; ++b)
+        all.insert(b);
+    const PrintRunResult result = run(all);
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(printer.documents.size(), 57u);
+    EXPECT_EQ(pageCount(), 75);   // 74 opened by the job table, one more by the base voice messages
+    EXPECT_EQ(result.continuationPages, 0);
+    EXPECT_EQ(printer.runs, 1);
+    // Macros (box 6) come before the base zones (box 12) although their boxes stand elsewhere.
+    const QStringList t = titles();
+    EXPECT_LT(t.indexOf("Macro Commands"), t.indexOf("Quillon Base Control Zones"));
+    EXPECT_EQ(t.first(), "Base Control Codes");
+    EXPECT_EQ(t.last(), "Telephone Area Codes");
+}
+
+// A section that runs past the page bottom goes on with its headings on a new page; no row is lost.
+TEST_F(ReportTest, ARowThatWouldPassThePageBottomContinuesOnANewPage)
+{
+    const PrintRunResult result = run({0});   // 25 code rows do not fit a 720-point page with headings
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    ASSERT_EQ(printer.documents[0].pages.size(), 2u);
+    EXPECT_EQ(result.continuationPages, 1);
+    EXPECT_EQ(titles(), (QStringList{"Base Control Codes", "Base Control Codes"}));
+    const QStringList second = lines(0, 1);
+    EXPECT_EQ(second.at(2), "       File: No File Name Assigned");
+    QStringList rows;
+    for (int p = 0; p < 2; ++p)
+        for (const auto& item : printer.documents[0].pages[size_t(p)])
+            if (std::lround(item.x) == 35 && !item.text.startsWith("File") && !item.text.startsWith("Print Date"))
+                rows << item.text;
+    ASSERT_EQ(rows.size(), 25);
+    EXPECT_EQ(rows.first(), "Control Operator Prefix");
+    EXPECT_EQ(rows.last(), "DTMF Paging Prefix");
+    for (const auto& page : printer.documents[0].pages)
+        for (const auto& item : page)
+            EXPECT_LE(item.top + 12, printer.portraitHeight);
+}
+
+TEST_F(ReportTest, FileLineNamesTheOpenProjectAndNothingHeadsAPageOnceNoJobIsTicked)
+{
+    setup.fileName = "/home/op/club.001";
+    printer.portraitHeight = 2000;
+    ASSERT_EQ(run({2}).outcome, Outcome::Dispatched);
+    EXPECT_EQ(lines(0, 0).at(2), "       File: /home/op/club.001");
+
+    printer = {};
+    setup.anyJobSelected = [] { return false; };
+    ASSERT_EQ(run({11}).outcome, Outcome::Dispatched);
+    EXPECT_FALSE(printer.calls.contains("orientation 1"));
+    EXPECT_EQ(titles(), QStringList{"Emergency Speed Dial Numbers"});   // the section title still prints
+    EXPECT_FALSE(lines(0, 0).join("|").contains("File:"));
+}
+
+TEST_F(ReportTest, FailuresEndTheRunAndTheNextRunStartsClean)
+{
+    printer.cancelSelect = true;
+    PrintRunResult r = run({0, 2});
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_TRUE(r.error.isEmpty());
+    EXPECT_EQ(printer.calls, QStringList{"select"});   // no font, nothing printed
+
+    // A printer that fails half-way: the run, the open document included, is thrown away.
+    printer = {};
+    printer.failAfterDraws = 60;
+    r = run({0, 2, 12});
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_EQ(r.error, "Printer out of paper");
+    EXPECT_TRUE(printer.calls.contains("abort"));
+    EXPECT_TRUE(printer.documents.empty());
+    EXPECT_FALSE(printer.inRun());
+
+    printer.failAfterDraws = -1;
+    r = run({0, 2, 12});
+    EXPECT_EQ(r.outcome, Outcome::Dispatched);
+    EXPECT_EQ(printer.documents.size(), 4u);
+    EXPECT_EQ(printer.sentRuns, 1);
+
+    printer = {};
+    setup.fontSize = "twelve";
+    r = run({0});
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_TRUE(r.error.contains("twelve"));
+    EXPECT_TRUE(printer.documents.empty());
+}
+
+} // namespace
+} // namespace quillon::testing
