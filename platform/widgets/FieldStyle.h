@@ -11,5 +11,10 @@ enum class FieldLook {
 };
 
 void StyleFieldLabel(QLabel* label, FieldLook look = FieldLook::Editable, int minimumWidth = 80);
+// An editable field of the given least width.
+inline void StyleFieldLabel(QLabel* label, int minimumWidth)
+{
+    StyleFieldLabel(label, FieldLook::Editable, minimumWidth);
+}
 
 } // namespace platform::widgets

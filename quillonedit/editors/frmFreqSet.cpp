@@ -87,12 +87,6 @@ void FreqPictureCell::setGlyph(int glyph, const QPixmap& picture)
     setPixmap(picture);
 }
 
-void FreqPictureCell::mouseReleaseEvent(QMouseEvent* event)
-{
-    modifiers_ = event->modifiers();
-    ClickLabel::mouseReleaseEvent(event);
-}
-
 frmFreqSet::frmFreqSet(FrequencyEditState& state, QWidget* parent)
     : EditorDialog(parent, CloseBox::AsCancel), state_(state)
 {
@@ -107,7 +101,12 @@ frmFreqSet::frmFreqSet(FrequencyEditState& state, QWidget* parent)
             cell->setFixedSize(kCellWidth, kCellHeight);
             cells[static_cast<std::size_t>(i)] = cell;
             row->addWidget(cell);
-            connect(cell, &ClickLabel::clicked, this, [onClick, i] { onClick(i); });
+            // Ctrl is read at the click itself, so a Ctrl pressed while another window had the
+            // keys still counts.
+            connect(cell, &ClickLabel::clicked, this, [this, onClick, i](Qt::KeyboardModifiers modifiers) {
+                FreqCtrlDown = modifiers.testFlag(Qt::ControlModifier);
+                onClick(i);
+            });
             if (i == pointAfter) {
                 point = new QLabel(frame);
                 point->setPixmap(FreqDigitPictures[kGlyphPoint]);
@@ -257,8 +256,6 @@ void frmFreqSet::Image1_Click(int index)
 {
     if (index < 0 || index >= static_cast<int>(Image1.size()))
         return;
-    // Read at the click itself, so a Ctrl pressed while another window had the keys still counts.
-    FreqCtrlDown = Image1[static_cast<std::size_t>(index)]->clickModifiers().testFlag(Qt::ControlModifier);
     StepFrequencyCell(state_, index, FreqCtrlDown);
     DisplayFreq();
 }
@@ -267,7 +264,6 @@ void frmFreqSet::Img3_Click(int index)
 {
     if (index < 0 || index >= static_cast<int>(Img3.size()))
         return;
-    FreqCtrlDown = Img3[static_cast<std::size_t>(index)]->clickModifiers().testFlag(Qt::ControlModifier);
     StepCtcssTone(state_, FreqCtrlDown);
     DisplayCtcss();
 }

@@ -21,20 +21,15 @@ constexpr int kFreqArmingMs = 500;
 // digits, then the combined lead 12, a blank cell and the decimal point (FreqGlyph).
 QPixmap FreqDigitPicture(int glyph);
 
-// A picture cell that also tells which keyboard modifiers were held when it was clicked.
+// A clickable picture cell that remembers which glyph it shows.
 class FreqPictureCell : public ClickLabel {
     Q_OBJECT
 public:
     explicit FreqPictureCell(QWidget* parent = nullptr) : ClickLabel(parent) {}
-    Qt::KeyboardModifiers clickModifiers() const { return modifiers_; }
     int glyph() const { return glyph_; }
     void setGlyph(int glyph, const QPixmap& picture);
 
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
 private:
-    Qt::KeyboardModifiers modifiers_;
     int glyph_ = -1;
 };
 

@@ -19,6 +19,7 @@
 #include "quillonedit/editors/frmMacro.h"
 #include "quillonedit/editors/frmMemory.h"
 #include "quillonedit/editors/frmTimer1.h"
+#include "quillonedit/editors/frmsched.h"
 #include "quillonedit/editors/frmUnlock.h"
 #include "quillonedit/editors/frmUser.h"
 #include "quillonedit/editors/frmVoc.h"
@@ -405,7 +406,7 @@ void MDIForm1::mnuMacros_Click()
 {
     openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}, make<frmMacro>());
 }
-void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}); }
+void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}, make<frmsched>()); }
 void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}, make<frmUser>()); }
 
 void MDIForm1::mnuBaseZones_Click()
