@@ -18,7 +18,7 @@ MacHelp::MacHelp(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         Label1[k] = new QLabel(this);
         Label1[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Label2[k] = new QLabel(this);
-        StyleFieldLabel(Label2[k], platform::widgets::FieldLook::Shown, 300);
+        StyleFieldLabel(Label2[k], platform::widgets::FieldLook::Editable, 300);
         Label2[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->addWidget(Label1[k], i, 0);
         grid->addWidget(Label2[k], i, 1);

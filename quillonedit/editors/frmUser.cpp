@@ -29,7 +29,7 @@ frmUser::frmUser(QWidget* parent) : EditorDialog(parent, CloseBox::Destroys)
         const auto k = static_cast<std::size_t>(i);
         AddFieldRow(this, grid, i, 0, HardwareInputTitle(i + 1), 60, lblA[k], Label1[k], [this, i] { Label1_Click(i); });
         Label3[k] = new QLabel(this);
-        StyleFieldLabel(Label3[k], platform::widgets::FieldLook::Shown, 260);
+        StyleFieldLabel(Label3[k], platform::widgets::FieldLook::Editable, 260);
         Label3[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Label3[k]->setIndent(4);
         grid->addWidget(Label3[k], i, 2);
