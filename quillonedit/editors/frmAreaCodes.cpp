@@ -28,8 +28,12 @@ frmAreaCodes::frmAreaCodes(QWidget* parent) : EditorDialog(parent, CloseBox::AsO
 
     // Four columns of five, numbered down each column.
     grid = new DigitGrid(*this, [](int) { return AreaCodeFields(); },
-                         {.format = {.read = AreaCodeText, .write = SaveAreaCode}, .rowsPerColumn = 5, .fieldWidth = 60});
-    // Each accepted entry rewrites the list from the shown texts (entries left alone keep their bytes).
+                         {.format = {.read = AreaCodeText, .write = SaveAreaCode},
+                          .rowsPerColumn = 5,
+                          .fieldWidth = 60,
+                          .writeOnCancel = true});
+    // Every keypad return, Cancel included (the keypad then gives back the shown text), rewrites
+    // all 20 entries from their texts, so entries stored in an odd form come out plain.
     grid->onEntry = [this](int) { SaveAreaCodes(); };
     for (std::size_t k = 0; k < lblAC.size(); ++k) {
         lblAC[k] = grid->fieldLabels[k];
@@ -60,7 +64,7 @@ void frmAreaCodes::SaveAreaCodes()
 
 void frmAreaCodes::lblAC_Click(int index)
 {
-    grid->Field_Click(index);   // an accepted entry is written at once
+    grid->Field_Click(index);   // the list is written at once
 }
 
 void frmAreaCodes::cmdOK_Click()

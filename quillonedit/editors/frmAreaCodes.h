@@ -1,6 +1,6 @@
 #pragma once
-// The area codes dialog: 20 three-digit telephone area codes, each written into the image as soon
-// as the keypad accepts it.
+// The area codes dialog: 20 three-digit telephone area codes. Every keypad return, Cancel
+// included, writes all 20 into the image from their texts.
 #include "quillonedit/editors/DigitGrid.h"
 
 #include <array>

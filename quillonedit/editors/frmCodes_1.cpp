@@ -76,7 +76,7 @@ frmCodes_1::frmCodes_1(int codesMemory, QWidget* parent)
 
     // Codes 0..12 in the left column, 13..24 in the right.
     grid = new DigitGrid(*this, [memory = codesMemory_](int) { return CodeFields(memory); },
-                         {.format = {.read = DigitFieldText, .write = SaveDigitField},
+                         {.format = {.read = DigitFieldText, .write = WriteDtmfField},
                           .rowsPerColumn = 13,
                           .fieldWidth = 90,
                           .columnGap = 24});
@@ -102,7 +102,11 @@ void frmCodes_1::lblCode_Click(int index)
 
 void frmCodes_1::cmdOK_Click()
 {
-    grid->Save();   // records left as they show keep their bytes; no memory, no records
+    // All 25 records from their boxes, changed or not; a memory outside 0..8 writes nothing.
+    std::array<QString, 25> texts;
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        texts[k] = lblCode[k]->text();
+    SaveCodes(codesMemory_, texts);
     closeFromOK();
 }
 

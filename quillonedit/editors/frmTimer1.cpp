@@ -90,13 +90,12 @@ void frmTimer1::lblTime_Click(int index)
                                                      .heading = GetTimerName(index),
                                                      .initial = initial,
                                                      .check = tenths ? KeyPadCheck::None : KeyPadCheck::OneTo1800});
-    // A cancelled keypad leaves the stored bytes alone.
-    if (entry.accepted) {
-        if (tenths)
-            SaveTimerSec(offset, entry.text);
-        else
-            SaveTimerMin(offset, entry.text);
-    }
+    // Cancel gives back the initial text, which is stored too: the shown value is written back
+    // with the unused upper bits cleared (a tenths value of 100 or more is not written).
+    if (tenths)
+        SaveTimerSec(offset, entry.text);
+    else
+        SaveTimerMin(offset, entry.text);
     DisplayTimers();
 }
 

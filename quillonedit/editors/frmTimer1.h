@@ -1,6 +1,6 @@
 #pragma once
-// The timers dialog: the 19 timers of the base set or of one memory save. Each entry is written
-// into the image as soon as the keypad accepts it.
+// The timers dialog: the 19 timers of the base set or of one memory save. Each keypad return,
+// Cancel included, is written into the image at once.
 #include "quillonedit/editors/EditorCommon.h"
 #include "quillonedit/image/Timers.h"
 

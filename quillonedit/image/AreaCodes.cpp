@@ -20,8 +20,6 @@ QString AreaCodeText(int offset, int /*capacity*/)
 
 void SaveAreaCode(int offset, int /*capacity*/, const QString& text)
 {
-    if (DecodeThreeDigits(offset) == text)
-        return;
     for (int j = 0; j < kAreaCodeBytes; ++j)
         image().set(offset + j, DtmfCharToCode(text.mid(j, 1)));
 }

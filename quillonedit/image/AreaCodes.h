@@ -10,8 +10,8 @@ namespace quillon {
 int AreaCodeOffset(int index);
 // The text of the entry at offset (DecodeThreeDigits); capacity is the entry's three digits.
 QString AreaCodeText(int offset, int capacity);
-// Writes one entry from a text, a digit code per character and 0 past the text, unless the entry
-// already shows that text: an entry left as it shows keeps its bytes, odd ones included.
+// Writes one entry from a text: a digit code per character, 0 past the text. An entry written
+// from the text it shows comes out in its plain form (3,0,5 shows 305 and becomes 3,10,5).
 void SaveAreaCode(int offset, int capacity, const QString& text);
 
 // The texts of all 20 entries, and all 20 written from texts (each as SaveAreaCode).

@@ -199,7 +199,7 @@ void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
     if (codesMemory < 0 || codesMemory > kMemorySaveCount)
         return;
     for (int k = 0; k < kCodeCount; ++k)
-        SaveDigitField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);
+        WriteDtmfField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);
 }
 
 MacroRowTexts DecodeMacroLine(int offset)

@@ -29,10 +29,11 @@ protected:
 
 } // namespace
 
-TEST_P(CodesDialogTest, OKWritesOnlyTheEditedRecordsOfItsMemory)
+TEST_P(CodesDialogTest, OKWritesTheRecordsOfItsMemoryOnly)
 {
     const CodesCase c = GetParam();
     FillImagePattern();
+    PutImage(c.recordStart, std::vector<int>(200, 0));   // plain records: OK rewrites them as they are
     // Records 0 and 24 hold ordinary codes that the user replaces.
     PutImage(c.recordStart, {3, 1, 2, 3, 0, 0, 0, 0});
     PutImage(c.recordStart + 8 * 24, {2, 11, 12, 0, 0, 0, 0, 0});
@@ -105,51 +106,69 @@ TEST(CodesDialog, SendsTheKeypadRequestOfTheClickedCode)
     EXPECT_EQ(dialog.lblA[17]->text(), "Emergency Speed Dial Prefix");
 }
 
-TEST(CodesDialog, ShowsOddStoredBytesAndKeepsThemWhenLeftAlone)
+TEST(CodesDialog, OKRewritesEveryRecordFromItsShownText)
 {
+    // Each row: the stored record, what its box shows, what a click on it gets from the keypad
+    // (none, Cancel, or a text) and the record after OK.
+    enum Click { NoClick, Cancel, Accept };
+    struct Row {
+        std::vector<int> stored;
+        const char* shown;
+        Click click;
+        const char* entry;
+        std::vector<int> written;
+    };
+    const Row rows[] = {
+        {{9, 1, 2, 3, 4, 5, 6, 7}, "1234567", NoClick, "", {7, 1, 2, 3, 4, 5, 6, 7}},   // count 9 becomes 7
+        {{3, 0x1A, 0, 0x2C, 0xFF, 0xFF, 0xFF, 0xFF}, "0D#", Cancel, "", {3, 10, 0, 12, 0, 0, 0, 0}},
+        {{0, 5, 5, 5, 5, 5, 5, 5}, "", NoClick, "", {0, 0, 0, 0, 0, 0, 0, 0}},
+        {{2, 4, 5, 0x77, 0, 0, 0, 0}, "45", Cancel, "", {2, 4, 5, 0, 0, 0, 0, 0}},
+        {{3, 1, 2, 3, 0, 0, 0, 0}, "123", Accept, "", {0, 0, 0, 0, 0, 0, 0, 0}},        // Clear, OK
+        {{7, 12, 13, 14, 15, 11, 10, 9}, "#ABC*09", NoClick, "", {7, 12, 13, 14, 15, 11, 10, 9}},
+    };
     platform::doubles::ScriptedServices s;
     ScriptedKeyPad keys;
     FillImagePattern(7);
-    PutImage(13656, {9, 1, 2, 3, 4, 5, 6, 7});           // count above 7
-    PutImage(13656 + 8, {3, 0x1A, 0, 0x2C, 0xFF, 0xFF, 0xFF, 0xFF});   // high nibbles, a D, stray tail
-    PutImage(13656 + 16, {0, 5, 5, 5, 5, 5, 5, 5});      // empty but with stray digits
+    PutImage(5288, std::vector<int>(200, 0));   // records past the table: empty
+    for (std::size_t k = 0; k < std::size(rows); ++k)
+        PutImage(5288 + 8 * static_cast<int>(k), rows[k].stored);
     const Bytes before = Snapshot();
+    Bytes expected = before;
+    for (std::size_t k = 0; k < std::size(rows); ++k)
+        Put(expected, 5288 + 8 * static_cast<int>(k), rows[k].written);
 
-    frmCodes_1 dialog(0);
+    frmCodes_1 dialog(1);
     dialog.show();
-    EXPECT_EQ(dialog.lblCode[0]->text(), "1234567");
-    EXPECT_EQ(dialog.lblCode[1]->text(), "0D#");
-    EXPECT_EQ(dialog.lblCode[2]->text(), "");
+    for (std::size_t k = 0; k < std::size(rows); ++k) {
+        EXPECT_EQ(dialog.lblCode[k]->text(), rows[k].shown) << "record " << k;
+        if (rows[k].click == NoClick)
+            continue;
+        if (rows[k].click == Cancel)
+            keys.cancel();
+        else
+            keys.accept(rows[k].entry);
+        QTest::mouseClick(dialog.lblCode[k], Qt::LeftButton);
+        EXPECT_EQ(dialog.lblCode[k]->text(), rows[k].click == Cancel ? rows[k].shown : rows[k].entry) << "record " << k;
+        EXPECT_TRUE(ImageEquals(before)) << "nothing is written before OK";
+    }
     dialog.cmdOK_Click();
-    EXPECT_TRUE(ImageEquals(before));
+    EXPECT_TRUE(ImageEquals(expected));
 }
 
-TEST(CodesDialog, CancelledKeypadAndClosingWithoutOKWriteNothing)
+TEST(CodesDialog, ClosingWithoutOKWritesNothing)
 {
     platform::doubles::ScriptedServices s;
     ScriptedKeyPad keys;
     FillImagePattern(3);
-    PutImage(5288, {2, 4, 5});
     const Bytes before = Snapshot();
-    {
-        frmCodes_1 dialog(1);
-        dialog.show();
-        keys.cancel();
-        QTest::mouseClick(dialog.lblCode[0], Qt::LeftButton);
-        EXPECT_EQ(dialog.lblCode[0]->text(), "45");
-        dialog.cmdOK_Click();
-        EXPECT_TRUE(ImageEquals(before));
-    }
-    {
-        frmCodes_1 dialog(1);
-        dialog.show();
-        keys.accept("777");
-        QTest::mouseClick(dialog.lblCode[0], Qt::LeftButton);
-        QTest::keyClick(&dialog, Qt::Key_Escape);   // the close box and Esc drop the edits
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_TRUE(ImageEquals(before));
-    }
+    frmCodes_1 dialog(1);
+    dialog.show();
+    keys.accept("777");
+    QTest::mouseClick(dialog.lblCode[0], Qt::LeftButton);
+    QTest::keyClick(&dialog, Qt::Key_Escape);   // the close box and Esc drop the edits
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(ImageEquals(before));
 }
 
 TEST(CodesDialog, AMemoryOutsideItsRangeShowsNothingAndWritesNothing)

@@ -74,25 +74,37 @@ TEST(TimersDialog, TenthsEntryOnTheBaseSet)
     EXPECT_EQ(dialog.lblTime[0]->text(), "00:00");
 }
 
-TEST(TimersDialog, CancelWritesNothingEvenOverOddBytes)
+TEST(TimersDialog, CancelWritesTheShownValueBack)
 {
+    // Each row: a timer of the base set, its stored bytes, what it shows, and its bytes after a
+    // keypad Cancel (the upper five bits cleared; a tenths text of 100 or more is not written).
+    struct Row { int index; int low; int high; const char* shown; int lowAfter; int highAfter; };
+    const Row rows[] = {
+        {0, 0xFF, 0xFF, "34:07", 0xFF, 0x07},
+        {1, 90, 0xF8, "01:30", 90, 0},
+        {6, 0, 0xF8, "00:00", 0, 0},
+        {2, 25, 0xF8, "2.5", 25, 0},
+        {3, 99, 0x00, "9.9", 99, 0},
+        {9, 0xFF, 0xFF, "204.7", 0xFF, 0xFF},
+        {12, 100, 0xF8, "10.0", 100, 0xF8},
+    };
     platform::doubles::ScriptedServices s;
     ScriptedKeyPad keys;
     FillImagePattern(23);
-    PutImage(13610, {0xFF, 0xFF});
-    PutImage(13610 + 2 * 9, {0xFF, 0xFF});
-    const Bytes before = Snapshot();
+    for (const Row& r : rows)
+        PutImage(GetPT(0, r.index), {r.low, r.high});
+    Bytes expected = Snapshot();
 
     frmTimer1 dialog(0);
     dialog.show();
-    EXPECT_EQ(dialog.lblTime[0]->text(), "34:07");
-    EXPECT_EQ(dialog.lblTime[9]->text(), "204.7");
-    keys.cancel();
-    keys.cancel();
-    QTest::mouseClick(dialog.lblTime[0], Qt::LeftButton);
-    QTest::mouseClick(dialog.lblTime[9], Qt::LeftButton);
-    EXPECT_TRUE(ImageEquals(before));
-    EXPECT_EQ(dialog.lblTime[9]->text(), "204.7");
+    for (const Row& r : rows) {
+        EXPECT_EQ(dialog.lblTime[static_cast<std::size_t>(r.index)]->text(), r.shown) << "timer " << r.index;
+        keys.cancel();
+        QTest::mouseClick(dialog.lblTime[static_cast<std::size_t>(r.index)], Qt::LeftButton);
+        Put(expected, GetPT(0, r.index), {r.lowAfter, r.highAfter});
+        EXPECT_TRUE(ImageEquals(expected)) << "timer " << r.index;
+        EXPECT_EQ(dialog.lblTime[static_cast<std::size_t>(r.index)]->text(), r.shown) << "timer " << r.index;
+    }
 }
 
 TEST(TimersDialog, RedisplaysFromTheImageOnEveryActivation)

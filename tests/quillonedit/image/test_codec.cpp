@@ -157,21 +157,32 @@ TEST_F(Codec, SaveCodesOutsideTheMemoriesWritesNothing)
     EXPECT_TRUE(SameBytes(before, image().bytes()));
 }
 
-TEST_F(Codec, SaveCodesKeepsRecordsWhoseShownTextIsUnchanged)
+TEST_F(Codec, SaveCodesRewritesEveryRecordFromItsShownText)
 {
-    // Odd stored bytes (high bits set, digits past the count, a count above 7) survive when the
-    // user did not touch the code; a changed code is written cleanly.
-    PutImage(5288, {2, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77});
-    PutImage(5296, {9, 1, 2, 3, 4, 5, 6, 7});
-    PutImage(5304, {0, 3, 3, 3, 3, 3, 3, 3});
-    PutImage(5312, {1, 5, 9, 9, 9, 9, 9, 9});
-    std::array<QString, 25> texts = DecodeCodes(1);
-    ASSERT_EQ(texts[0], "12");
-    ASSERT_EQ(texts[1], "1234567");
-    ASSERT_EQ(texts[2], "");
-    texts[3] = "55";
+    // Each record of memory save 1 read as the dialog shows it and saved unchanged: plain records
+    // come back byte for byte, odd ones in their plain form.
+    struct Case { std::vector<int> stored; const char* shown; std::vector<int> written; };
+    const Case cases[] = {
+        {{9, 1, 2, 3, 4, 5, 6, 7}, "1234567", {7, 1, 2, 3, 4, 5, 6, 7}},        // count 9 becomes 7
+        {{3, 0x1A, 0, 0x2C, 0xFF, 0xFF, 0xFF, 0xFF}, "0D#", {3, 10, 0, 12, 0, 0, 0, 0}},
+        {{0, 5, 5, 5, 5, 5, 5, 5}, "", {0, 0, 0, 0, 0, 0, 0, 0}},             // stray digits cleared
+        {{2, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77}, "12", {2, 1, 2, 0, 0, 0, 0, 0}},
+        {{3, 1, 2, 3, 0, 0, 0, 0}, "123", {3, 1, 2, 3, 0, 0, 0, 0}},
+        {{7, 12, 13, 14, 15, 11, 10, 9}, "#ABC*09", {7, 12, 13, 14, 15, 11, 10, 9}},
+        {{1, 0, 0, 0, 0, 0, 0, 0}, "D", {1, 0, 0, 0, 0, 0, 0, 0}},
+    };
     Bytes expected = image().bytes();
-    Put(expected, 5312, {2, 5, 5, 0, 0, 0, 0, 0});
+    for (int k = 0; k < 25; ++k) {
+        PutImage(5288 + 8 * k, std::vector<int>(8, 0));   // records past the table: empty
+        Put(expected, 5288 + 8 * k, std::vector<int>(8, 0));
+    }
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        PutImage(5288 + 8 * static_cast<int>(k), cases[k].stored);
+        Put(expected, 5288 + 8 * static_cast<int>(k), cases[k].written);
+    }
+    const std::array<QString, 25> texts = DecodeCodes(1);
+    for (std::size_t k = 0; k < std::size(cases); ++k)
+        EXPECT_EQ(texts[k], cases[k].shown) << "record " << k;
 
     SaveCodes(1, texts);
     EXPECT_TRUE(SameBytes(expected, image().bytes()));
@@ -179,9 +190,11 @@ TEST_F(Codec, SaveCodesKeepsRecordsWhoseShownTextIsUnchanged)
 
 TEST_F(Codec, WritersStoreAtMostTheFieldCapacityAsCount)
 {
-    std::array<QString, 25> texts = DecodeCodes(0);
+    std::array<QString, 25> texts;
     texts[5] = "1234567890";
     Bytes expected = image().bytes();
+    for (int k = 0; k < 25; ++k)
+        Put(expected, 13656 + 8 * k, std::vector<int>(8, 0));
     Put(expected, 13656 + 40, {7, 1, 2, 3, 4, 5, 6, 7});
     SaveCodes(0, texts);
     EXPECT_TRUE(SameBytes(expected, image().bytes()));
