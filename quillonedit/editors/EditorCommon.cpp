@@ -86,6 +86,10 @@ void EditorDialog::reject()
     case CloseBox::AsOK: QDialog::accept(); break;
     case CloseBox::AsCancel: QDialog::reject(); break;
     case CloseBox::Refused: break;
+    case CloseBox::Destroys:
+        QDialog::reject();
+        deleteLater();   // once the modal loop that showed it has ended
+        break;
     }
 }
 

@@ -51,6 +51,7 @@ enum class CloseBox {
     AsOK,      // closes like the dialog's OK (dialogs that write each entry at once)
     AsCancel,  // closes without saving anything
     Refused,   // not offered; Esc does nothing either; only the dialog's own buttons close it
+    Destroys,  // closes without saving and destroys the dialog, so a kept dialog starts afresh
 };
 
 class EditorDialog : public QDialog {

@@ -135,6 +135,25 @@ QString CommandWordText(int offset)
     return TwoDigitText(image().at(offset + 1)) + TwoDigitText(image().at(offset));
 }
 
+bool IsBcdCommandWord(int offset)
+{
+    for (int i = 0; i < 2; ++i) {
+        const int b = image().at(offset + i);
+        if ((b >> 4) > 9 || (b & 15) > 9)
+            return false;
+    }
+    return true;
+}
+
+void WriteCommandWord(int offset, const QString& text)
+{
+    image().at(offset + 1);
+    if (!IsBcdCommandWord(offset) && text == CommandWordText(offset))
+        return;
+    image().set(offset + 1, DigitPairToBcd(text.left(2)));
+    image().set(offset, DigitPairToBcd(text.right(2)));
+}
+
 void WriteDtmfField(int offset, int capacity, const QString& text)
 {
     // Check the whole field first so a bad offset never leaves it half written.
@@ -199,11 +218,8 @@ void SaveMacroLine(int offset, const MacroRowTexts& row)
 {
     image().at(offset + kMacroRecordBytes - 1);
     WriteDtmfField(offset, kCodeDigits, row.code);
-    for (int c = 0; c < kMacroCommands; ++c) {
-        const QString& u = row.commands[static_cast<std::size_t>(c)];
-        image().set(offset + kMacroFirstCommand + 1 + 2 * c, DigitPairToBcd(u.left(2)));
-        image().set(offset + kMacroFirstCommand + 2 * c, DigitPairToBcd(u.right(2)));
-    }
+    for (int c = 0; c < kMacroCommands; ++c)
+        WriteCommandWord(offset + kMacroFirstCommand + 2 * c, row.commands[static_cast<std::size_t>(c)]);
 }
 
 void SaveMacros(int macroPage, int mode, int row, const std::array<MacroRowTexts, 10>& rows)
@@ -212,14 +228,8 @@ void SaveMacros(int macroPage, int mode, int row, const std::array<MacroRowTexts
         return;
     const int start = macroPageOffset(macroPage);
     if (mode == 0) {
-        for (int r = 0; r < kMacroRows; ++r) {
-            const int offset = start + kMacroRecordBytes * r;
-            const MacroRowTexts& texts = rows[static_cast<std::size_t>(r)];
-            // An untouched row keeps its stored bytes (a blank row may still hold commands).
-            if (DecodeMacroLine(offset) == texts)
-                continue;
-            SaveMacroLine(offset, texts);
-        }
+        for (int r = 0; r < kMacroRows; ++r)
+            SaveMacroLine(start + kMacroRecordBytes * r, rows[static_cast<std::size_t>(r)]);
     } else if (mode == 1 && row >= 0 && row < kMacroRows) {
         SaveMacroLine(start + kMacroRecordBytes * row, rows[static_cast<std::size_t>(row)]);
     }

@@ -30,6 +30,12 @@ QString GetTimerName(int index);   // empty outside 0..18
 QString TwoDigitText(std::uint8_t byte);
 // The four-digit text of the command word at offset: command byte first, then argument.
 QString CommandWordText(int offset);
+// Whether both bytes of the command word at offset are BCD pairs (every nibble 0..9).
+bool IsBcdCommandWord(int offset);
+// Writes a command text as a command word: the first two characters to the command byte, the last
+// two to the argument byte, each through DigitPairToBcd. A stored word that is not BCD ("9A10")
+// keeps its bytes when the text is still its own: packing it would make it another command.
+void WriteCommandWord(int offset, const QString& text);
 
 // Writes a digit field of `capacity` digit bytes: count (at most capacity), the codes, 0 beyond.
 void WriteDtmfField(int offset, int capacity, const QString& text);
@@ -54,10 +60,11 @@ void SaveCodes(int codesMemory, const std::array<QString, 25>& texts);
 
 // A macro row as the macro editor shows it: blank when the code count is 0.
 MacroRowTexts DecodeMacroLine(int offset);
-// Mode 0 writes the ten rows of the page (rows whose texts are unchanged are left untouched),
-// mode 1 only `row`; nothing for a page outside 0..3, another mode or a row outside 0..9.
+// Mode 0 writes all ten rows of the page, mode 1 only `row`; nothing for a page outside 0..3,
+// another mode or a row outside 0..9.
 void SaveMacros(int macroPage, int mode, int row, const std::array<MacroRowTexts, 10>& rows);
-// Writes one 28-byte macro record at offset.
+// Writes one 28-byte macro record at offset: the code as a digit field, the ten commands through
+// WriteCommandWord (a blank row becomes 28 zero bytes).
 void SaveMacroLine(int offset, const MacroRowTexts& row);
 
 } // namespace quillon

@@ -20,6 +20,7 @@
 #include "quillonedit/editors/frmExp.h"
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmLockout.h"
+#include "quillonedit/editors/frmMacro.h"
 #include "quillonedit/editors/frmMemory.h"
 #include "quillonedit/editors/frmPage.h"
 #include "quillonedit/editors/frmPreDial.h"
@@ -28,6 +29,7 @@
 #include "quillonedit/editors/frmTimer1.h"
 #include "quillonedit/editors/frmsched.h"
 #include "quillonedit/editors/frmUnlock.h"
+#include "quillonedit/editors/frmUser.h"
 #include "quillonedit/editors/frmVoc.h"
 #include "quillonedit/editors/frmVocMem.h"
 #include "quillonedit/editors/frmVoice.h"
@@ -405,11 +407,15 @@ void MDIForm1::mnuMes_Click(int n)
 }
 
 // The CW editor, the macro editor, the scheduler list and the hardware inputs keep their state
-// between uses: they are hidden, not destroyed, and shown again.
+// between uses: OK hides them and they are shown again (the close box of the macro editor and the
+// hardware inputs destroys them).
 void MDIForm1::mnuCW_1_Click() { openDialog({.dialog = QStringLiteral("frmCwEdit"), .keep = true}, make<frmCwEdit>()); }
-void MDIForm1::mnuMacros_Click() { openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}); }
+void MDIForm1::mnuMacros_Click()
+{
+    openDialog({.dialog = QStringLiteral("frmMacro"), .hourglass = true, .keep = true}, make<frmMacro>());
+}
 void MDIForm1::mnuSched_Click() { openDialog({.dialog = QStringLiteral("frmsched"), .keep = true}, make<frmsched>()); }
-void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}); }
+void MDIForm1::mnuUsers_Click() { openDialog({.dialog = QStringLiteral("frmUser"), .keep = true}, make<frmUser>()); }
 
 void MDIForm1::mnuBaseZones_Click()
 {

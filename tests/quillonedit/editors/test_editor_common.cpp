@@ -122,6 +122,25 @@ TEST(EditorDialog, KeptDialogIsCreatedOnceAndSurvivesClosing)
     EXPECT_EQ(second.activations, 2);
 }
 
+TEST(EditorDialog, DestroyingCloseBoxEndsAKeptDialogButOKKeepsIt)
+{
+    platform::doubles::ScriptedServices s;
+    QWidget owner;
+    QPointer<ProbeDialog> slot;
+    ProbeDialog& first = KeptDialog(slot, owner, CloseBox::Destroys);
+    QTimer::singleShot(0, &first, [&] { first.closeFromOK(); });
+    EXPECT_EQ(first.exec(), QDialog::Accepted);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(slot);
+    QTimer::singleShot(0, &first, [&] { first.close(); });
+    EXPECT_EQ(first.exec(), QDialog::Rejected);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(slot);
+    ProbeDialog& second = KeptDialog(slot, owner, CloseBox::Destroys);
+    second.show();
+    EXPECT_EQ(second.activations, 1);
+}
+
 TEST(SwitchPictures, OnIsBlackAboveWhiteAndOffIsTheReverse)
 {
     const QImage on = SwitchOnPicture().toImage();

@@ -273,13 +273,16 @@ TEST_F(Codec, SaveMacrosRefusesPagesRowsAndModesWithoutARecord)
     EXPECT_TRUE(SameBytes(before, image().bytes()));
 }
 
-TEST_F(Codec, SaveMacrosModeZeroKeepsUntouchedRows)
+TEST_F(Codec, SaveMacrosModeZeroRewritesEveryRowFromItsTexts)
 {
     // Row 0: blank on screen (count 0) but holding commands; row 1: digits past its count and a
-    // command that is not BCD; row 2: edited by the user. Only row 2 may change.
+    // command that is not BCD; row 2: edited by the user. Every row is rewritten from its texts,
+    // except the command that is not BCD and still shows as stored.
+    for (int i = 17280; i < 17560; ++i)
+        image().set(i, 0);
     PutImage(17280, {0, 1, 2, 3, 4, 5, 6, 7, 0x07, 0x03, 0x12, 0x50});
-    PutImage(17308, {1, 0x15, 9, 9, 9, 9, 9, 9, 0x10, 0x9A});
-    PutImage(17336, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    PutImage(17308, {1, 0x15, 9, 9, 9, 9, 9, 9, 0x10, 0x9A, 0x07, 0x03});
+    PutImage(17336, {1, 4});
     std::array<MacroRowTexts, 10> rows;
     for (int r = 0; r < 10; ++r)
         rows[static_cast<std::size_t>(r)] = DecodeMacroLine(17280 + 28 * r);
@@ -288,7 +291,9 @@ TEST_F(Codec, SaveMacrosModeZeroKeepsUntouchedRows)
     ASSERT_EQ(rows[1].commands[0], "9A10");
     rows[2].code = "44";
     Bytes expected = image().bytes();
-    Put(expected, 17336, {2, 4, 4, 0, 0, 0, 0, 0});
+    Put(expected, 17280, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    Put(expected, 17308, {1, 5, 0, 0, 0, 0, 0, 0, 0x10, 0x9A, 0x07, 0x03});
+    Put(expected, 17336, {2, 4, 4});
 
     SaveMacros(3, 0, 0, rows);
     EXPECT_TRUE(SameBytes(expected, image().bytes()));
