@@ -57,15 +57,9 @@ DigitGrid::DigitGrid(EditorDialog& owner, Fields fields, DigitGridOptions option
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
     if (options_.groupCaptions.size() > 1) {
-        groupFrame = new QGroupBox(options_.groupTitle, this);
-        auto* column = new QVBoxLayout(groupFrame);
-        for (int g = 0; g < options_.groupCaptions.size(); ++g) {
-            auto* option = new QRadioButton(options_.groupCaptions[g], groupFrame);
-            connect(option, &QRadioButton::clicked, this, [this, g] { Group_Click(g); });
-            groupOptions.push_back(option);
-            column->addWidget(option);
-        }
-        groupOptions.front()->setChecked(true);
+        groupOptions.resize(static_cast<std::size_t>(options_.groupCaptions.size()));
+        groupFrame = GroupOptionFrame(this, options_.groupTitle, options_.groupCaptions, groupOptions,
+                                      [this](int g) { Group_Click(g); });
         layout->addSpacing(12);
         layout->addWidget(groupFrame, 0, Qt::AlignTop);
     }

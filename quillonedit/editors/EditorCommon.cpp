@@ -64,6 +64,41 @@ QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::functi
     return row;
 }
 
+QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
+                            std::span<QRadioButton*> options, const std::function<void(int)>& onClick)
+{
+    auto* frame = new QGroupBox(title, owner);
+    auto* column = new QVBoxLayout(frame);
+    for (int g = 0; g < captions.size() && g < static_cast<int>(options.size()); ++g) {
+        auto* option = new QRadioButton(captions[g], frame);
+        QObject::connect(option, &QRadioButton::clicked, owner, [onClick, g] { onClick(g); });
+        options[static_cast<std::size_t>(g)] = option;
+        column->addWidget(option);
+    }
+    if (!options.empty() && options.front())
+        options.front()->setChecked(true);
+    return frame;
+}
+
+void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,
+                      const std::function<void()>& onOK)
+{
+    ok = new QPushButton(QStringLiteral("OK"), owner);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, owner, onOK);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(groups);
+    side->addStretch();
+    side->addWidget(ok);
+
+    auto* layout = new QHBoxLayout(owner);
+    layout->addLayout(rows);
+    layout->addSpacing(12);
+    layout->addLayout(side);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 EditorDialog::EditorDialog(QWidget* parent, CloseBox closeBox) : QDialog(parent), closeBox_(closeBox)
 {
     if (closeBox_ == CloseBox::Refused) {

@@ -7,11 +7,15 @@
 #include "quillonedit/image/KeyPadService.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QRadioButton>
+#include <QStringList>
 
 #include <functional>
+#include <span>
 #include <utility>
 
 class QGridLayout;
@@ -45,6 +49,16 @@ void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const Q
 
 // The button row under an editor: its default OK button, at the right. A click runs onClick.
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
+
+// A frame of option buttons choosing which group of rows a list shows, one per caption, the first
+// checked; a click on option g runs onClick(g). The buttons go into `options` (as many as captions).
+QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
+                            std::span<QRadioButton*> options, const std::function<void(int)>& onClick);
+
+// A list dialog's layout: the rows at the left; at the right the group frame on top and the default
+// OK button at the bottom. The dialog keeps the size its contents need.
+void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,
+                      const std::function<void()>& onOK);
 
 // What the title-bar close box (and Esc) does for a dialog.
 enum class CloseBox {

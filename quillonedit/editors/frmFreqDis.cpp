@@ -56,31 +56,9 @@ frmFreqDis::frmFreqDis(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         rows->addWidget(lblPL[k], r + 1, 4);
     }
 
-    fraGroup = new QGroupBox(QStringLiteral("Group Selection"), this);
-    auto* groups = new QVBoxLayout(fraGroup);
-    const std::array<const char*, kRbiGroupCount> groupTexts = {"1-10", "11-20", "21-30", "31-40"};
-    for (int g = 0; g < kRbiGroupCount; ++g) {
-        auto* option = new QRadioButton(QString::fromLatin1(groupTexts[static_cast<std::size_t>(g)]), fraGroup);
-        optSel[static_cast<std::size_t>(g)] = option;
-        groups->addWidget(option);
-        connect(option, &QRadioButton::clicked, this, [this, g] { optSel_Click(g); });
-    }
-    optSel[0]->setChecked(true);
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(fraGroup);
-    side->addStretch();
-    side->addWidget(cmdOK);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(rows);
-    layout->addSpacing(12);
-    layout->addLayout(side);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    fraGroup = GroupOptionFrame(this, QStringLiteral("Group Selection"), {"1-10", "11-20", "21-30", "31-40"}, optSel,
+                                [this](int g) { optSel_Click(g); });
+    LayOutListDialog(this, rows, fraGroup, cmdOK, [this] { cmdOK_Click(); });
 }
 
 void frmFreqDis::Form_Activate() { DisplayFreq(FreqGroup); }

@@ -41,31 +41,9 @@ frmPage::frmPage(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         rows->addWidget(lblTone2[k], r + 1, 2);
     }
 
-    fraGroup = new QGroupBox(QStringLiteral("Paging Group"), this);
-    auto* groups = new QVBoxLayout(fraGroup);
-    const std::array<const char*, 2> groupTexts = {"1-10", "11-20"};
-    for (int g = 0; g < 2; ++g) {
-        auto* option = new QRadioButton(QString::fromLatin1(groupTexts[static_cast<std::size_t>(g)]), fraGroup);
-        optGroup[static_cast<std::size_t>(g)] = option;
-        groups->addWidget(option);
-        connect(option, &QRadioButton::clicked, this, [this, g] { optGroup_Click(g); });
-    }
-    optGroup[0]->setChecked(true);
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(fraGroup);
-    side->addStretch();
-    side->addWidget(cmdOK);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(rows);
-    layout->addSpacing(12);
-    layout->addLayout(side);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    fraGroup = GroupOptionFrame(this, QStringLiteral("Paging Group"), {"1-10", "11-20"}, optGroup,
+                                [this](int g) { optGroup_Click(g); });
+    LayOutListDialog(this, rows, fraGroup, cmdOK, [this] { cmdOK_Click(); });
 }
 
 void frmPage::Form_Activate() { DisplayPage(); }
