@@ -16,8 +16,7 @@ ScheduleRowMarks SchedulerReportMarks()
 
 void SchedularLine(ReportComposer& out, int offset, int row)
 {
-    static const ScheduleRowMarks marks = SchedulerReportMarks();
-    const ScheduleRowTexts texts = ScheduleRowText(offset, marks);
+    const ScheduleRowTexts texts = ScheduleRowText(offset, SchedulerReportMarks());
     if (texts == ScheduleRowTexts{}) {   // an empty entry (month byte 0)
         out.row({{8, Number(row + 1)}});
         return;
