@@ -186,7 +186,11 @@ double QtPrinter::measure(const QString& text)
 
 double QtPrinter::averageCharWidth()
 {
-    const QFontMetricsF metrics(qtFont(), &printer());
+    // Tab columns follow the plain font: a bold header row then stands over its columns, where
+    // the wider bold characters would push every header right of the rows below it.
+    QFont plain = qtFont();
+    plain.setBold(font().bold);
+    const QFontMetricsF metrics(plain, &printer());
     return metrics.averageCharWidth() / scale();
 }
 

@@ -1,7 +1,8 @@
 // The telephone area code report: the 20 codes, an empty column for an unused one.
+#include "quillonedit/printing/AreaCodeReport.h"
+
 #include "quillonedit/image/AreaCodes.h"
 #include "quillonedit/image/ImageMap.h"
-#include "quillonedit/printing/PendingReports.h"
 #include "quillonedit/printing/ReportComposer.h"
 
 namespace quillon {

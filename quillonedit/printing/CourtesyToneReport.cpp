@@ -1,8 +1,9 @@
 // The courtesy tone section: one row a tone, each tone as hertz, a dash and milliseconds under
 // its header, the two delays under theirs. Texts come from the editor's own conversions.
+#include "quillonedit/printing/CourtesyToneReport.h"
+
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/CourtesyTones.h"
-#include "quillonedit/printing/PendingReports.h"
 #include "quillonedit/printing/ReportComposer.h"
 
 namespace quillon {

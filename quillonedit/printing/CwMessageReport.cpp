@@ -3,7 +3,6 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/CwIdentifier.h"
 #include "quillonedit/image/ImageMap.h"
-#include "quillonedit/printing/PendingReports.h"
 #include "quillonedit/printing/ReportComposer.h"
 #include "quillonedit/tables/CwCharacters.h"
 

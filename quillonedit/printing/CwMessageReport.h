@@ -4,6 +4,8 @@
 
 namespace quillon {
 
+class ReportComposer;
+
 // The report's texts of a stored speed code ("25 WPM" for 4, .. "10 WPM" for 10) and tone code
 // ("500Hz" for 1, .. "1200Hz" for 8); the empty text for a code without one. Unlike the editor,
 // which shows an unknown code as its first option, the report prints nothing for it.
@@ -14,5 +16,7 @@ QString CWSpeedFreq(int message);
 // Message 1 or 2 as printed: "Empty" for a count of 0, else the texts of its codes, no more of
 // them than the message's area holds.
 QString CwMessageReportText(int message);
+// Both messages, each followed by its speed line.
+void PCWMessages(ReportComposer& out);
 
 } // namespace quillon

@@ -2,8 +2,17 @@
 
 #include "platform/Printer.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/printing/AreaCodeReport.h"
 #include "quillonedit/printing/ControlReports.h"
-#include "quillonedit/printing/PendingReports.h"
+#include "quillonedit/printing/CourtesyToneReport.h"
+#include "quillonedit/printing/CwMessageReport.h"
+#include "quillonedit/printing/DtmfReport.h"
+#include "quillonedit/printing/LockoutReport.h"
+#include "quillonedit/printing/MacroReport.h"
+#include "quillonedit/printing/PagingToneReport.h"
+#include "quillonedit/printing/RemoteBaseReport.h"
+#include "quillonedit/printing/SchedulerReport.h"
+#include "quillonedit/printing/SpeedDialReports.h"
 
 #include <functional>
 

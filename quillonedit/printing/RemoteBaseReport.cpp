@@ -2,7 +2,6 @@
 
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/RbiFrequencies.h"
-#include "quillonedit/printing/PendingReports.h"
 #include "quillonedit/printing/ReportComposer.h"
 
 namespace quillon {

@@ -7,5 +7,6 @@ class ReportComposer;
 // One row for the entry at offset, numbered row + 1: frequency, offset, power and CTCSS under the
 // section's column headers, or the number alone for an empty entry.
 void RBILine(ReportComposer& out, int offset, int row);
+void PRemoteBaseFrequencies(ReportComposer& out, int page);   // page 1, 2
 
 } // namespace quillon

@@ -287,6 +287,15 @@ TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
     EXPECT_GT(printer.textWidth("WWWW"), printer.textWidth("iiii"));
     ASSERT_TRUE(printer.tab(5));
     ASSERT_TRUE(printer.printText("First page"));
+    // An emphasised row keeps the plain row's tab columns.
+    ASSERT_TRUE(printer.lineEnd());
+    ASSERT_TRUE(printer.tab(40));
+    const double plainColumn = printer.currentX();
+    ASSERT_TRUE(printer.lineEnd());
+    ASSERT_TRUE(printer.setEmphasis(true));
+    ASSERT_TRUE(printer.tab(40));
+    EXPECT_DOUBLE_EQ(printer.currentX(), plainColumn);
+    ASSERT_TRUE(printer.setEmphasis(false));
     ASSERT_TRUE(printer.newPage());
     ASSERT_TRUE(printer.setOrientation(2));
     ASSERT_TRUE(printer.printText("Second page"));

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
 #include <set>
+#include <vector>
 
 namespace quillon::testing {
 
@@ -29,6 +31,41 @@ inline QString Tabs(std::initializer_list<std::pair<int, QString>> cells)
     for (const auto& [tab, text] : cells)
         line = line.leftJustified(tab - 1, u' ') + text;
     return line;
+}
+
+// A line as the page reads back: trailing blanks dropped.
+inline QString Chopped(QString line)
+{
+    while (line.endsWith(u' '))
+        line.chop(1);
+    return line;
+}
+
+// The non-empty lines after the last line holding `marker` (a title or a column-header row).
+inline QStringList rowsAfter(const QStringList& page, const QString& marker)
+{
+    QStringList rows;
+    for (const QString& line : page) {
+        if (line.contains(marker))
+            rows.clear();
+        else if (!line.isEmpty())
+            rows << line;
+    }
+    return rows;
+}
+
+// Rows numbered first..last with their number only, except where `filled` says otherwise.
+inline QStringList numberedRows(int first, int last, const std::map<int, QStringList>& filled, std::vector<int> tabs)
+{
+    QStringList rows;
+    for (int n = first; n <= last; ++n) {
+        QString line = Tabs({{8, QStringLiteral(" %1").arg(n)}});
+        if (const auto it = filled.find(n); it != filled.end())
+            for (int k = 0; k < it->second.size(); ++k)
+                line = line.leftJustified(tabs[size_t(k)] - 1, u' ') + it->second[k];
+        rows << Chopped(line);
+    }
+    return rows;
 }
 
 class ReportTest : public ::testing::Test {

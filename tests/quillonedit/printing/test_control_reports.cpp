@@ -1,8 +1,9 @@
-// The codes, timers, voice and zone renderers against a crafted image, and one whole run printed
-// to a PDF and read back.
+// The codes, timers, voice, macro, scheduler and zone renderers against a crafted image, and one
+// whole run printed to a PDF and read back.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
 
 #include "platform/qt/QtPrinter.h"
+#include "quillonedit/image/Scheduler.h"
 #include "quillonedit/printing/ControlReports.h"
 
 #include <QProcess>
@@ -130,6 +131,85 @@ TEST_F(ReportTest, ZoneTablesTwoToAPageWithTheirOwnNames)
     EXPECT_EQ(lines(1, 0).last(), zoneRow(8, "Input #8", "Output #8"));
 }
 
+TEST_F(ReportTest, MacroRowsShowCodeAndTenStepsOrTheNumberAlone)
+{
+    // Steps as printed: command byte then argument in hexadecimal, the rest of the ten 0000.
+    const auto steps = [](QStringList first) {
+        while (first.size() < kMacroCommands)
+            first << "0000";
+        return first.join("   ");
+    };
+    struct Case {
+        int macro;                  // 1..40
+        std::vector<int> bytes;     // from the record's start
+        QStringList texts;          // code and steps; none for the number alone
+    };
+    const std::vector<Case> cases = {
+        {1, {4, 1, 2, 3, 4, 0, 0, 0, 0x45, 0x12}, {"1234", steps({"1245"})}},
+        {2, {0, 1, 2, 3, 4, 5, 6, 7, 0x45, 0x12}, {}},                     // no code: steps unread
+        {3, {9, 13, 14, 15, 12, 11, 10, 1, 0x07, 0x0A, 0xFF, 0x9A, 0, 0x50},  // count past the field
+         {"ABC#*01", steps({"A07", "9AFF", "5000"})}},                     // a stray byte: one letter
+        {20, {1, 9, 0, 0, 0, 0, 0, 0, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x10, 0x11, 0x12,
+              0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x20},
+         {"9", steps({"0201", "0403", "0605", "0807", "1009", "1211", "1413", "1615", "1817", "2019"})}},
+        {21, {1, 10}, {"0", steps({})}},
+        {40, {7, 1, 1, 1, 1, 1, 1, 1}, {"1111111", steps({})}},
+    };
+    std::map<int, QStringList> filled;
+    for (const Case& c : cases) {
+        int at = macroOffset(c.macro);
+        for (int b : c.bytes)
+            image().set(at++, std::uint8_t(b));
+        if (!c.texts.isEmpty())
+            filled[c.macro] = c.texts;
+    }
+    ASSERT_EQ(run({6}).outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    ASSERT_EQ(printer.documents[0].pages.size(), 2u);
+    EXPECT_EQ(titles(), (QStringList{"Macro Commands", "Macro Commands"}));
+    EXPECT_EQ(rowsAfter(lines(0, 0), "Macro Commands"), numberedRows(1, 20, filled, {14, 28}));
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Macro Commands"), numberedRows(21, 40, filled, {14, 28}));
+}
+
+TEST_F(ReportTest, SchedulerRowsUnderTheirColumnHeaders)
+{
+    struct Case {
+        int entry;                  // 1..60
+        std::vector<int> bytes;     // month, day, weekday, hour, minute, argument, command
+        QStringList texts;          // time, weekday, month, day, command; none for the number alone
+    };
+    const QString noWeekday = "      ----";
+    const std::vector<Case> cases = {
+        {1, {255, 0, 0, 0x09, 0x30, 0x34, 0x12}, {"09:30", "Daily", "Skip", "", "1234"}},
+        {2, {255, 0x17, 8, 255, 0x15, 0x00, 0x0A}, {"---:15", "Weekdays", "Skip", "", "A00"}},
+        {3, {0x12, 0x05, 3, 0x23, 0x59, 0x99, 0x01}, {"23:59", noWeekday, "December", "5", "0199"}},
+        {4, {0x13, 0x21, 0, 0x0C, 0x05, 0xFF, 0xFF}, {"C:05", noWeekday, "Error", "21", "FFFF"}},
+        {5, {255, 0, 12, 0x00, 0x00, 0, 0}, {"00:00", "Error", "Skip", "", "0000"}},
+        {6, {0, 0x05, 3, 0x23, 0x59, 0x99, 0x01}, {}},                  // month 0: empty
+        {20, {0x01, 0x31, 0, 255, 0x00, 0x01, 0x02}, {"---:00", noWeekday, "January", "31", "0201"}},
+        {21, {255, 0, 9, 0x12, 0x00, 0x00, 0x00}, {"12:00", "Weekends", "Skip", "", "0000"}},
+        {60, {255, 0, 7, 0x18, 0x45, 0x10, 0x20}, {"18:45", "Saturday", "Skip", "", "2010"}},
+    };
+    std::map<int, QStringList> filled;
+    for (const Case& c : cases) {
+        int at = ScheduleEntryOffset(c.entry);
+        for (int b : c.bytes)
+            image().set(at++, std::uint8_t(b));
+        if (!c.texts.isEmpty())
+            filled[c.entry] = c.texts;
+    }
+    PutBytes(kScheduler + kScheduleEntryBytes * kSchedulerCount, {255, 0, 0, 0x09, 0x30});  // past the area
+    ASSERT_EQ(run({7}).outcome, Outcome::Dispatched);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    ASSERT_EQ(printer.documents[0].pages.size(), 3u);
+    const QString header = Tabs({{15, "Time"}, {25, "Day Of Week"}, {45, "Month"}, {56, "Day Of Month"}, {75, "Command"}});
+    const std::vector<int> tabs = {15, 25, 45, 56, 75};
+    for (int page = 0; page < 3; ++page) {
+        EXPECT_EQ(lines(0, page).count(header), 1) << page;
+        EXPECT_EQ(rowsAfter(lines(0, page), header), numberedRows(20 * page + 1, 20 * page + 20, filled, tabs)) << page;
+    }
+}
+
 // Runs a pdf tool; its standard output.
 QString pdfTool(const QString& tool, const QStringList& args)
 {
@@ -137,6 +217,40 @@ QString pdfTool(const QString& tool, const QStringList& args)
     p.start(tool, args);
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The section title of every page of a full run, document by document in job order.
+QStringList FullRunPageTitles()
+{
+    QStringList t;
+    const auto add = [&](const QString& title, int pages = 1) {
+        for (int p = 0; p < pages; ++p)
+            t << title;
+    };
+    const auto saves = [&](const QString& pattern, int pages = 1) {
+        for (int s = 1; s <= kMemorySaveCount; ++s)
+            add(pattern.arg(s), pages);
+    };
+    add("Base Control Codes");
+    saves("Memory Save %1 Control Codes");
+    add("Base Timers");
+    saves("Memory Save %1 Timers");
+    add("Base Voice Messages", 2);
+    saves("Memory Save %1 Voice Messages");
+    add("Macro Commands", 2);
+    add("Schedular Operations", 3);
+    for (int b = 1; b <= 3; ++b)
+        add(QStringLiteral("Speed Dial Numbers Block %1").arg(b), 5);
+    add("Emergency Speed Dial Numbers");
+    add("Quillon Base Control Zones", 2);
+    saves("Quillon Memory Save %1 Control Zones", 2);
+    add("Remote Base Frequencies", 2);
+    add("DTMF Generator", 2);
+    add("Paging Tones");
+    add("Courtesy Tones");
+    add("Telephone Lockout Numbers");
+    add("Telephone Area Codes");
+    return t;
 }
 
 TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
@@ -148,6 +262,8 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
     qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
     PutBytes(kBaseVoice, {2, 2, 44, 2, 31});
     PutBytes(codeRecordOffset(0, 0), {4, 1, 2, 3, 4});
+    PutBytes(macroOffset(21), {2, 4, 2, 0, 0, 0, 0, 0, 0x07, 0x0A});
+    PutBytes(ScheduleEntryOffset(41), {255, 0, 8, 255, 0x15, 0x34, 0x12});
     setup.fileName = "/home/op/club.001";
     platform::QtPrinter qt;
     PrintRun r;
@@ -158,22 +274,33 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
 
     QStringList pages = pdfTool("pdftotext", {"-layout", pdf, "-"}).split(QChar(u'\f'));
     pages.removeLast();   // after the last form feed
-    EXPECT_EQ(pages.size(), 75 + result.continuationPages);
-    const QString all = pages.join('\n');
-    EXPECT_EQ(all.count("File: /home/op/club.001"), pages.size());   // every page names the project
-    int at = 0;
-    for (const char* title : {"Base Control Codes", "Memory Save 8 Control Codes", "Base Timers", "Base Voice Messages",
-                              "Memory Save 8 Voice Messages", "Macro Commands", "Schedular Operations",
-                              "Speed Dial Numbers Block 3", "Emergency Speed Dial Numbers", "Quillon Base Control Zones",
-                              "Quillon Memory Save 8 Control Zones", "Remote Base Frequencies", "DTMF Generator",
-                              "Paging Tones", "Courtesy Tones", "CW Messages", "Telephone Lockout Numbers",
-                              "Telephone Area Codes"}) {
-        const int next = int(all.indexOf(title, at));
-        EXPECT_GE(next, at) << title;
-        at = std::max(at, next);
+    const QStringList expected = FullRunPageTitles();
+    ASSERT_EQ(expected.size(), 75);   // 57 documents
+    EXPECT_EQ(pages.size(), expected.size() + result.continuationPages);
+    // Page by page: its own title on a line of its own (a continuation page repeats the title of
+    // the page before), and the file line.
+    const auto hasTitle = [](const QString& page, const QString& title) {
+        return page.contains(QRegularExpression("(^|\\n) *" + QRegularExpression::escape(title) + " *(\\n|$)"));
+    };
+    qsizetype next = 0;
+    int continued = 0;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        EXPECT_TRUE(pages[p].contains("File: /home/op/club.001")) << p + 1;
+        if (next < expected.size() && hasTitle(pages[p], expected[next])) {
+            ++next;
+        } else {
+            EXPECT_TRUE(next > 0 && hasTitle(pages[p], expected[next - 1])) << "page " << p + 1 << pages[p].toStdString();
+            ++continued;
+        }
     }
+    EXPECT_EQ(next, expected.size());
+    EXPECT_EQ(continued, result.continuationPages);
+    const QString all = pages.join('\n');
+    EXPECT_TRUE(hasTitle(all, "CW Messages"));   // on the courtesy tones' page
     EXPECT_TRUE(all.contains(QRegularExpression("Control Operator Prefix +1234")));
     EXPECT_TRUE(all.contains(QRegularExpression("1 +Autopatch And")));
+    EXPECT_TRUE(all.contains(QRegularExpression("21 +42 +A07 +0000")));
+    EXPECT_TRUE(all.contains(QRegularExpression("41 +---:15 +Weekdays +Skip +1234")));
 
     // Voice pages are landscape, the others portrait.
     const QString info = pdfTool("pdfinfo", {"-f", "1", "-l", QString::number(pages.size()), pdf});

@@ -2,11 +2,10 @@
 // read back row by row from the recording printer.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
 
+#include "quillonedit/image/PagingPairs.h"
 #include "quillonedit/printing/CwMessageReport.h"
-#include "quillonedit/printing/PagingToneReport.h"
 
 #include <functional>
-#include <map>
 
 namespace quillon::testing {
 namespace {
@@ -17,41 +16,6 @@ void PutAll(int offset, const std::vector<int>& bytes)
 {
     for (int b : bytes)
         image().set(offset++, static_cast<std::uint8_t>(b));
-}
-
-// A line as the page reads back: trailing blanks dropped.
-QString Chopped(QString line)
-{
-    while (line.endsWith(u' '))
-        line.chop(1);
-    return line;
-}
-
-// The non-empty lines after the last line holding `marker` (a title or a column-header row).
-QStringList rowsAfter(const QStringList& page, const QString& marker)
-{
-    QStringList rows;
-    for (const QString& line : page) {
-        if (line.contains(marker))
-            rows.clear();
-        else if (!line.isEmpty())
-            rows << line;
-    }
-    return rows;
-}
-
-// Rows numbered first..last with their number only, except where `filled` says otherwise.
-QStringList numberedRows(int first, int last, const std::map<int, QStringList>& filled, std::vector<int> tabs)
-{
-    QStringList rows;
-    for (int n = first; n <= last; ++n) {
-        QString line = Tabs({{8, QStringLiteral(" %1").arg(n)}});
-        if (const auto it = filled.find(n); it != filled.end())
-            for (int k = 0; k < it->second.size(); ++k)
-                line = line.leftJustified(tabs[size_t(k)] - 1, u' ') + it->second[k];
-        rows << Chopped(line);
-    }
-    return rows;
 }
 
 TEST_F(ReportTest, RemoteBaseRowsShowTheEntryTextsOrTheNumberAlone)
@@ -102,7 +66,8 @@ TEST_F(ReportTest, PagingRowsNameBothTonesOrLeaveTheirColumnEmpty)
     std::map<int, QStringList> filled;
     for (const Case& c : cases) {
         PutAll(kPagingTones + kPagingToneBytes * c.entry, c.bytes);
-        EXPECT_EQ(PagingPairTexts(kPagingTones + kPagingToneBytes * c.entry), std::make_pair(c.first, c.second));
+        const PagingPairTexts texts = DisplayPagingPair(kPagingTones + kPagingToneBytes * c.entry);
+        EXPECT_EQ(std::make_pair(texts.tone1, texts.tone2), std::make_pair(c.first, c.second)) << c.entry;
         if (!c.first.isEmpty() || !c.second.isEmpty())
             filled[c.entry + 1] = {c.first, c.second};
     }
