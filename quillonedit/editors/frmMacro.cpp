@@ -170,8 +170,10 @@ void frmMacro::MacSummary(int row)
     if (row < 0 || row >= kMacroRows)
         return;
     MacroRow = row;
-    if (!review_)
+    if (!review_) {
         review_ = new MacHelp(this);   // made on the first review, hidden by its OK
+        review_->setHelpContextID(helpContextID());   // F1 in the review reaches the macro topic
+    }
     review_->MacroPage = MacroPage;
     review_->MacroRow = MacroRow;
     runChild([this] { review_->exec(); });

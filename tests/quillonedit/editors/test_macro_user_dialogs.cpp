@@ -108,7 +108,7 @@ TEST_F(Dialogs, ABlankRowShowsBlankAndItsReviewListsItsTenCommands)
     const auto review = [&] {
         QTimer::singleShot(0, &dialog, [&] {
             MacHelp* h = dialog.review();
-            seen << h->windowTitle();
+            seen << h->windowTitle() + "|" + QString::number(h->helpContextID());
             for (std::size_t k = 0; k < 10; ++k)
                 seen << h->Label1[k]->text() + "|" + h->Label2[k]->text();
             click(h->cmdOK);
@@ -117,7 +117,7 @@ TEST_F(Dialogs, ABlankRowShowsBlankAndItsReviewListsItsTenCommands)
     };
     review();
     ASSERT_EQ(seen.size(), 11);
-    EXPECT_EQ(seen[0], "Macro  25  Review");
+    EXPECT_EQ(seen[0], "Macro  25  Review|500");
     EXPECT_EQ(seen[1], " 1| Execute Macro 12");
     EXPECT_EQ(seen[2], " 2| Invalid Entry");
     EXPECT_EQ(seen[3], " 3| Link Reset ");
@@ -133,7 +133,7 @@ TEST_F(Dialogs, ABlankRowShowsBlankAndItsReviewListsItsTenCommands)
     choose(dialog.optSel[0]);
     review();
     EXPECT_EQ(dialog.review(), first);
-    EXPECT_EQ(seen[0], "Macro  5  Review");
+    EXPECT_EQ(seen[0], "Macro  5  Review|500");
     EXPECT_EQ(seen[1], " 1| No Command");
 }
 
