@@ -38,9 +38,9 @@ QString DataFilePath();
 // and returns true; No returns false and keeps whatever was read.
 bool LoadDataFile();
 
-// Replaces the file as a whole. On failure the old file stays, ShowDataFileError(8) reports it
-// (which ends the program) and false is returned. The first write after a refused load keeps
-// the refused file as "Mwr_FILE1.BAK".
+// Replaces the file as a whole. On failure the old file stays, ShowDataFileError(kErrFrequencyLimit)
+// reports it (which ends the program) and false is returned. The first write after a refused load
+// keeps the refused file as "Mwr_FILE1.BAK".
 bool SaveDataFile();
 
 // The file's bytes for the current lists (CR LF lines, Latin-1).

@@ -166,7 +166,7 @@ void frmEnterFIP::cmdOK_Click()
         return;
     }
     platform::beep();
-    ShowErrorMessage(3);
+    ShowErrorMessage(kErrNoTransmitterLocation);
 }
 
 void frmEnterFIP::cmdCancel_Click()

@@ -278,7 +278,7 @@ void frmFIPS::cmdOK_Click()
 {
     if (selectedCount() > kMaxSelectedCounties) {
         platform::beep();
-        ShowErrorMessage(5);
+        ShowErrorMessage(kErrTooManyFipCodes);
         return;
     }
     StoreCountyList(items());
