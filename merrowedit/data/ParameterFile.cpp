@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -208,6 +209,15 @@ std::vector<FipsListItem> FillFipsList()
             items.push_back({entry, false});
     }
     return items;
+}
+
+void StoreCountyList(const std::vector<FipsListItem>& items)
+{
+    for (int i = 0; i < kFipEntriesInFile; ++i)
+        FipEntries[static_cast<std::size_t>(i)].clear();
+    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(kFipEntriesInFile));
+    for (std::size_t i = 0; i < n; ++i)
+        FipEntries[i] = (items[i].selected ? QStringLiteral("X ") : QStringLiteral("  ")) + items[i].text;
 }
 
 } // namespace merrow

@@ -60,5 +60,8 @@ struct FipsListItem {
 // The county list box contents from FipEntries 0..98: empty slots skipped, a selected entry
 // shown as its body (at most 51 characters) and marked selected, any other slot as it is.
 std::vector<FipsListItem> FillFipsList();
+// The county list box rebuilt into FipEntries 0..98: "X " before a selected item, two blanks
+// before any other, in list order from slot 0; the remaining slots emptied.
+void StoreCountyList(const std::vector<FipsListItem>& items);
 
 } // namespace merrow

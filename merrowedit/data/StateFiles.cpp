@@ -1,11 +1,8 @@
 #include "merrowedit/data/StateFiles.h"
 
-#include "merrowedit/data/ParameterFile.h"
-
 #include <QCoreApplication>
 #include <QFile>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -198,15 +195,6 @@ CountiesOfTransmitter CountiesFor(const QString& transmitterKey)
         }
     }
     return result;
-}
-
-void StoreCountyList(const std::vector<CountyListItem>& items)
-{
-    for (int i = 0; i < kFipEntriesInFile; ++i)
-        FipEntries[static_cast<std::size_t>(i)].clear();
-    const std::size_t n = std::min(items.size(), static_cast<std::size_t>(kFipEntriesInFile));
-    for (std::size_t i = 0; i < n; ++i)
-        FipEntries[i] = (items[i].selected ? QStringLiteral("X ") : QStringLiteral("  ")) + items[i].text;
 }
 
 } // namespace merrow

@@ -12,15 +12,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 namespace merrow {
 
 inline constexpr int kStateCount = 54;
 inline constexpr int kStateFileMaxLines = 501;
 inline constexpr int kFrequencyCount = 8;     // "All" and the seven frequencies
 inline constexpr int kCountyListLimit = 99;   // the county entries have 99 slots
-inline constexpr int kMaxSelectedCounties = 24;
 inline const QString kNoCoverage = QStringLiteral("--No NWR Coverage--");
 
 // "Alabama" .. "US Virgin Islands" for 0..53 in the state list's order; "" outside.
@@ -66,13 +63,5 @@ struct CountiesOfTransmitter {
     bool cutAtLimit = false;
 };
 CountiesOfTransmitter CountiesFor(const QString& transmitterKey);
-
-// The county window's list rebuilt into FipEntries 0..98: "X " before a selected item, two blanks
-// before any other, in list order from slot 0; the remaining slots emptied.
-struct CountyListItem {
-    QString text;
-    bool selected = false;
-};
-void StoreCountyList(const std::vector<CountyListItem>& items);
 
 } // namespace merrow

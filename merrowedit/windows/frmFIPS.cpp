@@ -3,6 +3,8 @@
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
+#include "merrowedit/data/StateFiles.h"
+#include "merrowedit/data/UploadBlock.h"
 #include "merrowedit/windows/ImageList.h"
 #include "merrowedit/windows/frmEnterFIP.h"
 #include "merrowedit/windows/frmFIPEdit.h"
@@ -161,9 +163,9 @@ void frmFIPS::addItem(const QString& text, bool selected)
     item->setCheckState(selected ? Qt::Checked : Qt::Unchecked);
 }
 
-std::vector<CountyListItem> frmFIPS::items() const
+std::vector<FipsListItem> frmFIPS::items() const
 {
-    std::vector<CountyListItem> list;
+    std::vector<FipsListItem> list;
     for (int i = 0; i < lstFips->count(); ++i)
         list.push_back({lstFips->item(i)->text(), lstFips->item(i)->checkState() == Qt::Checked});
     return list;

@@ -2,7 +2,7 @@
 // The county window: the checkable county list whose ticked entries (at most 24) the receiver
 // accepts alerts for, its Add/Copy/Edit/Remove, and the way to the transmitter picker. Created
 // once and hidden between uses, so the list and its ticks stay for the run.
-#include "merrowedit/data/StateFiles.h"
+#include "merrowedit/data/ParameterFile.h"
 #include "platform/MessageBox.h"
 
 #include <QDialog>
@@ -58,7 +58,7 @@ public:
     void StoreFipsForTransmitter(const QString& transmitterKey);
 
     void addItem(const QString& text, bool selected);
-    std::vector<CountyListItem> items() const;
+    std::vector<FipsListItem> items() const;
     int selectedCount() const;
 
 protected:

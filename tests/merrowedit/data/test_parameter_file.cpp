@@ -271,3 +271,14 @@ TEST_F(ParameterFileTest, CountyListShowsBodiesInSlotOrder)
     EXPECT_EQ(items[3].text.size(), 51);
     EXPECT_TRUE(items[3].selected);
 }
+
+TEST_F(ParameterFileTest, CountyListStoredIntoTheEntriesWithTheirMarks)
+{
+    FipEntries.fill("old");
+    StoreCountyList({{"012011  Broward                Florida", true}, {"012085  Martin", false}});
+    EXPECT_EQ(FipEntries[0], "X 012011  Broward                Florida");
+    EXPECT_EQ(FipEntries[1], "  012085  Martin");
+    EXPECT_EQ(FipEntries[2], "");
+    EXPECT_EQ(FipEntries[98], "");
+    EXPECT_EQ(FipEntries[99], "old");   // never stored
+}

@@ -1,4 +1,3 @@
-#include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/StateFiles.h"
 
 #include <QDir>
@@ -242,16 +241,4 @@ TEST(StateNames, ByTheFipsStateCode)
     EXPECT_EQ(GetStateFileName(54), "");
     EXPECT_EQ(FrequencyListText(0), "All");
     EXPECT_EQ(FrequencyListText(7), "162.550");
-}
-
-TEST(CountyList, StoredIntoTheEntriesWithTheirMarks)
-{
-    FipEntries.fill("old");
-    StoreCountyList({{"012011  Broward                Florida", true}, {"012085  Martin", false}});
-    EXPECT_EQ(FipEntries[0], "X 012011  Broward                Florida");
-    EXPECT_EQ(FipEntries[1], "  012085  Martin");
-    EXPECT_EQ(FipEntries[2], "");
-    EXPECT_EQ(FipEntries[98], "");
-    EXPECT_EQ(FipEntries[99], "old");   // never stored
-    resetParameterData();
 }
