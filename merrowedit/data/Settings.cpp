@@ -19,8 +19,6 @@ const QString kApp = QStringLiteral("Merrow");
 struct IntKey {
     std::int16_t* value;
     int defaultValue;
-    int min;
-    int max;
 };
 struct FlagKey {
     bool* value;
@@ -45,10 +43,10 @@ QString versionOne() { return QStringLiteral("1.00"); }
 // The program's "current directory" is its data folder.
 QString currentDirectory() { return QDir::toNativeSeparators(DataFolder()); }
 
-Key intKey(const char* section, const char* name, std::int16_t& v, int def, int min, int max)
+Key intKey(const char* section, const char* name, std::int16_t& v, int def)
 {
     Key k{section, name, Key::Int};
-    k.i = {&v, def, min, max};
+    k.i = {&v, def};
     return k;
 }
 Key flagKey(const char* section, const char* name, bool& v, bool def)
@@ -156,25 +154,25 @@ const std::vector<Key>& allKeys()
 {
     static const std::vector<Key> keys = [] {
         std::vector<Key> k;
-        k.push_back(intKey("EDITOR", "SerialPort", SerialPort, 1, 1, 4));
+        k.push_back(intKey("EDITOR", "SerialPort", SerialPort, 1));
         k.push_back(textKey("EDITOR", "WorkingDirectory", WorkingDirectory, currentDirectory));
         k.push_back(textKey("EDITOR", "EditorVersion", EditorVersion, versionOne));
         k.push_back(textKey("EDITOR", "ReceiverVersion", ReceiverVersion, versionOne));
         k.push_back(flagKey("EDITOR", "ShowTipsAtStartup", ShowTipsAtStartup, true));
-        k.push_back(intKey("EDITOR", "TimeZoneOffset", TimeZoneOffset, -5, -11, -4));
+        k.push_back(intKey("EDITOR", "TimeZoneOffset", TimeZoneOffset, -5));
         k.push_back(flagKey("EDITOR", "DaylightSavings", DaylightSavings, true));
-        k.push_back(intKey("EDITOR", "StateID", StateID, 8, 0, 53));
+        k.push_back(intKey("EDITOR", "StateID", StateID, 8));
         k.push_back(textKey("EDITOR", "TransmitterLocation", TransmitterLocation, emptyText));
-        k.push_back(intKey("EDITOR", "FrequencyListingFilter", FrequencyListingFilter, 0, 0, 7));
+        k.push_back(intKey("EDITOR", "FrequencyListingFilter", FrequencyListingFilter, 0));
         k.push_back(textKey("EDITOR", "UserStationID", UserStationID, emptyText));
         for (const NvSection& s : nvSections())
             for (int n = 0; n < 8; ++n)
                 k.push_back(flagKey(s.name, s.keys[n], *s.bits[n], (s.defaults >> n) & 1));
-        k.push_back(intKey("TIMERS", "SpeakerTimeoutTimer", SpeakerTimeoutTimer, 3, 1, 6));
-        k.push_back(intKey("TIMERS", "LineTimeoutTimer", LineTimeoutTimer, 3, 1, 6));
-        k.push_back(intKey("TIMERS", "VoiceIntervalTimer", VoiceIntervalTimer, 1, 1, 6));
-        k.push_back(intKey("TIMERS", "RelayDelayTimer", RelayDelayTimer, 0, 0, 4));
-        k.push_back(intKey("TIMERS", "PreVoiceAnnc", PreVoiceAnnc, 2, 0, 4));
+        k.push_back(intKey("TIMERS", "SpeakerTimeoutTimer", SpeakerTimeoutTimer, 3));
+        k.push_back(intKey("TIMERS", "LineTimeoutTimer", LineTimeoutTimer, 3));
+        k.push_back(intKey("TIMERS", "VoiceIntervalTimer", VoiceIntervalTimer, 1));
+        k.push_back(intKey("TIMERS", "RelayDelayTimer", RelayDelayTimer, 0));
+        k.push_back(intKey("TIMERS", "PreVoiceAnnc", PreVoiceAnnc, 2));
         return k;
     }();
     return keys;
@@ -239,8 +237,9 @@ void LoadRegistrySettings()
     for (const Key& k : allKeys()) {
         switch (k.kind) {
         case Key::Int: {
-            // A number outside the key's range is kept: the users of each value decide what it
-            // means (a timer outside its codes uploads 0, a zone outside the list leaves UTC).
+            // A number outside the values its global is meant for is kept: the users of each value
+            // decide what it means (a timer outside its codes uploads 0, a zone outside the list
+            // leaves UTC).
             const std::optional<int> v = parseInt(s.get(kApp, k.section, k.name, QString::number(k.i.defaultValue)));
             const bool converts = v && *v >= std::numeric_limits<std::int16_t>::min()
                 && *v <= std::numeric_limits<std::int16_t>::max();
