@@ -1,6 +1,7 @@
 #include "merrowedit/data/StateFiles.h"
 
-#include <QCoreApplication>
+#include "platform/Services.h"
+
 #include <QFile>
 
 #include <array>
@@ -106,7 +107,7 @@ QString GetStateName(const QString& text)
 QString StatesFolder()
 {
     const QString& folder = statesFolderOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/States") : folder;
+    return folder.isEmpty() ? platform::programFolder() + QStringLiteral("/States") : folder;
 }
 
 void SetStatesFolder(const QString& folder)

@@ -1,7 +1,8 @@
 #include "merrowedit/windows/ProgramFiles.h"
 
+#include "merrowedit/data/StateFiles.h"
+#include "platform/Services.h"
 #include "platform/qt/FileCheck.h"
-#include "platform/qt/QtServices.h"
 
 #include <QDir>
 
@@ -16,7 +17,7 @@ int CheckProgramFiles()
 {
     platform::FileCheck check;
     check.expect(QStringLiteral("help"), HelpFile());
-    const QString states = platform::programFolder() + QStringLiteral("/States");
+    const QString states = StatesFolder();
     if (check.expect(QStringLiteral("states"), states, false)) {
         const qsizetype files = QDir(states).entryList({QStringLiteral("*.st")}, QDir::Files | QDir::Readable).size();
         check.report(QStringLiteral("state files"), files > 0, QString::number(files));
