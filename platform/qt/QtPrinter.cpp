@@ -92,11 +92,6 @@ bool QtPrinter::beginDocument()
     return true;
 }
 
-bool QtPrinter::followingDocument()
-{
-    return beginPage();
-}
-
 bool QtPrinter::beginPage()
 {
     if (!painter_ || !painter_->isActive())

@@ -23,7 +23,6 @@ public:
 
 protected:
     bool beginDocument() override;
-    bool followingDocument() override;
     bool beginPage() override;
     bool finishDocument() override;
     bool finishRun() override;
