@@ -180,12 +180,10 @@ void frmIdent::cmdOK_Click()
                          platform::MsgIcon::Exclamation, kProductTitle);
         return;
     }
-    NV8007.GiveStationID = give;
+    SaveCheckBoxes(Controls(), widgets_);
     // Without an identification the text it had is kept for another time.
     if (give)
         UserStationID = txtIdent->text();
-    for (std::size_t i = 1; i < Controls().size(); ++i)
-        FlagOf(Controls()[i]) = widgets_[i]->isChecked();
     accept();
 }
 
