@@ -11,7 +11,6 @@
 #include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
 
-#include <QAction>
 #include <QDebug>
 #include <QTimeZone>
 
@@ -66,8 +65,8 @@ std::unique_ptr<Mwr_Rec> Main()
         platform::setWaitCursor(false);
     });
 
-    window->mnuTipsShow->setChecked(ShowTipsAtStartup);
     window->show();
+    // The tip's load sets the menu's check mark, also when the tip is off and never shows.
     step("showing the start-up tip", [&window] { ShowStartupTip(window->mnuTipsShow, window.get()); });
     return window;
 }
