@@ -59,7 +59,6 @@ constexpr std::pair<const char*, const char*> kStateNames[] = {
 
 constexpr int kLineWidth = 62;
 constexpr int kKeyStart = 30;     // column 31, counted from 0
-constexpr int kBodyWidth = 31;
 
 QString& statesFolderOverride()
 {
@@ -185,7 +184,7 @@ CountiesOfTransmitter CountiesFor(const QString& transmitterKey)
         for (const QString& line : lines) {
             if (TransmitterKey(line).trimmed() != wanted)
                 continue;
-            const QString body = padded(line).left(kBodyWidth);
+            const QString body = padded(line).left(kEntryBodyWidth);
             if (AddUniqueCounty(body))
                 continue;
             if (result.items.size() >= kCountyListLimit) {

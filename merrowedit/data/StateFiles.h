@@ -18,6 +18,7 @@ inline constexpr int kStateCount = 54;
 inline constexpr int kStateFileMaxLines = 501;
 inline constexpr int kFrequencyCount = 8;     // "All" and the seven frequencies
 inline constexpr int kCountyListLimit = 99;   // the county entries have 99 slots
+inline constexpr int kEntryBodyWidth = 31;    // a county list item's state name starts in column 32
 inline const QString kNoCoverage = QStringLiteral("--No NWR Coverage--");
 
 // "Alabama" .. "US Virgin Islands" for 0..53 in the state list's order; "" outside.

@@ -1,5 +1,6 @@
 #include "merrowedit/windows/frmFIPEdit.h"
 
+#include "merrowedit/data/StateFiles.h"
 #include "merrowedit/windows/ImageList.h"
 #include "platform/Services.h"
 
@@ -14,8 +15,6 @@
 
 namespace merrow {
 namespace {
-
-constexpr int kBodyWidth = 31;   // the state name starts in column 32
 
 const QString kEditorTitle = QStringLiteral(" Merrow Digital Weather Receiver");
 
@@ -102,7 +101,7 @@ void frmFIPEdit::FillBoxes()
 {
     txtFIP->setText(FipEditEntry.left(6));
     txtCounty->setText(FipEditEntry.mid(8, 23));
-    txtState->setText(FipEditEntry.mid(kBodyWidth));
+    txtState->setText(FipEditEntry.mid(kEntryBodyWidth));
 }
 
 void frmFIPEdit::FillInfo(int mode)
@@ -120,8 +119,8 @@ void frmFIPEdit::FillInfo(int mode)
 void frmFIPEdit::ConstructOutString()
 {
     QString text = txtFIP->text().trimmed() + QStringLiteral("  ") + txtCounty->text().trimmed();
-    if (text.size() < kBodyWidth)
-        text = text.leftJustified(kBodyWidth, u' ');
+    if (text.size() < kEntryBodyWidth)
+        text = text.leftJustified(kEntryBodyWidth, u' ');
     FipEditResult = text + txtState->text().trimmed();
 }
 
