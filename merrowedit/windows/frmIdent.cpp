@@ -54,7 +54,7 @@ const FlagControls& frmIdent::Controls()
     return rows;
 }
 
-frmIdent::frmIdent(QWidget* parent) : QDialog(parent)
+frmIdent::frmIdent(QWidget* parent) : SettingDialog(parent)
 {
     setWindowTitle(QStringLiteral(" Station Identification"));
     setModal(true);
@@ -159,7 +159,7 @@ void frmIdent::txtIdent_Changed(const QString& text)
     txtIdent->setText(filtered);
     txtIdent->setCursorPosition(cursor);
     filtering_ = false;
-    if (dropped && activated_)
+    if (dropped && activated())
         platform::beep();
 }
 
@@ -194,15 +194,6 @@ void frmIdent::Form_Activate()
     // A stored identification that holds characters the receiver cannot take shows filtered.
     txtIdent->setText(FilterStationId(UserStationID));
     UpdateEnabled();
-}
-
-void frmIdent::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        Form_Activate();
-        activated_ = true;
-    }
 }
 
 } // namespace merrow

@@ -2,8 +2,7 @@
 // The station identification window: the call letters the receiver speaks after its alert
 // announcements and the four identification flags of NV byte 0x8007.
 #include "merrowedit/windows/FlagControls.h"
-
-#include <QDialog>
+#include "merrowedit/windows/SettingDialog.h"
 
 #include <array>
 
@@ -20,7 +19,7 @@ inline constexpr int kStationIdMax = 15;
 // A-Z and 0-9 dropped, at most 15 characters.
 QString FilterStationId(const QString& text);
 
-class frmIdent : public QDialog {
+class frmIdent : public SettingDialog {
     Q_OBJECT
 
 public:
@@ -40,17 +39,15 @@ public:
     void UpdateEnabled();
     void cmdErase_Click();
     void cmdOK_Click();
-    void Form_Activate();
+    void Form_Activate() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void txtIdent_Changed(const QString& text);
 
     std::vector<QAbstractButton*> widgets_;
-    bool activated_ = false;
     bool filtering_ = false;
 };
 

@@ -116,7 +116,7 @@ int frmInOuts::GroupOf(const char* optionsName)
     return -1;
 }
 
-frmInOuts::frmInOuts(QWidget* parent) : QDialog(parent)
+frmInOuts::frmInOuts(QWidget* parent) : SettingDialog(parent)
 {
     setWindowTitle(QStringLiteral(" Merrow Hardware Inputs and Outputs"));
     setModal(true);
@@ -220,15 +220,6 @@ void frmInOuts::cmdOK_Click()
 void frmInOuts::Form_Activate()
 {
     GetData();
-}
-
-void frmInOuts::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        Form_Activate();
-    }
 }
 
 } // namespace merrow

@@ -2,8 +2,7 @@
 // The hardware inputs and outputs window: what the two rear inputs do when grounded and when the
 // three rear outputs pulse or switch (NV bytes 0x8009, 0x800A, 0x800D, 0x800E, 0x800F).
 #include "merrowedit/windows/FlagControls.h"
-
-#include <QDialog>
+#include "merrowedit/windows/SettingDialog.h"
 
 #include <array>
 
@@ -24,7 +23,7 @@ struct InOutGroup {
     const char* enableCaption;
 };
 
-class frmInOuts : public QDialog {
+class frmInOuts : public SettingDialog {
     Q_OBJECT
 
 public:
@@ -49,13 +48,7 @@ public:
     void SaveData();
     void InitButtons();
     void cmdOK_Click();
-    void Form_Activate();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool activated_ = false;
+    void Form_Activate() override;
 };
 
 } // namespace merrow

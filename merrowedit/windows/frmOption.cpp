@@ -44,7 +44,7 @@ const FlagControls& frmOption::Controls()
     return rows;
 }
 
-frmOption::frmOption(QWidget* parent) : QDialog(parent)
+frmOption::frmOption(QWidget* parent) : SettingDialog(parent)
 {
     setWindowTitle(QStringLiteral(" Merrow Options"));
     setModal(true);
@@ -122,16 +122,6 @@ void frmOption::Form_Activate()
     GetData();
     picture->setPixmap(ImageList1(4));
     cmdOK->setFocus();
-}
-
-void frmOption::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Once per opening: a window shown again after being minimised keeps its edits.
-    if (!activated_) {
-        activated_ = true;
-        Form_Activate();
-    }
 }
 
 } // namespace merrow

@@ -2,8 +2,7 @@
 // The receiver options window: alert, front panel, override and voice interval options
 // (NV bytes 0x8008 and 0x800B).
 #include "merrowedit/windows/FlagControls.h"
-
-#include <QDialog>
+#include "merrowedit/windows/SettingDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +11,7 @@ namespace merrow {
 
 class OptionGroup;
 
-class frmOption : public QDialog {
+class frmOption : public SettingDialog {
     Q_OBJECT
 
 public:
@@ -31,14 +30,10 @@ public:
     void SaveData();
     void chkVocInt_Click();
     void cmdOK_Click();
-    void Form_Activate();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    void Form_Activate() override;
 
 private:
     std::vector<QAbstractButton*> widgets_;
-    bool activated_ = false;
 };
 
 } // namespace merrow

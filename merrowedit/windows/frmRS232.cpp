@@ -29,7 +29,7 @@ const FlagControls& frmRS232::Controls()
     return rows;
 }
 
-frmRS232::frmRS232(QWidget* parent) : QDialog(parent)
+frmRS232::frmRS232(QWidget* parent) : SettingDialog(parent)
 {
     setWindowTitle(QStringLiteral("RS232 Rear Port Options"));
     setModal(true);
@@ -88,15 +88,6 @@ void frmRS232::Form_Activate()
     GetData();
     picture->setPixmap(ImageList1(8));
     cmdOK->setFocus();
-}
-
-void frmRS232::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        Form_Activate();
-    }
 }
 
 } // namespace merrow

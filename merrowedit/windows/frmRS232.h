@@ -2,15 +2,14 @@
 // The rear RS-232 port options window (NV byte 0x800C). It has no Cancel: only its close box
 // leaves without saving.
 #include "merrowedit/windows/FlagControls.h"
-
-#include <QDialog>
+#include "merrowedit/windows/SettingDialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace merrow {
 
-class frmRS232 : public QDialog {
+class frmRS232 : public SettingDialog {
     Q_OBJECT
 
 public:
@@ -26,14 +25,10 @@ public:
     void SaveData();
     void chkRs232_Click();
     void cmdOK_Click();
-    void Form_Activate();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    void Form_Activate() override;
 
 private:
     std::vector<QAbstractButton*> widgets_;
-    bool activated_ = false;
 };
 
 } // namespace merrow

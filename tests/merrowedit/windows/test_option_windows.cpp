@@ -262,3 +262,15 @@ TEST_F(OptionWindowsTest, Rs232BoxZeroGreysTheOthersWhichStillSaveAsShown)
     EXPECT_EQ(NvFlagByte(kNV800C), 0xC2);
     EXPECT_EQ(NvFlagByte(kNV8008), 0);
 }
+
+TEST_F(OptionWindowsTest, WindowShownAgainKeepsItsEditsUntilOk)
+{
+    // Minimised and restored: only the first showing loads the boxes from the flags.
+    frmRS232 w;
+    w.show();
+    w.chkRs232(3)->setChecked(true);
+    w.hide();
+    w.show();
+    EXPECT_TRUE(w.chkRs232(3)->isChecked());
+    EXPECT_EQ(NvFlagByte(kNV800C), 0);
+}
