@@ -62,7 +62,7 @@ ScheduleRowTexts ScheduleRowText(int offset, const ScheduleRowMarks& marks)
     }
     row.time = b[kHour] != kEveryHour ? TwoDigitText(b[kHour]) + QLatin1Char(':') + TwoDigitText(b[kMinute])
                                       : marks.everyHour + TwoDigitText(b[kMinute]);
-    row.command = TwoDigitText(b[kCommand]) + TwoDigitText(b[kArgument]);
+    row.command = CommandWordText(offset + kArgument);
     return row;
 }
 
