@@ -80,6 +80,14 @@ QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringL
     return frame;
 }
 
+int CheckedOption(std::span<QRadioButton* const> options)
+{
+    for (std::size_t k = 0; k < options.size(); ++k)
+        if (options[k]->isChecked())
+            return static_cast<int>(k);
+    return -1;
+}
+
 void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,
                       const std::function<void()>& onOK)
 {

@@ -55,6 +55,9 @@ QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::functi
 QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
                             std::span<QRadioButton*> options, const std::function<void(int)>& onClick);
 
+// The index of the checked button among a set of options; -1 when none is.
+int CheckedOption(std::span<QRadioButton* const> options);
+
 // A list dialog's layout: the rows at the left; at the right the group frame on top and the default
 // OK button at the bottom. The dialog keeps the size its contents need.
 void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,

@@ -285,7 +285,7 @@ void frmSetSched::cmdOK_Click()
 {
     ScheduleEdit edit;
     edit.erase = chkErase->isChecked();
-    edit.mode = selectedMode();
+    edit.mode = CheckedOption(optWk);
     edit.weekdayPosition = cmbWk->currentIndex();
     edit.monthPosition = cmbMonth->currentIndex();
     edit.dayPosition = cmbMoDay->currentIndex();
@@ -311,14 +311,6 @@ void frmSetSched::clearModeSelection(int index)
     option->setAutoExclusive(false);
     option->setChecked(false);
     option->setAutoExclusive(true);
-}
-
-int frmSetSched::selectedMode() const
-{
-    for (int i = 0; i < 5; ++i)
-        if (optWk[static_cast<std::size_t>(i)]->isChecked())
-            return i;
-    return -1;
 }
 
 } // namespace quillon
