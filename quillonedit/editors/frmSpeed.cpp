@@ -128,8 +128,8 @@ void frmSpeed::optBlock_Click(int index)
         return;
     SelectedBlock = index;
     optBlock[static_cast<std::size_t>(index)]->setChecked(true);
-    grid->ShowGroup(0);   // a new block starts at group 00-09
-    DisplaySD();
+    grid->ShowGroup(0);   // a new block starts at group 00-09, shown from the image
+    GetPT(0);
 }
 
 void frmSpeed::optGrp_Click(int index)
