@@ -34,8 +34,6 @@ KeyPadRequest CommandRequest(const QString& shown)
 }
 
 enum Mode : int { kDaily, kWeekdaysOnly, kWeekendsOnly, kSelectWeekday, kSelectMonthDay };
-constexpr std::uint8_t kWeekdayModeCode = 255;
-constexpr std::uint8_t kEveryHourCode = 255;
 } // namespace
 
 frmSetSched::frmSetSched(int schedEntryOffset, const ScheduleStage& schedEntryStage, QWidget* parent)
@@ -129,7 +127,7 @@ void frmSetSched::DisplaySched()
         chkErase->setChecked(true);   // its click procedure hides the rest
         return;
     }
-    if (stage_[kStageMonth] == kWeekdayModeCode) {
+    if (stage_[kStageMonth] == kScheduleWeekdayMonth) {
         selectMode(kSelectWeekday);
         cmbMonth->hide();
         cmbMoDay->hide();
@@ -197,7 +195,7 @@ void frmSetSched::DisplayWeek()
 
 void frmSetSched::DisplayTime()
 {
-    if (stage_[kStageHour] == kEveryHourCode) {
+    if (stage_[kStageHour] == kScheduleEveryHour) {
         lblTime->setText(TwoDigitText(stage_[kStageMinute]));
         chkHour->setChecked(true);
     } else {
