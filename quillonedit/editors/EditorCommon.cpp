@@ -53,6 +53,15 @@ void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const Q
     grid->addWidget(field, row, column + 1);
 }
 
+QLabel* ValueLabel(QWidget* owner, int minimumWidth)
+{
+    auto* label = new QLabel(owner);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(minimumWidth);
+    return label;
+}
+
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick)
 {
     button = new QPushButton(QStringLiteral("OK"), owner);

@@ -47,6 +47,9 @@ using platform::widgets::StyleFieldLabel;
 void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const QString& captionText, int fieldWidth,
                  QLabel*& caption, ClickLabel*& field, const std::function<void()>& onClick);
 
+// A cell that only shows a value: plain text in a sunken panel, at least minimumWidth wide.
+QLabel* ValueLabel(QWidget* owner, int minimumWidth);
+
 // The button row under an editor: its default OK button, at the right. A click runs onClick.
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
 
