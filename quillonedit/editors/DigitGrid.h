@@ -19,8 +19,8 @@
 //
 // A second clickable label per row (extraColumn, e.g. a speed dial's spoken identification) is
 // shown by Display() through format.readExtra, if given; storing it is the dialog's: a click on it
-// runs onExtraClick(row). Column headings stand above
-// the fields and the second labels of every column of rows.
+// runs onExtraClick(row). Column headings stand above the fields and the second labels of every
+// column of rows.
 //
 // A field with an offset below 0 has no record: it shows empty and is never written.
 #include "quillonedit/editors/EditorCommon.h"

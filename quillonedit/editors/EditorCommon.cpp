@@ -53,6 +53,15 @@ void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const Q
     grid->addWidget(field, row, column + 1);
 }
 
+QLabel* ValueLabel(QWidget* owner, int minimumWidth)
+{
+    auto* label = new QLabel(owner);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setTextFormat(Qt::PlainText);
+    label->setMinimumWidth(minimumWidth);
+    return label;
+}
+
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick)
 {
     button = new QPushButton(QStringLiteral("OK"), owner);
@@ -78,6 +87,14 @@ QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringL
     if (!options.empty() && options.front())
         options.front()->setChecked(true);
     return frame;
+}
+
+int CheckedOption(std::span<QRadioButton* const> options)
+{
+    for (std::size_t k = 0; k < options.size(); ++k)
+        if (options[k]->isChecked())
+            return static_cast<int>(k);
+    return -1;
 }
 
 void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,

@@ -47,6 +47,9 @@ using platform::widgets::StyleFieldLabel;
 void AddFieldRow(QWidget* owner, QGridLayout* grid, int row, int column, const QString& captionText, int fieldWidth,
                  QLabel*& caption, ClickLabel*& field, const std::function<void()>& onClick);
 
+// A cell that only shows a value: plain text in a sunken panel, at least minimumWidth wide.
+QLabel* ValueLabel(QWidget* owner, int minimumWidth);
+
 // The button row under an editor: its default OK button, at the right. A click runs onClick.
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
 
@@ -54,6 +57,9 @@ QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::functi
 // checked; a click on option g runs onClick(g). The buttons go into `options` (as many as captions).
 QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
                             std::span<QRadioButton*> options, const std::function<void(int)>& onClick);
+
+// The index of the checked button among a set of options; -1 when none is.
+int CheckedOption(std::span<QRadioButton* const> options);
 
 // A list dialog's layout: the rows at the left; at the right the group frame on top and the default
 // OK button at the bottom. The dialog keeps the size its contents need.

@@ -9,7 +9,6 @@
 namespace quillon {
 
 namespace {
-bool validMemory(int memory) { return memory >= 0 && memory <= kMemorySaveCount; }
 
 constexpr std::array<const char*, 25> kRoleCaptions = {
     "Control Operator Prefix",
@@ -44,7 +43,7 @@ QString CodesCaption(int codesMemory)
 {
     if (codesMemory == 0)
         return QStringLiteral("Repeater Base Codes");
-    if (validMemory(codesMemory))
+    if (isMemorySet(codesMemory))
         return QStringLiteral("Memory Save #%1 Codes").arg(codesMemory);
     return {};
 }

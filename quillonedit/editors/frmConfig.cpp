@@ -11,17 +11,6 @@
 
 namespace quillon {
 
-namespace {
-QLabel* valueLabel(QWidget* owner, int minimumWidth)
-{
-    auto* label = new QLabel(owner);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setTextFormat(Qt::PlainText);
-    label->setMinimumWidth(minimumWidth);
-    return label;
-}
-} // namespace
-
 frmConfig::frmConfig(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
 {
     setWindowTitle(QStringLiteral("Quillon Repeater Stats"));
@@ -30,8 +19,8 @@ frmConfig::frmConfig(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     auto* grid = new QGridLayout;
     lblA[0] = new QLabel(QStringLiteral("Project File Name"), this);
     lblA[1] = new QLabel(QStringLiteral("Project File Date"), this);
-    lblFileName = valueLabel(this, 360);
-    lblFileDate = valueLabel(this, 360);
+    lblFileName = ValueLabel(this, 360);
+    lblFileDate = ValueLabel(this, 360);
     grid->addWidget(lblA[0], 0, 0);
     grid->addWidget(lblFileName, 0, 1, 1, 2);
     grid->addWidget(lblA[1], 1, 0);
@@ -40,7 +29,7 @@ frmConfig::frmConfig(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     for (std::size_t i = 0; i < kStatisticsCounters.size(); ++i) {
         const int row = 3 + static_cast<int>(i);
         lblA[i + 2] = new QLabel(QString::fromLatin1(kStatisticsCounters[i].label), this);
-        lblData[i] = valueLabel(this, 70);
+        lblData[i] = ValueLabel(this, 70);
         lblData[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(lblA[i + 2], row, 0);
         grid->addWidget(lblData[i], row, 1);

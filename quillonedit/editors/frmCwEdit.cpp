@@ -52,14 +52,6 @@ QFrame* selectionMark(QWidget* parent)
     mark->setPalette(palette);
     return mark;
 }
-
-template <std::size_t N> int firstChecked(const std::array<QRadioButton*, N>& options)
-{
-    for (std::size_t k = 0; k < N; ++k)
-        if (options[k]->isChecked())
-            return static_cast<int>(k);
-    return -1;
-}
 } // namespace
 
 frmCwEdit::frmCwEdit(QWidget* parent) : EditorDialog(parent, CloseBox::AsCancel)
@@ -192,8 +184,8 @@ void frmCwEdit::List1_Click(int row)
 
 void frmCwEdit::SaveCwMessage()
 {
-    quillon::SaveCwMessage(Buffers, {firstChecked(opt1Spd), firstChecked(opt2Spd)},
-                           {firstChecked(opt1Frq), firstChecked(opt2Frq)});
+    quillon::SaveCwMessage(Buffers, {CheckedOption(opt1Spd), CheckedOption(opt2Spd)},
+                           {CheckedOption(opt1Frq), CheckedOption(opt2Frq)});
 }
 
 void frmCwEdit::cmdOK_Click()

@@ -1,5 +1,6 @@
 #include "quillonedit/editors/frmDTMF.h"
 
+#include "quillonedit/image/Codec.h"
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 
@@ -30,7 +31,7 @@ frmDTMF::frmDTMF(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
 
     // The keypad's text goes back even after Cancel: a shown memory gives every code back exactly.
     grid = new DigitGrid(*this, DtmfMemoryFields,
-                         {.format = {.read = DtmfMemoryText, .write = StoreDigitText},
+                         {.format = {.read = DtmfMemoryText, .write = WriteDtmfField},
                           .fieldWidth = 160,
                           .groupTitle = QStringLiteral("Group Selection"),
                           .groupCaptions = {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30"),

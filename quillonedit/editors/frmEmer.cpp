@@ -15,7 +15,7 @@ std::vector<DigitField> EmergencyFields()
     for (int i = 0; i < kEmergencyCount; ++i)
         fields.push_back({.caption = QString::number(i),
                           .offset = EmergencySpeedDialOffset(i),
-                          .capacity = 15,
+                          .capacity = kSpeedDialNumberKeys,
                           .keys = KeyPadKeys::Telephone,
                           .check = KeyPadCheck::AtMost16,
                           .heading = QStringLiteral("Emergency Number %1").arg(i)});
@@ -27,14 +27,7 @@ frmEmer::frmEmer(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     setWindowTitle(QStringLiteral("Emergency Speed Dial Numbers"));
     setHelpContextID(kEmergencyHelpContext);
 
-    grid = new DigitGrid(*this, [](int) { return EmergencyFields(); },
-                         {.format = {.read = [](int offset, int) { return DisplayAPNum(offset); },
-                                     .write = [](int offset, int, const QString& text) { SaveTelNumIfChanged(offset, text); },
-                                     .readExtra = SpeedDialIdText},
-                          .fieldWidth = 150,
-                          .headings = {QStringLiteral("Telephone Number"), QStringLiteral("Identification")},
-                          .extraColumn = true,
-                          .extraWidth = 320});
+    grid = new DigitGrid(*this, [](int) { return EmergencyFields(); }, SpeedDialGridOptions());
     grid->onExtraClick = [this](int row) { lblID_Click(row); };
     for (std::size_t k = 0; k < lblNum.size(); ++k) {
         rowNumbers[k] = grid->captionLabels[k];

@@ -32,11 +32,8 @@ frmFreqDis::frmFreqDis(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         rows->addWidget(heading, 0, c + 1);
     }
     const auto cell = [this](int minimumWidth) {
-        auto* label = new QLabel(this);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        QLabel* label = ValueLabel(this, minimumWidth);
         label->setAlignment(Qt::AlignCenter);
-        label->setTextFormat(Qt::PlainText);
-        label->setMinimumWidth(minimumWidth);
         return label;
     };
     for (int r = 0; r < kRbiGroupRows; ++r) {

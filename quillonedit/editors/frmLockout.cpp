@@ -1,5 +1,6 @@
 #include "quillonedit/editors/frmLockout.h"
 
+#include "quillonedit/image/Codec.h"
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 
@@ -29,7 +30,7 @@ frmLockout::frmLockout(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     setHelpContextID(kLockoutHelpContext);
 
     grid = new DigitGrid(*this, LockoutFields,
-                         {.format = {.read = LockoutText, .write = StoreDigitText},
+                         {.format = {.read = DigitFieldText, .write = WriteDtmfField},
                           .fieldWidth = 130,
                           .groupTitle = QStringLiteral("Group"),
                           .groupCaptions = {QStringLiteral("01-10"), QStringLiteral("11-20")},

@@ -21,7 +21,7 @@ frmPreDial::frmPreDial(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
                            .heading = QStringLiteral("Telephone Pre-Dial")};
     // The keypad's text goes back even after Cancel: the field shows every code exactly.
     grid = new DigitGrid(*this, [field](int) { return std::vector<DigitField>{field}; },
-                         {.format = {.read = DigitFieldText, .write = StoreDigitText},
+                         {.format = {.read = DigitFieldText, .write = WriteDtmfField},
                           .fieldWidth = 120,
                           .writeOnCancel = true});
     grid->onEntry = [this](int) {

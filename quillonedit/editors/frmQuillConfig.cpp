@@ -46,10 +46,8 @@ void showChoice(std::span<QRadioButton* const> buttons, std::optional<int> choic
 
 std::optional<int> chosen(std::span<QRadioButton* const> buttons)
 {
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (buttons[i]->isChecked())
-            return int(i);
-    return std::nullopt;
+    const int i = CheckedOption(buttons);
+    return i >= 0 ? std::optional<int>(i) : std::nullopt;
 }
 
 } // namespace

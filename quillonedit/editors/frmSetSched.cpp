@@ -34,8 +34,6 @@ KeyPadRequest CommandRequest(const QString& shown)
 }
 
 enum Mode : int { kDaily, kWeekdaysOnly, kWeekendsOnly, kSelectWeekday, kSelectMonthDay };
-constexpr std::uint8_t kWeekdayModeCode = 255;
-constexpr std::uint8_t kEveryHourCode = 255;
 } // namespace
 
 frmSetSched::frmSetSched(int schedEntryOffset, const ScheduleStage& schedEntryStage, QWidget* parent)
@@ -129,7 +127,7 @@ void frmSetSched::DisplaySched()
         chkErase->setChecked(true);   // its click procedure hides the rest
         return;
     }
-    if (stage_[kStageMonth] == kWeekdayModeCode) {
+    if (stage_[kStageMonth] == kScheduleWeekdayMonth) {
         selectMode(kSelectWeekday);
         cmbMonth->hide();
         cmbMoDay->hide();
@@ -197,7 +195,7 @@ void frmSetSched::DisplayWeek()
 
 void frmSetSched::DisplayTime()
 {
-    if (stage_[kStageHour] == kEveryHourCode) {
+    if (stage_[kStageHour] == kScheduleEveryHour) {
         lblTime->setText(TwoDigitText(stage_[kStageMinute]));
         chkHour->setChecked(true);
     } else {
@@ -285,7 +283,7 @@ void frmSetSched::cmdOK_Click()
 {
     ScheduleEdit edit;
     edit.erase = chkErase->isChecked();
-    edit.mode = selectedMode();
+    edit.mode = CheckedOption(optWk);
     edit.weekdayPosition = cmbWk->currentIndex();
     edit.monthPosition = cmbMonth->currentIndex();
     edit.dayPosition = cmbMoDay->currentIndex();
@@ -311,14 +309,6 @@ void frmSetSched::clearModeSelection(int index)
     option->setAutoExclusive(false);
     option->setChecked(false);
     option->setAutoExclusive(true);
-}
-
-int frmSetSched::selectedMode() const
-{
-    for (int i = 0; i < 5; ++i)
-        if (optWk[static_cast<std::size_t>(i)]->isChecked())
-            return i;
-    return -1;
 }
 
 } // namespace quillon

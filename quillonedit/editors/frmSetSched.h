@@ -51,7 +51,6 @@ public:
 private:
     void selectMode(int index);
     void clearModeSelection(int index);
-    int selectedMode() const;
 
     int schedEntryOffset_;
     ScheduleStage stage_;

@@ -7,11 +7,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace quillon {
 
 namespace {
-constexpr int kNumberKeys = 15;   // the keypad's longest number, pauses included
-
 QStringList groupCaptions()
 {
     QStringList captions;
@@ -28,12 +28,23 @@ std::vector<DigitField> SpeedDialFields(int block, int group)
         const int entry = kSpeedDialGroupRows * group + r;
         fields.push_back({.caption = QString::number(entry),
                           .offset = SpeedDialOffset(block + 1, entry),
-                          .capacity = kNumberKeys,
+                          .capacity = kSpeedDialNumberKeys,
                           .keys = KeyPadKeys::Telephone,
                           .check = KeyPadCheck::AtMost16,
                           .heading = QStringLiteral("Telephone Number %1").arg(entry)});
     }
     return fields;
+}
+
+DigitGridOptions SpeedDialGridOptions()
+{
+    return {.format = {.read = [](int offset, int) { return DisplayAPNum(offset); },
+                       .write = [](int offset, int, const QString& text) { SaveTelNumIfChanged(offset, text); },
+                       .readExtra = SpeedDialIdText},
+            .fieldWidth = 150,
+            .headings = {QStringLiteral("Telephone Number"), QStringLiteral("Identification")},
+            .extraColumn = true,
+            .extraWidth = 320};
 }
 
 WordPickerRequest SpeedDialIdRequest(int offset, const QString& shownText, int maxWords)
@@ -67,16 +78,11 @@ frmSpeed::frmSpeed(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     }
     optBlock[0]->setChecked(true);
 
+    DigitGridOptions options = SpeedDialGridOptions();
+    options.groupTitle = QStringLiteral("Group");
+    options.groupCaptions = groupCaptions();
     grid = new DigitGrid(*this, [this](int group) { return SpeedDialFields(SelectedBlock, group); },
-                         {.format = {.read = [](int offset, int) { return DisplayAPNum(offset); },
-                                     .write = [](int offset, int, const QString& text) { SaveTelNumIfChanged(offset, text); },
-                                     .readExtra = SpeedDialIdText},
-                          .fieldWidth = 150,
-                          .groupTitle = QStringLiteral("Group"),
-                          .groupCaptions = groupCaptions(),
-                          .headings = {QStringLiteral("Telephone Number"), QStringLiteral("Identification")},
-                          .extraColumn = true,
-                          .extraWidth = 320});
+                         std::move(options));
     grid->onExtraClick = [this](int row) { Label2_Click(row); };
     for (std::size_t k = 0; k < lblNum.size(); ++k) {
         lblPos[k] = grid->captionLabels[k];
@@ -122,8 +128,8 @@ void frmSpeed::optBlock_Click(int index)
         return;
     SelectedBlock = index;
     optBlock[static_cast<std::size_t>(index)]->setChecked(true);
-    grid->ShowGroup(0);   // a new block starts at group 00-09
-    DisplaySD();
+    grid->ShowGroup(0);   // a new block starts at group 00-09, shown from the image
+    GetPT(0);
 }
 
 void frmSpeed::optGrp_Click(int index)

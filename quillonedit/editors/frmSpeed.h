@@ -16,8 +16,13 @@ namespace quillon {
 
 constexpr int kSpeedDialHelpContext = 810;
 
+constexpr int kSpeedDialNumberKeys = 15;   // the keypad's longest number, pauses included
+
 // Rows of group 0..9 of block 0..2 (block 1..3 on screen): entry numbers 10g .. 10g+9.
 std::vector<DigitField> SpeedDialFields(int block, int group);
+// The grid of the speed dial and the emergency numbers: a number beside each caption, written at
+// once unless it still shows as stored, and the identification beside it.
+DigitGridOptions SpeedDialGridOptions();
 
 // What a click on an identification asks of the word picker: the shown text, trimmed, and
 // whether the entry stores words (so a cancelled or unchanged pick never wipes them).

@@ -11,7 +11,6 @@
 namespace quillon {
 
 namespace {
-bool validMemory(int memory) { return memory >= 0 && memory <= kMemorySaveCount; }
 
 constexpr std::array<const char*, 19> kRoleCaptions = {
     "Repeater Time-Out",       "Repeater Sleep Time",     "Turn On Delay Time",
@@ -29,7 +28,7 @@ QString TimersCaption(int timersMemory)
 {
     if (timersMemory == 0)
         return QStringLiteral("Repeater Base Timers");
-    if (validMemory(timersMemory))
+    if (isMemorySet(timersMemory))
         return QStringLiteral("Memory Save #%1 Timers").arg(timersMemory);
     return {};
 }
@@ -71,7 +70,7 @@ void frmTimer1::Form_Activate()
 
 void frmTimer1::DisplayTimers()
 {
-    if (validMemory(timersMemory_))
+    if (isMemorySet(timersMemory_))
         setWindowTitle(TimersCaption(timersMemory_));
     const std::array<QString, 19> texts = TimerTexts(timersMemory_);
     for (std::size_t k = 0; k < texts.size(); ++k)

@@ -24,18 +24,4 @@ void SaveAreaCode(int offset, int /*capacity*/, const QString& text)
         image().set(offset + j, DtmfCharToCode(text.mid(j, 1)));
 }
 
-std::array<QString, 20> AreaCodeTexts()
-{
-    std::array<QString, 20> texts;
-    for (int i = 0; i < kAreaCodeCount; ++i)
-        texts[static_cast<std::size_t>(i)] = DecodeThreeDigits(AreaCodeOffset(i));
-    return texts;
-}
-
-void WriteAreaCodes(const std::array<QString, 20>& texts)
-{
-    for (int i = 0; i < kAreaCodeCount; ++i)
-        SaveAreaCode(AreaCodeOffset(i), kAreaCodeBytes, texts[static_cast<std::size_t>(i)]);
-}
-
 } // namespace quillon

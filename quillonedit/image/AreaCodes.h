@@ -2,8 +2,6 @@
 // The 20 telephone area codes of the autopatch: three digit bytes each, empty when the first is 0.
 #include <QString>
 
-#include <array>
-
 namespace quillon {
 
 // The image offset of entry i (0..19); -1 outside that range.
@@ -13,9 +11,5 @@ QString AreaCodeText(int offset, int capacity);
 // Writes one entry from a text: a digit code per character, 0 past the text. An entry written
 // from the text it shows comes out in its plain form (3,0,5 shows 305 and becomes 3,10,5).
 void SaveAreaCode(int offset, int capacity, const QString& text);
-
-// The texts of all 20 entries, and all 20 written from texts (each as SaveAreaCode).
-std::array<QString, 20> AreaCodeTexts();
-void WriteAreaCodes(const std::array<QString, 20>& texts);
 
 } // namespace quillon

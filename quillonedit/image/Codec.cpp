@@ -179,7 +179,7 @@ void SaveDigitField(int offset, int capacity, const QString& text)
 
 int CodeFieldOffset(int codesMemory, int k)
 {
-    if (codesMemory < 0 || codesMemory > kMemorySaveCount || k < 0 || k >= kCodeCount)
+    if (!isMemorySet(codesMemory) || k < 0 || k >= kCodeCount)
         return -1;
     return codeRecordOffset(codesMemory, k);
 }
@@ -196,7 +196,7 @@ std::array<QString, 25> DecodeCodes(int codesMemory)
 
 void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
 {
-    if (codesMemory < 0 || codesMemory > kMemorySaveCount)
+    if (!isMemorySet(codesMemory))
         return;
     for (int k = 0; k < kCodeCount; ++k)
         WriteDtmfField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);

@@ -28,14 +28,4 @@ QString DtmfMemoryText(int offset, int capacity)
     return DigitFieldText(offset, capacity);
 }
 
-QString LockoutText(int offset, int capacity)
-{
-    return DigitFieldText(offset, capacity);
-}
-
-void StoreDigitText(int offset, int capacity, const QString& text)
-{
-    WriteDtmfField(offset, capacity, text);
-}
-
 } // namespace quillon

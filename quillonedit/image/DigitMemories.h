@@ -19,11 +19,7 @@ int LockoutOffset(int k);
 
 // A generator memory's text: empty for a count of 0 or 16 and above.
 QString DtmfMemoryText(int offset, int capacity = 15);
-// A lock-out number's text: at most 11 digits, whatever the count.
-QString LockoutText(int offset, int capacity = 11);
-
-// Writes a text into a field of `capacity` digits: the count (the text's length, at most the
-// capacity), a code per character and 0 past the text.
-void StoreDigitText(int offset, int capacity, const QString& text);
+// A lock-out number reads as DigitFieldText(offset, kLockoutDigits): at most 11 digits, whatever
+// the count. All three kinds are written by WriteDtmfField.
 
 } // namespace quillon

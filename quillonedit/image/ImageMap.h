@@ -118,6 +118,10 @@ constexpr int memorySaveOffset(int n)       // n = 1..8
         throw std::out_of_range("memory save number");
     return kMemorySaveBase + kMemorySaveStride * (n - 1);
 }
+constexpr bool isMemorySet(int memory)      // 0 = base set, 1..8 = memory save n
+{
+    return memory >= 0 && memory <= kMemorySaveCount;
+}
 constexpr int recordOffset(int memory)      // 0 = base set, 1..8 = memory save n
 {
     return memory == 0 ? kBaseSet : memorySaveOffset(memory);

@@ -10,9 +10,6 @@
 namespace quillon {
 
 namespace {
-constexpr std::uint8_t kWeekdayMode = 255;
-constexpr std::uint8_t kEveryHour = 255;
-
 // Image order of the entry bytes.
 enum : int { kMonth, kDay, kWeekday, kHour, kMinute, kArgument, kCommand };
 
@@ -24,7 +21,7 @@ std::array<std::uint8_t, 7> ReadEntry(int offset)
     return b;
 }
 
-bool IsMonthDayEntry(std::uint8_t month) { return month != 0 && month != kWeekdayMode; }
+bool IsMonthDayEntry(std::uint8_t month) { return month != 0 && month != kScheduleWeekdayMonth; }
 } // namespace
 
 int ScheduleEntryOffset(int n)
@@ -54,15 +51,15 @@ ScheduleRowTexts ScheduleRowText(int offset, const ScheduleRowMarks& marks)
         return {};
     ScheduleRowTexts row;
     row.month = GetScheduleMonthText(b[kMonth]);
-    if (b[kMonth] != kWeekdayMode) {
+    if (b[kMonth] != kScheduleWeekdayMonth) {
         row.day = QString::number(b[kDay], 16).toUpper();
         row.weekday = marks.noWeekday;
     } else {
         row.weekday = GetScheduleDayText(b[kWeekday]);
     }
-    row.time = b[kHour] != kEveryHour ? TwoDigitText(b[kHour]) + QLatin1Char(':') + TwoDigitText(b[kMinute])
+    row.time = b[kHour] != kScheduleEveryHour ? TwoDigitText(b[kHour]) + QLatin1Char(':') + TwoDigitText(b[kMinute])
                                       : marks.everyHour + TwoDigitText(b[kMinute]);
-    row.command = TwoDigitText(b[kCommand]) + TwoDigitText(b[kArgument]);
+    row.command = CommandWordText(offset + kArgument);
     return row;
 }
 
@@ -75,15 +72,15 @@ void SaveScheduleEntry(int offset, const ScheduleEdit& edit)
         b.fill(0);
     } else {
         switch (edit.mode) {
-        case 0: b[kMonth] = kWeekdayMode; b[kDay] = 0; b[kWeekday] = 0; break;
-        case 1: b[kMonth] = kWeekdayMode; b[kDay] = 0; b[kWeekday] = 8; break;
-        case 2: b[kMonth] = kWeekdayMode; b[kDay] = 0; b[kWeekday] = 9; break;
+        case 0: b[kMonth] = kScheduleWeekdayMonth; b[kDay] = 0; b[kWeekday] = 0; break;
+        case 1: b[kMonth] = kScheduleWeekdayMonth; b[kDay] = 0; b[kWeekday] = 8; break;
+        case 2: b[kMonth] = kScheduleWeekdayMonth; b[kDay] = 0; b[kWeekday] = 9; break;
         case 3:
         case 4: {
             // The weekday list keeps its position while hidden; a list without one gives 0.
             const int weekday = edit.weekdayPosition >= 0 && edit.weekdayPosition < 7 ? edit.weekdayPosition + 1 : 0;
             if (edit.mode == 3) {
-                b[kMonth] = kWeekdayMode;
+                b[kMonth] = kScheduleWeekdayMonth;
                 b[kDay] = 0;
             } else {
                 b[kMonth] = MonthCodeAt(edit.monthPosition);
@@ -98,7 +95,7 @@ void SaveScheduleEntry(int offset, const ScheduleEdit& edit)
             // The editor showed a stand-in for a code it has no item for ("Sunday" for weekday
             // code 12, "January" for month 0x13, day "1" for day 0x45); left alone, the entry
             // keeps the code rather than start running on the stand-in.
-            if (stored[kMonth] == kWeekdayMode && stored[kWeekday] > 9)
+            if (stored[kMonth] == kScheduleWeekdayMonth && stored[kWeekday] > 9)
                 b[kWeekday] = stored[kWeekday];
             if (IsMonthDayEntry(stored[kMonth]) && MonthCodeIndex(stored[kMonth]) < 0)
                 b[kMonth] = stored[kMonth];
@@ -110,7 +107,7 @@ void SaveScheduleEntry(int offset, const ScheduleEdit& edit)
         // hexadecimal letters would pack to other digits. So an untouched time stays as stored.
         const bool timeShownUntouched = !edit.timeTouched && stored[kMonth] != 0;
         if (!timeShownUntouched) {
-            b[kHour] = edit.everyHour ? kEveryHour : DigitPairToBcd(edit.timeText.left(2));
+            b[kHour] = edit.everyHour ? kScheduleEveryHour : DigitPairToBcd(edit.timeText.left(2));
             b[kMinute] = DigitPairToBcd(edit.timeText.right(2));
         }
         b[kCommand] = edit.commandByte;

@@ -16,6 +16,8 @@ namespace quillon {
 constexpr int kSchedulerGroupCount = 6;
 constexpr int kSchedulerGroupRows = 10;
 constexpr int kSchedulerHelpContext = 501;
+constexpr std::uint8_t kScheduleWeekdayMonth = 255;   // the month byte of a weekday entry
+constexpr std::uint8_t kScheduleEveryHour = 255;      // the hour byte of an every-hour entry
 
 // Image offset of entry n = 1..60, and of row 0..9 of group 0..5; out of range throws.
 int ScheduleEntryOffset(int n);

@@ -9,7 +9,6 @@
 namespace quillon {
 
 namespace {
-bool validMemory(int memory) { return memory >= 0 && memory <= kMemorySaveCount; }
 
 // The decimal value of a text of digits only; nullopt for anything else (empty included).
 std::optional<int> digitsValue(const QString& text)
@@ -50,7 +49,7 @@ bool saveTimer(int offset, const QString& text, int maxValue)
 
 int GetPT(int timersMemory, int index)
 {
-    if (!validMemory(timersMemory) || index < 0 || index >= kTimerCount)
+    if (!isMemorySet(timersMemory) || index < 0 || index >= kTimerCount)
         return -1;
     return timerOffset(timersMemory, index);
 }
@@ -78,7 +77,7 @@ QString TimerText(int index, int value)
 std::array<QString, 19> TimerTexts(int timersMemory)
 {
     std::array<QString, 19> texts;
-    if (!validMemory(timersMemory))
+    if (!isMemorySet(timersMemory))
         return texts;
     for (int i = 0; i < kTimerCount; ++i)
         texts[static_cast<std::size_t>(i)] = TimerText(i, TimerValue(GetPT(timersMemory, i)));

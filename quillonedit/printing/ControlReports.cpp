@@ -29,31 +29,28 @@ const std::array<QString, kCodeCount> kCodeLabels = {
     QStringLiteral("DTMF Paging Prefix"),
 };
 
-struct TimerRow {
-    QString label;
-    int form;   // 1 minutes and seconds, 2 tenths
+// The report's names of the timers; which count tenths is the editors' own rule (IsTenthsTimer).
+const std::array<QString, kTimerCount> kTimerLabels = {
+    QStringLiteral("Repeater Time Out"),
+    QStringLiteral("Repeater Sleep Timer"),
+    QStringLiteral("Turn On Delay"),
+    QStringLiteral("COR Drop To Beep Time"),
+    QStringLiteral("Beep To PTT Drop Time"),
+    QStringLiteral("DTMF Muting Delay Time"),
+    QStringLiteral("Repeater ID Timer"),
+    QStringLiteral("Squelch Message Time"),
+    QStringLiteral("Drop Out Message Time"),
+    QStringLiteral("Voice Delay Timer"),
+    QStringLiteral("Autopatch Length Timer"),
+    QStringLiteral("Autopatch Activity Timer"),
+    QStringLiteral("DTMF Pre-Window Time"),
+    QStringLiteral("DTMF Window Time"),
+    QStringLiteral("Program Max Length Time"),
+    QStringLiteral("Audio Test Tone Length"),
+    QStringLiteral("Ring Detector Time"),
+    QStringLiteral("Modem Connect Time"),
+    QStringLiteral("Link Auto Disconnect Time"),
 };
-const std::array<TimerRow, kTimerCount> kTimerRows = {{
-    {QStringLiteral("Repeater Time Out"), 1},
-    {QStringLiteral("Repeater Sleep Timer"), 1},
-    {QStringLiteral("Turn On Delay"), 2},
-    {QStringLiteral("COR Drop To Beep Time"), 2},
-    {QStringLiteral("Beep To PTT Drop Time"), 2},
-    {QStringLiteral("DTMF Muting Delay Time"), 2},
-    {QStringLiteral("Repeater ID Timer"), 1},
-    {QStringLiteral("Squelch Message Time"), 1},
-    {QStringLiteral("Drop Out Message Time"), 1},
-    {QStringLiteral("Voice Delay Timer"), 2},
-    {QStringLiteral("Autopatch Length Timer"), 1},
-    {QStringLiteral("Autopatch Activity Timer"), 1},
-    {QStringLiteral("DTMF Pre-Window Time"), 2},
-    {QStringLiteral("DTMF Window Time"), 2},
-    {QStringLiteral("Program Max Length Time"), 1},
-    {QStringLiteral("Audio Test Tone Length"), 1},
-    {QStringLiteral("Ring Detector Time"), 1},
-    {QStringLiteral("Modem Connect Time"), 1},
-    {QStringLiteral("Link Auto Disconnect Time"), 1},
-}};
 
 // The report's names of the zone functions; the zone editor words some of them differently.
 const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
@@ -112,12 +109,14 @@ QString CodeReportLabel(int k)
 
 QString TimerReportLabel(int k)
 {
-    return k >= 0 && k < kTimerCount ? kTimerRows[static_cast<std::size_t>(k)].label : QString();
+    return k >= 0 && k < kTimerCount ? kTimerLabels[static_cast<std::size_t>(k)] : QString();
 }
 
 int TimerReportForm(int k)
 {
-    return k >= 0 && k < kTimerCount ? kTimerRows[static_cast<std::size_t>(k)].form : 0;
+    if (k < 0 || k >= kTimerCount)
+        return 0;
+    return IsTenthsTimer(k) ? 2 : 1;
 }
 
 QString TimerReportUnit(int k)

@@ -1,5 +1,6 @@
 #include "quillonedit/printing/LockoutReport.h"
 
+#include "quillonedit/image/Codec.h"
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
@@ -10,7 +11,7 @@ void PLockout(ReportComposer& out)
 {
     // At most the field's 11 digits, whatever the count: a 12th would be the next entry's count.
     for (int k = 0; k < kLockoutCount; ++k)
-        out.row({{8, Number(k + 1)}, {15, LockoutText(LockoutOffset(k), kLockoutDigits)}});
+        out.row({{8, Number(k + 1)}, {15, DigitFieldText(LockoutOffset(k), kLockoutDigits)}});
 }
 
 } // namespace quillon

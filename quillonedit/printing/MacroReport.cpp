@@ -31,7 +31,7 @@ void PMacros(ReportComposer& out, int page)
         return;
     const int first = kMacrosPerPage * (page - 1);
     for (int i = first; i < first + kMacrosPerPage; ++i)
-        MacroLine(out, kMacros + kMacroRecordBytes * i, i);
+        MacroLine(out, macroOffset(i + 1), i);
 }
 
 } // namespace quillon

@@ -79,7 +79,6 @@ public:
     // Ends the document; the next output starts the next document on a new page.
     void endDocument();
 
-    int wholeFontSize() const { return wholeSize_; }
     // Pages started because a section ran past the page bottom (for tests and the benchmark).
     int continuationPages() const { return continuations_; }
 

@@ -31,7 +31,7 @@ void PSchedular(ReportComposer& out, int page)
         return;
     const int first = kEntriesPerPage * (page - 1);
     for (int i = first; i < first + kEntriesPerPage; ++i)
-        SchedularLine(out, kScheduler + kScheduleEntryBytes * i, i);
+        SchedularLine(out, ScheduleEntryOffset(i + 1), i);
 }
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "quillonedit/editors/frmFreqDis.h"
 #include "quillonedit/editors/frmFreqSet.h"
 #include "tests/support/ImageFixture.h"
+#include "tests/support/ModalEditor.h"
 
 #include "platform/testing/ScriptedServices.h"
 
@@ -21,17 +22,6 @@ using namespace quillon::testing;
 
 namespace {
 
-void PutEntry(Bytes* bytes, int offset, const std::vector<int>& values)
-{
-    for (int v : values) {
-        if (bytes)
-            (*bytes)[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(v);
-        else
-            image().set(offset, static_cast<std::uint8_t>(v));
-        ++offset;
-    }
-}
-
 class FrequencyDialogs : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,17 +35,7 @@ protected:
     // is closed by its close box. False when no editor opened.
     bool Edit(int row, const std::function<void(frmFreqSet&)>& work)
     {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<frmFreqSet*>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            opened = true;
-            work(*editor);
-            if (editor->isVisible())
-                editor->reject();
-        });
-        QTest::mouseClick(list.lblF[static_cast<std::size_t>(row)], Qt::LeftButton);
+        const bool opened = ClickAndEdit(list.lblF[static_cast<std::size_t>(row)], work);
         QCoreApplication::processEvents();
         return opened;
     }
@@ -188,9 +168,9 @@ TEST_F(FrequencyDialogs, EraseBoxDecidesWhatOKWrites)
         {{0xF1, 0xF5, 0x52, 0x00, 3, 3}, false, {0xF1, 0xF5, 0x52, 0, 0, 0}},  // unchanged, spare bytes cleared
     };
     for (const Case& c : cases) {
-        PutEntry(nullptr, 18452, c.bytes);
+        PutImage(18452, c.bytes);
         Bytes expected = Snapshot();
-        PutEntry(&expected, 18452, c.written);
+        Put(expected, 18452, c.written);
         ASSERT_TRUE(Edit(2, [&](frmFreqSet& e) {
             if (c.tick) {
                 e.chkErase->click();
@@ -222,9 +202,9 @@ TEST_F(FrequencyDialogs, MinusTwentyAcrossBandsAndPowerSame)
         {{0xC9, 0xB5, 0x52, 0, 0, 0}, 0, false, false, {0xFA, 0xB5, 0x52, 0, 0, 0}},  // 124 up to 42
     };
     for (const Case& c : cases) {
-        PutEntry(nullptr, 18458, c.bytes);
+        PutImage(18458, c.bytes);
         Bytes expected = Snapshot();
-        PutEntry(&expected, 18458, c.written);
+        Put(expected, 18458, c.written);
         ASSERT_TRUE(Edit(3, [&](frmFreqSet& e) {
             EXPECT_TRUE(e.optOffset[3]->isChecked());
             EXPECT_TRUE(e.optOffset[3]->isEnabled());

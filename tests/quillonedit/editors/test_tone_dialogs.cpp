@@ -6,6 +6,7 @@
 #include "quillonedit/editors/frmQuillConfig.h"
 #include "quillonedit/tables/Tables.h"
 #include "tests/support/ImageFixture.h"
+#include "tests/support/ModalEditor.h"
 #include "tests/support/ScriptedKeyPad.h"
 
 #include "platform/testing/ScriptedServices.h"
@@ -55,19 +56,8 @@ protected:
     // closed by its close box. False when no editor opened.
     bool Edit(frmPage& list, int row, const std::function<void(frmPageSet&)>& work, bool tone2 = false)
     {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* editor = qobject_cast<frmPageSet*>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            opened = true;
-            work(*editor);
-            if (editor->isVisible())
-                editor->reject();
-        });
         const auto k = static_cast<std::size_t>(row);
-        QTest::mouseClick(tone2 ? list.lblTone2[k] : list.lblTone1[k], Qt::LeftButton);
-        return opened;
+        return ClickAndEdit(tone2 ? list.lblTone2[k] : list.lblTone1[k], work);
     }
 
     platform::doubles::ScriptedServices s;

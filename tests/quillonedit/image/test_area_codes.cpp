@@ -1,8 +1,11 @@
 // The area code writer.
 #include "quillonedit/image/AreaCodes.h"
+#include "quillonedit/image/ImageMap.h"
 #include "tests/support/ImageFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace quillon;
 using namespace quillon::testing;
@@ -28,13 +31,16 @@ TEST(AreaCodes, WritingAllEntriesFromTheirTextsStoresThemPlain)
     Bytes expected = Snapshot();
     for (std::size_t k = 0; k < std::size(cases); ++k)
         PutImage(18380 + 3 * static_cast<int>(k), cases[k].stored);
-    std::array<QString, 20> texts = AreaCodeTexts();
+    std::array<QString, kAreaCodeCount> texts;
+    for (int i = 0; i < kAreaCodeCount; ++i)
+        texts[static_cast<std::size_t>(i)] = AreaCodeText(AreaCodeOffset(i), kAreaCodeBytes);
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         EXPECT_EQ(texts[k], cases[k].shown) << "entry " << k + 1;
         if (cases[k].edit)
             texts[k] = cases[k].edit;
         Put(expected, 18380 + 3 * static_cast<int>(k), cases[k].written);
     }
-    WriteAreaCodes(texts);
+    for (int i = 0; i < kAreaCodeCount; ++i)   // as the dialog's grid writes them all
+        SaveAreaCode(AreaCodeOffset(i), kAreaCodeBytes, texts[static_cast<std::size_t>(i)]);
     EXPECT_TRUE(ImageEquals(expected));
 }

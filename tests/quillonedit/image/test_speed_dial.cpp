@@ -1,4 +1,5 @@
 // Telephone entries and the plain digit fields of the autopatch and the DTMF generator.
+#include "quillonedit/image/Codec.h"
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/SpeedDial.h"
@@ -146,14 +147,14 @@ TEST(DigitMemories, TextsAndWrites)
         PutImage(memory, s.bytes);
         PutImage(lockout, s.bytes);
         EXPECT_EQ(DtmfMemoryText(memory), s.memoryText);
-        EXPECT_EQ(LockoutText(lockout), s.lockoutText);
+        EXPECT_EQ(DigitFieldText(lockout, kLockoutDigits), s.lockoutText);
     }
 
     FillImagePattern(155);
     Bytes expected = Snapshot();
-    StoreDigitText(kPreDial, kPreDialDigits, "12#");
+    WriteDtmfField(kPreDial, kPreDialDigits, "12#");
     Put(expected, kPreDial, {3, 1, 2, 12, 0, 0, 0, 0});
-    StoreDigitText(memory, kDtmfMemoryDigits, "D*A");
+    WriteDtmfField(memory, kDtmfMemoryDigits, "D*A");
     Put(expected, memory, {3, 0, 11, 13, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(ImageEquals(expected));
 }
