@@ -29,9 +29,10 @@ frmDTMF::frmDTMF(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     setWindowTitle(QStringLiteral("DTMF Generator"));
     setHelpContextID(kDtmfGeneratorHelpContext);
 
-    // The keypad's text goes back even after Cancel: a shown memory gives every code back exactly.
+    // The keypad's text goes back even after Cancel: a shown memory gives every code back exactly,
+    // and one shown empty for its count keeps its bytes.
     grid = new DigitGrid(*this, DtmfMemoryFields,
-                         {.format = {.read = DtmfMemoryText, .write = WriteDtmfField},
+                         {.format = {.read = DtmfMemoryText, .write = SaveDtmfMemory},
                           .fieldWidth = 160,
                           .groupTitle = QStringLiteral("Group Selection"),
                           .groupCaptions = {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30"),

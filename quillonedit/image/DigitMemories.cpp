@@ -28,4 +28,11 @@ QString DtmfMemoryText(int offset, int capacity)
     return DigitFieldText(offset, capacity);
 }
 
+void SaveDtmfMemory(int offset, int capacity, const QString& text)
+{
+    if (text.isEmpty() && image().at(offset) > capacity)
+        return;
+    WriteDtmfField(offset, capacity, text);
+}
+
 } // namespace quillon

@@ -246,6 +246,10 @@ TEST_F(TelephoneDialogs, DtmfMemoriesShowCounts1To15AndGiveCodesBack)
     Put(expected, m12, field);                           // D stays 0; spare bytes cleared
     EXPECT_TRUE(ImageEquals(expected));
 
+    keys.cancel();
+    QTest::mouseClick(dialog.lblDis[3], Qt::LeftButton);
+    EXPECT_TRUE(ImageEquals(expected));                  // memory 14 shown empty keeps its bytes
+
     keys.accept("1B*");
     QTest::mouseClick(dialog.lblDis[9], Qt::LeftButton);
     field = {3, 1, 14, 11};
