@@ -192,27 +192,24 @@ bool ParseFrequencyRow(FrequencyEditState& state, const FrequencyRowTexts& row)
         return true;
     case 6:
         SetBand2(state, t.left(2));
-        state.FreqEditDigit100k = digitAt(t, 4);
-        state.FreqEditDigit10k = digitAt(t, 5);
-        state.FreqEditFive = t.at(5) != u'0' ? 1 : 0;
         break;
     case 7:
         SetBand3(state, t.left(2));
         state.FreqEditMHz = digitAt(t, 3);
-        state.FreqEditDigit100k = digitAt(t, 5);
-        state.FreqEditDigit10k = digitAt(t, 6);
-        state.FreqEditFive = t.at(6) != u'0' ? 1 : 0;
         break;
     case 8:
         SetBand4(state, t.left(3));
         state.FreqEditMHz = digitAt(t, 4);
-        state.FreqEditDigit100k = digitAt(t, 6);
-        state.FreqEditDigit10k = digitAt(t, 7);
-        state.FreqEditFive = t.at(7) != u'0' ? 1 : 0;
         break;
     default:
         return false;
     }
+    // Every band's text ends in the 100 kHz and 10 kHz digits and then the 5 kHz place (digitAt
+    // counts from 1, so the last two digits are at size - 2 and size - 1).
+    const int last = static_cast<int>(t.size()) - 1;
+    state.FreqEditDigit100k = digitAt(t, last - 1);
+    state.FreqEditDigit10k = digitAt(t, last);
+    state.FreqEditFive = t.at(last) != u'0' ? 1 : 0;
     SetOffset(state, row.offset);
     SetCtcss(state, row.ctcss);
     SetPower(state, row.power);
