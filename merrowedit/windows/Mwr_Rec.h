@@ -107,7 +107,8 @@ public:
     void PrintHistory();
 
     platform::MsgResult ConfirmSaveChanges(int mode);
-    void SaveAndExit();
+    // False when the parameter file was not written and the window stays.
+    bool SaveAndExit();
     void ExitWithoutSave();
 
     // TransferHost
