@@ -110,12 +110,18 @@ TEST_F(CountyWindowsTest, StartUpShowsTheSavedChoicesWithoutRunningTheirHandlers
     EXPECT_EQ(window->lblState->text(), "Alabama");
     EXPECT_EQ(window->lblTransmitter->text(), kColumbus.trimmed());
     EXPECT_EQ(texts(picker->lstCounty), QStringList{kColumbus});
-    ASSERT_NE(picker->lstCounty->currentItem(), nullptr);
-    EXPECT_EQ(picker->lstCounty->currentItem()->text(), kColumbus);   // the saved transmitter is selected
     EXPECT_EQ(window->lstFips->count(), 4);
     EXPECT_EQ(window->selectedCount(), 4);
     EXPECT_EQ(entries(), before);
     EXPECT_TRUE(services.messageBox.shown.empty());
+
+    // Only a transmitter reading like a county entry is selected, so none is: OK without a choice
+    // asks for one and the county list keeps its entries and ticks.
+    EXPECT_TRUE(picker->lstCounty->selectedItems().isEmpty());
+    picker->cmdOK->click();
+    EXPECT_EQ(services.messageBox.texts(), QStringList{" Error, No Transmitter Location Selected. "});
+    EXPECT_EQ(window->lstFips->count(), 4);
+    EXPECT_EQ(window->selectedCount(), 4);
 }
 
 TEST_F(CountyWindowsTest, PickerChoicesLeaveTheEntriesToTheCountyWindow)
