@@ -26,6 +26,19 @@ bool validFip(const QString& text)
     return sixDigits.match(text.trimmed()).hasMatch();
 }
 
+// The first character of the text the parameter file cannot keep (it is written as Latin-1, so
+// a typographic apostrophe would come back as "?"); empty when there is none.
+QString firstBeyondLatin1(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() <= 0xFF)
+            continue;
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return {};
+}
+
 } // namespace
 
 frmFIPEdit::frmFIPEdit(QWidget* parent) : QDialog(parent)
@@ -139,8 +152,18 @@ void frmFIPEdit::cmdOK_Click()
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kEditorTitle);
         return;
     }
+    QString refused = firstBeyondLatin1(txtCounty->text());
+    if (refused.isEmpty())
+        refused = firstBeyondLatin1(txtState->text());
+    if (!refused.isEmpty()) {
+        platform::msgBox(
+            QStringLiteral(" Error.. County and State Names Can Not Hold the Character \"%1\". \r\n").arg(refused),
+            platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kEditorTitle);
+        return;
+    }
     accept();
 }
+
 
 void frmFIPEdit::cmdCancel_Click()
 {

@@ -281,6 +281,33 @@ TEST_F(CountyWindowsTest, EditorAcceptsSixDigitsAndNoComma)
     }
 }
 
+// The parameter file keeps Latin-1 only: anything beyond it would come back as "?".
+TEST_F(CountyWindowsTest, EditorRefusesWhatTheParameterFileCannotKeep)
+{
+    const char* const refused = " Error.. County and State Names Can Not Hold the Character \"%1\". \r\n";
+    const struct {
+        QString county, state, message;
+    } cases[] = {
+        {"Prince George\u2019s", "Maryland", QString(refused).arg("\u2019")},
+        {"Dade", "Florida \U0001F600", QString(refused).arg("\U0001F600")},
+        {"Prince George's", "Maryland", ""},
+        {"Do\u00F1a Ana", "New Mexico", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.county.toStdString());
+        services.messageBox.shown.clear();
+        FipEditMode = kFipEditAdd;
+        frmFIPEdit editor;
+        editor.Form_Activate();
+        editor.txtFIP->setText("024033");
+        editor.txtCounty->setText(c.county);
+        editor.txtState->setText(c.state);
+        editor.cmdOK_Click();
+        EXPECT_EQ(editor.result() == QDialog::Accepted, c.message.isEmpty());
+        EXPECT_EQ(services.messageBox.texts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
+    }
+}
+
 TEST_F(CountyWindowsTest, ListEditsAndTheNinetyNineLimit)
 {
     for (int i = 0; i < kCountyListLimit; ++i)
