@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace merrow {
@@ -39,6 +41,21 @@ QString firstBeyondLatin1(const QString& text)
     return {};
 }
 
+// Wide enough for the longest text the box takes, in its own font, so none of that text scrolls
+// out of sight ("District Of Columbia" showed as "istrict Of Columbia").
+void fitToLongestText(QLineEdit* box)
+{
+    constexpr int innerMargins = 2 * 2;   // the box keeps two pixels either side of its text
+    constexpr int cursor = 1;
+    const QFontMetrics metrics = box->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QString(box->maxLength(), u'W')) + innerMargins + cursor,
+                     metrics.height());
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, box).width());
+}
+
 } // namespace
 
 frmFIPEdit::frmFIPEdit(QWidget* parent) : QDialog(parent)
@@ -53,6 +70,8 @@ frmFIPEdit::frmFIPEdit(QWidget* parent) : QDialog(parent)
     txtCounty->setMaxLength(kCountyBoxLength);
     txtState = new QLineEdit(this);
     txtState->setMaxLength(kStateBoxLength);
+    for (QLineEdit* box : {txtFIP, txtCounty, txtState})
+        fitToLongestText(box);
 
     Frame1 = new QGroupBox(this);
     auto* boxes = new QGridLayout(Frame1);

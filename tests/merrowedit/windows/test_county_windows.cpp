@@ -247,6 +247,64 @@ TEST_F(CountyWindowsTest, EditorBuildsTheEntryBody)
     }
 }
 
+namespace {
+
+// The box shows its whole text when going from the text's start to its end does not scroll it.
+bool showsWholeText(QLineEdit* box)
+{
+    box->setCursorPosition(0);
+    box->grab();   // the box places its text when it paints
+    const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    box->end(false);
+    box->grab();
+    const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    return end - start >= box->fontMetrics().horizontalAdvance(box->text()) - 1;
+}
+
+// Left edge of a caption's text and its right edge, in window coordinates.
+std::pair<int, int> captionText(const QWidget* window, const QString& text)
+{
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text() != text)
+            continue;
+        const int left = label->mapTo(window, label->contentsRect().topLeft()).x();
+        return {left, left + label->fontMetrics().horizontalAdvance(text)};
+    }
+    ADD_FAILURE() << "no caption " << text.toStdString();
+    return {};
+}
+
+} // namespace
+
+// Whatever the fonts, the entry editor's boxes show their longest texts whole, and the county
+// window's column captions stand apart.
+TEST_F(CountyWindowsTest, EditorBoxesAndColumnCaptionsShowTheirWholeText)
+{
+    for (const QFont& font : {QApplication::font(), QFont(QApplication::font().family(), 16, QFont::Bold)}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        const QFont before = QApplication::font();
+        QApplication::setFont(font);
+        FipEditEntry = "011001  District of Columbia   District Of Columbia";
+        FipEditMode = kFipEditEdit;
+        frmFIPEdit editor;
+        editor.show();
+        for (QLineEdit* box : {editor.txtFIP, editor.txtCounty, editor.txtState}) {
+            EXPECT_TRUE(showsWholeText(box)) << box->text().toStdString();
+            box->setText(QString(box->maxLength(), u'W'));
+            EXPECT_TRUE(showsWholeText(box)) << box->text().toStdString();
+        }
+
+        frmFIPS counties;
+        counties.show();
+        counties.grab();
+        const int fipRight = captionText(&counties, "FIP Code").second;
+        const int countyLeft = captionText(&counties, "County").first;
+        const int space = QFontMetrics(font).horizontalAdvance(u' ');
+        EXPECT_GE(countyLeft - fipRight, space);
+        QApplication::setFont(before);
+    }
+}
+
 TEST_F(CountyWindowsTest, EditorAcceptsSixDigitsAndNoComma)
 {
     const QString lengthError = " Error.. FIP Code Entry Incorrect Digit Length. \r\n Valid FIP Codes Are Six (6) Digits. \r\n";
