@@ -2,6 +2,7 @@
 
 #include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/Messages.h"
+#include "merrowedit/data/TextFile.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -20,35 +21,36 @@ const QString kEventSectionTitle = QStringLiteral("[Event Codes]");
 
 // Set when a load refused a file that exists, until that file has been kept as the backup.
 bool refusedFileOnDisk = false;
+// Set when the load found a file it could not read at all, until a save has replaced it.
+bool unreadableFileOnDisk = false;
 
-// Reads the file the way comma-separated sequential text is read: leading blanks skipped,
-// a field ends at a comma or at the end of its line.
+// Reads the file's lines the way comma-separated sequential text is read: leading blanks
+// skipped, a field ends at a comma or at the end of its line.
 class FieldReader {
 public:
-    explicit FieldReader(QString text) : text_(std::move(text)) {}
+    explicit FieldReader(QStringList lines) : lines_(std::move(lines)) {}
 
     // nullopt past the end of the file.
     std::optional<QString> next()
     {
-        while (pos_ < text_.size() && (text_[pos_] == u' ' || text_[pos_] == u'\t'))
-            ++pos_;
-        if (pos_ >= text_.size())
-            return std::nullopt;
-        const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != u',' && text_[pos_] != u'\r' && text_[pos_] != u'\n')
-            ++pos_;
-        const QString field = text_.mid(start, pos_ - start);
-        if (pos_ < text_.size()) {
-            if (text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n')
-                ++pos_;
-            ++pos_;   // the comma or the line end
+        if (field_ >= fields_.size()) {
+            if (line_ >= lines_.size())
+                return std::nullopt;
+            fields_ = lines_[line_++].split(u',');
+            field_ = 0;
         }
-        return field;
+        const QString& field = fields_[field_++];
+        qsizetype start = 0;
+        while (start < field.size() && (field[start] == u' ' || field[start] == u'\t'))
+            ++start;
+        return field.mid(start);
     }
 
 private:
-    QString text_;
-    qsizetype pos_ = 0;
+    QStringList lines_;
+    qsizetype line_ = 0;
+    QStringList fields_;
+    qsizetype field_ = 0;
 };
 
 // The file holds 126 lines of a few dozen characters; anything far beyond that is no parameter
@@ -71,20 +73,24 @@ bool readSection(FieldReader& in, const QString& title, std::span<QString> entri
     return true;
 }
 
-bool readWholeFile()
+enum class LoadResult { Read, Missing, Unreadable, Damaged };
+
+LoadResult readWholeFile()
 {
-    QFile file(DataFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileBytes)
-        return false;
-    FieldReader in(QString::fromLatin1(bytes));
+    TextFile file = ReadTextFile(DataFilePath(), kMaxFileBytes);
+    switch (file.status) {
+    case TextFileStatus::Read: break;
+    case TextFileStatus::Missing: return LoadResult::Missing;
+    case TextFileStatus::Unreadable: return LoadResult::Unreadable;
+    case TextFileStatus::TooLarge: return LoadResult::Damaged;
+    }
+    FieldReader in(std::move(file.lines));
     const std::optional<QString> title = in.next();
     if (!title || *title != kDataFileTitle)
-        return false;
-    return readSection(in, kFipSectionTitle, std::span(FipEntries).first(kFipEntriesInFile)) &&
-           readSection(in, kEventSectionTitle, std::span(EventCodes).first(kEventCodesInFile));
+        return LoadResult::Damaged;
+    const bool whole = readSection(in, kFipSectionTitle, std::span(FipEntries).first(kFipEntriesInFile)) &&
+                       readSection(in, kEventSectionTitle, std::span(EventCodes).first(kEventCodesInFile));
+    return whole ? LoadResult::Read : LoadResult::Damaged;
 }
 
 // A comma or a line break inside a slot would split it into two fields when read back and make
@@ -118,6 +124,7 @@ void resetParameterData()
     for (QString& s : EventCodes)
         s.clear();
     refusedFileOnDisk = false;
+    unreadableFileOnDisk = false;
 }
 
 QString DataFilePath()
@@ -127,13 +134,21 @@ QString DataFilePath()
 
 bool LoadDataFile()
 {
-    if (readWholeFile())
-        return true;
-    if (QFile::exists(DataFilePath()))
-        refusedFileOnDisk = true;
+    QString question =
+        QStringLiteral("Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?");
+    switch (readWholeFile()) {
+    case LoadResult::Read: return true;
+    case LoadResult::Missing: break;
+    case LoadResult::Damaged: refusedFileOnDisk = true; break;
+    case LoadResult::Unreadable:
+        // Neither missing nor damaged: say where it is, so the user can put it right.
+        unreadableFileOnDisk = true;
+        question = QStringLiteral("Error, Merrow Data File  %1  can not be read.\r\nCreate Default Data File?")
+                       .arg(QDir::toNativeSeparators(DataFilePath()));
+        break;
+    }
     const platform::MsgResult answer =
-        platform::msgBox(QStringLiteral("Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?"),
-                         platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation, kProductTitle,
+        platform::msgBox(question, platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation, kProductTitle,
                          platform::MsgDefault::First);
     if (answer != platform::MsgResult::Yes)
         return false;
@@ -166,11 +181,21 @@ bool SaveDataFile()
             ok = file.write(bytes) == bytes.size() && file.commit();
         }
     }
+    if (!ok && unreadableFileOnDisk) {
+        // Reported at start-up already; ending here would lose every edit of the run, so the
+        // program stays open until the file can be written or the user leaves without saving.
+        platform::msgBox(QStringLiteral("Error, Merrow Data File  %1  can not be written.\r\n"
+                                        "Your changes are kept until you exit without saving.")
+                             .arg(QDir::toNativeSeparators(DataFilePath())),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
+        return false;
+    }
     if (!ok) {
         ShowDataFileError(kErrFrequencyLimit);
         return false;
     }
     refusedFileOnDisk = false;
+    unreadableFileOnDisk = false;
     return true;
 }
 

@@ -34,13 +34,16 @@ void resetParameterData();
 QString DataFilePath();
 
 // Reads the file into FipEntries 0..98 and EventCodes 0..23. On any failure asks the #199
-// question: Yes puts the default set into memory (the file is written at the next saving exit)
-// and returns true; No returns false and keeps whatever was read.
+// question (for a file that is there but cannot be read, one that names it): Yes puts the default
+// set into memory (the file is written at the next saving exit) and returns true; No returns
+// false and keeps whatever was read.
 bool LoadDataFile();
 
-// Replaces the file as a whole. On failure the old file stays, ShowDataFileError(kErrFrequencyLimit)
-// reports it (which ends the program) and false is returned. The first write after a refused load
-// keeps the refused file as "Mwr_FILE1.BAK".
+// Replaces the file as a whole and returns false when it could not. The old file then stays and
+// ShowDataFileError(kErrFrequencyLimit) reports the failure, which ends the program; but when the
+// load found the file unreadable, the failure is reported with the file's path and the program
+// goes on, so the run's edits survive. The first write after a refused load keeps the refused
+// file as "Mwr_FILE1.BAK".
 bool SaveDataFile();
 
 // The file's bytes for the current lists (CR LF lines, Latin-1).

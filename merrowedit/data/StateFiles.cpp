@@ -1,8 +1,7 @@
 #include "merrowedit/data/StateFiles.h"
 
+#include "merrowedit/data/TextFile.h"
 #include "platform/Services.h"
-
-#include <QFile>
 
 #include <array>
 #include <utility>
@@ -58,6 +57,8 @@ constexpr std::pair<const char*, const char*> kStateNames[] = {
 };
 
 constexpr int kLineWidth = 62;
+// The lines hold 62 columns; far longer ones are no state file.
+constexpr int kStateLineMaxChars = 1024;
 constexpr int kKeyStart = 30;     // column 31, counted from 0
 
 QString& statesFolderOverride()
@@ -127,21 +128,14 @@ bool ReadStateFile(int index, QStringList& lines)
     lines.clear();
     if (!validState(index))
         return false;
-    QFile file(StatesFolder() + u'/' + GetStateFileName(index));
-    if (!file.open(QIODevice::ReadOnly))
+    TextFile file = ReadTextFile(StatesFolder() + u'/' + GetStateFileName(index),
+                                 TextFileBound(kStateFileMaxLines, kStateLineMaxChars));
+    if (file.status != TextFileStatus::Read || file.lines.size() > kStateFileMaxLines)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    QStringList read = QString::fromLatin1(bytes).split(u'\n');
-    if (!read.isEmpty() && read.last().isEmpty())
-        read.removeLast();   // the line end of the last line
-    if (read.size() > kStateFileMaxLines)
-        return false;
-    for (QString& line : read)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    lines = std::move(read);
+    for (const QString& line : file.lines)
+        if (line.size() > kStateLineMaxChars)
+            return false;
+    lines = std::move(file.lines);
     return true;
 }
 

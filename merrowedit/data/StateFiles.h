@@ -44,8 +44,8 @@ inline QStringList UniqueCountyList;
 // True when the text is already listed (an empty text counts as listed); otherwise lists it.
 bool AddUniqueCounty(const QString& text);
 
-// Reads a state file as whole lines (CR LF or LF). False when it is missing, unreadable or
-// longer than kStateFileMaxLines lines.
+// Reads a state file as whole lines (CR LF, LF or CR). False when it is missing, not a regular
+// file, unreadable, longer than kStateFileMaxLines lines or has a line far beyond 62 columns.
 bool ReadStateFile(int index, QStringList& lines);
 
 // Columns 31-62 of a line; a shorter line is padded with blanks first.

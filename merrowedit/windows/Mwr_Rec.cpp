@@ -388,15 +388,19 @@ void Mwr_Rec::mnuExitNoSave_Click()
     ExitWithoutSave();
 }
 
-void Mwr_Rec::SaveAndExit()
+bool Mwr_Rec::SaveAndExit()
 {
     run(commands.ClosePort);
     SaveRegistrySettings();
-    // A failed write has already reported #108 and ended the program: nothing more to do.
-    if (!SaveDataFile())
-        return;
+    // A failed write has been reported: either #108, which has ended the program, or a data file
+    // that could not be read at start-up, where the window stays so that no edit is lost.
+    if (!SaveDataFile()) {
+        ExitRequested = false;
+        return false;
+    }
     hide();
     endProgram();
+    return true;
 }
 
 void Mwr_Rec::ExitWithoutSave()
@@ -417,7 +421,8 @@ void Mwr_Rec::closeEvent(QCloseEvent* event)
     if (!ExitRequested) {
         ExitRequested = true;
         if (ConfirmSaveChanges(2) == platform::MsgResult::Yes) {
-            SaveAndExit();
+            if (!SaveAndExit())
+                event->ignore();
             return;
         }
     }

@@ -24,8 +24,8 @@ inline constexpr int kHistoryRows = 20;
 // The maker's web site; the help menu's pages are paths below it.
 inline const QString kMakerWebSite = QStringLiteral("https://www.merrow-weather.example");
 
-// Commands carried out by windows and routines that are wired in from outside the main window.
-// An empty hook means the command does nothing yet.
+// Commands carried out by windows and routines outside the main window. Start-up (Main) sets
+// every one; a window built without them (as in tests) does nothing for an empty hook.
 struct MainWindowCommands {
     std::function<void()> ClosePort;               // before any exit
     std::function<void()> EstConnect;              // "Transfer Data"
@@ -107,7 +107,8 @@ public:
     void PrintHistory();
 
     platform::MsgResult ConfirmSaveChanges(int mode);
-    void SaveAndExit();
+    // False when the parameter file was not written and the window stays.
+    bool SaveAndExit();
     void ExitWithoutSave();
 
     // TransferHost

@@ -1,6 +1,7 @@
 #include "merrowedit/windows/frmEnterFIP.h"
 
 #include "merrowedit/data/Messages.h"
+#include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/data/StateFiles.h"
 #include "merrowedit/windows/ImageList.h"
@@ -107,14 +108,14 @@ bool frmEnterFIP::LoadStateTransmitters(int stateIndex)
 
 void frmEnterFIP::SelectStoredCounties()
 {
-    const QString stored = TransmitterLocation.trimmed();
-    if (stored.isEmpty())
-        return;
-    for (int i = 0; i < lstCounty->count(); ++i) {
-        QListWidgetItem* item = lstCounty->item(i);
-        if (item->text().trimmed().compare(stored, Qt::CaseInsensitive) == 0) {
-            lstCounty->setCurrentItem(item);
-            return;
+    for (int slot = 0; slot < kFipEntriesInFile; ++slot) {
+        const QString entry = FipEntries[static_cast<std::size_t>(slot)].trimmed();
+        if (entry.isEmpty())
+            continue;
+        for (int i = 0; i < lstCounty->count(); ++i) {
+            QListWidgetItem* item = lstCounty->item(i);
+            if (item->text().trimmed().compare(entry, Qt::CaseInsensitive) == 0)
+                item->setSelected(true);
         }
     }
 }

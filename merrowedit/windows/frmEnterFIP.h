@@ -33,7 +33,9 @@ public:
     // Reads the state's file and lists its transmitters; false (with a message) when the file
     // cannot be read.
     bool LoadStateTransmitters(int stateIndex);
-    // Selects the transmitter chosen last time.
+    // Selects each transmitter whose text is that of a county entry. Entries are county lines and
+    // the items transmitter keys, so in practice none is: OK without a choice then asks for one
+    // instead of replacing the county list and its ticks.
     void SelectStoredCounties();
     bool StoreFips();
 

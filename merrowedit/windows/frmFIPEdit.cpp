@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace merrow {
@@ -24,6 +26,34 @@ bool validFip(const QString& text)
 {
     static const QRegularExpression sixDigits(QStringLiteral("^[0-9]{6}$"));
     return sixDigits.match(text.trimmed()).hasMatch();
+}
+
+// The first character of the text the parameter file cannot keep (it is written as Latin-1, so
+// a typographic apostrophe would come back as "?"); empty when there is none.
+QString firstBeyondLatin1(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() <= 0xFF)
+            continue;
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return {};
+}
+
+// Wide enough for the longest text the box takes, in its own font, so none of that text scrolls
+// out of sight ("District Of Columbia" showed as "istrict Of Columbia").
+void fitToLongestText(QLineEdit* box)
+{
+    constexpr int innerMargins = 2 * 2;   // the box keeps two pixels either side of its text
+    constexpr int cursor = 1;
+    const QFontMetrics metrics = box->fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QString(box->maxLength(), u'W')) + innerMargins + cursor,
+                     metrics.height());
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    box->setMinimumWidth(box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, text, box).width());
 }
 
 } // namespace
@@ -40,6 +70,8 @@ frmFIPEdit::frmFIPEdit(QWidget* parent) : QDialog(parent)
     txtCounty->setMaxLength(kCountyBoxLength);
     txtState = new QLineEdit(this);
     txtState->setMaxLength(kStateBoxLength);
+    for (QLineEdit* box : {txtFIP, txtCounty, txtState})
+        fitToLongestText(box);
 
     Frame1 = new QGroupBox(this);
     auto* boxes = new QGridLayout(Frame1);
@@ -139,8 +171,18 @@ void frmFIPEdit::cmdOK_Click()
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kEditorTitle);
         return;
     }
+    QString refused = firstBeyondLatin1(txtCounty->text());
+    if (refused.isEmpty())
+        refused = firstBeyondLatin1(txtState->text());
+    if (!refused.isEmpty()) {
+        platform::msgBox(
+            QStringLiteral(" Error.. County and State Names Can Not Hold the Character \"%1\". \r\n").arg(refused),
+            platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kEditorTitle);
+        return;
+    }
     accept();
 }
+
 
 void frmFIPEdit::cmdCancel_Click()
 {

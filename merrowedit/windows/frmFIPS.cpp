@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace merrow {
 namespace {
 
@@ -58,8 +60,12 @@ frmFIPS::frmFIPS(QWidget* parent) : QDialog(parent)
     const int widths[3] = {8, 23, 0};
     for (int i = 0; i < 3; ++i) {
         auto* caption = new QLabel(QString::fromLatin1(captions[i]), columns);
+        // A caption wider than its column in the window's font moves the next one on, so that
+        // "FIP Code" and "County" never run together.
         if (widths[i] > 0)
-            caption->setFixedWidth(metrics.horizontalAdvance(QString(widths[i], u'M')));
+            caption->setFixedWidth(std::max(metrics.horizontalAdvance(QString(widths[i], u'M')),
+                                            caption->fontMetrics().horizontalAdvance(caption->text()) +
+                                                caption->fontMetrics().horizontalAdvance(u' ')));
         columnRow->addWidget(caption, widths[i] > 0 ? 0 : 1);
     }
     columnRow->setSpacing(0);

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "DataFolderTest.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -208,6 +210,47 @@ TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileReports108AndEnds)
     EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(programEnds, 1);
     EXPECT_TRUE(QFileInfo(path()).isDir());
+}
+
+// A file that is there but cannot be read (a folder in its place, or a pipe) is neither missing
+// nor damaged: start-up names it, and the run's edits are written when it can be replaced.
+TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(kDataFileName));
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text,
+              "Error, Merrow Data File  " + path() + "  can not be read.\r\nCreate Default Data File?");
+    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(EventCodes[16], "TOR");
+
+    FipEntries[4] = "X 024033  Prince George's        Maryland";
+    services.messageBox.shown.clear();
+    EXPECT_FALSE(SaveDataFile());
+    EXPECT_EQ(services.messageBox.texts(),
+              QStringList{"Error, Merrow Data File  " + path() +
+                          "  can not be written.\r\nYour changes are kept until you exit without saving."});
+    EXPECT_EQ(programEnds, 0);
+
+    // Once the folder is gone the same run saves its edits; nothing unreadable is kept aside.
+    ASSERT_TRUE(QDir(path()).removeRecursively());
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_EQ(readFile(), DataFileContents());
+    EXPECT_FALSE(QFile::exists(path(kDataBackupName)));
+
+    // A pipe in the file's place is replaced by the next save.
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    resetParameterData();
+    services.messageBox.shown.clear();
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    EXPECT_EQ(services.messageBox.texts().value(0).left(25), "Error, Merrow Data File  ");
+    ASSERT_TRUE(SaveDataFile());
+    EXPECT_TRUE(QFileInfo(path()).isFile());
+    EXPECT_EQ(readFile(), defaultFileBytes());
+    EXPECT_EQ(programEnds, 0);
 }
 
 TEST_F(ParameterFileTest, FolderThatCannotExistReports108)

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <map>
 
 #include "tests/support/QStringPrinter.h"
@@ -186,6 +188,50 @@ TEST_F(StateFilesTest, StateFileReading)
     EXPECT_FALSE(ReadStateFile(1, lines));            // missing
     EXPECT_FALSE(ReadStateFile(kColorado, lines));    // longer than 501 lines
     EXPECT_FALSE(ReadStateFile(kStateCount, lines));
+    EXPECT_TRUE(lines.isEmpty());
+}
+
+// Only a regular file (or a link to one) of at most 501 lines is read, and it is never read
+// past that bound: a huge file, a pipe or a device in its place would hold start-up.
+TEST_F(StateFilesTest, StateFileReadingIsBoundedAndTakesEveryLineEnd)
+{
+    const auto write = [this](int index, const QByteArray& bytes, qint64 size = 0) {
+        QFile f(dir.path() + '/' + GetStateFileName(index));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+        if (size > 0) {
+            ASSERT_TRUE(f.resize(size));   // a sparse tail of zero bytes
+        }
+    };
+    const QString path = dir.path() + '/' + GetStateFileName(kAlabama);
+    QStringList lines;
+
+    write(kAlabama, "001001  Autauga\r001003  Baldwin\r\n001005  Barbour\n\r001007  Bibb\r");
+    EXPECT_TRUE(ReadStateFile(kAlabama, lines));
+    EXPECT_EQ(lines, (QStringList{"001001  Autauga", "001003  Baldwin", "001005  Barbour", "", "001007  Bibb"}));
+
+    write(kAlabama, QByteArray(501, '\r'));
+    EXPECT_TRUE(ReadStateFile(kAlabama, lines));
+    write(kAlabama, QByteArray(502, '\r'));
+    EXPECT_FALSE(ReadStateFile(kAlabama, lines));
+    write(kAlabama, QByteArray(), 64ll << 20);   // 64 MB without a line end
+    EXPECT_FALSE(ReadStateFile(kAlabama, lines));
+
+    write(kGeorgia, "013001  Appling\r\n");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link(dir.path() + '/' + GetStateFileName(kGeorgia), path));
+    EXPECT_TRUE(ReadStateFile(kAlabama, lines));
+    EXPECT_EQ(lines, QStringList{"013001  Appling"});
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::link("/dev/zero", path));
+    EXPECT_FALSE(ReadStateFile(kAlabama, lines));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_FALSE(ReadStateFile(kAlabama, lines));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    EXPECT_FALSE(ReadStateFile(kAlabama, lines));
     EXPECT_TRUE(lines.isEmpty());
 }
 

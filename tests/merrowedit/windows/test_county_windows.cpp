@@ -110,12 +110,18 @@ TEST_F(CountyWindowsTest, StartUpShowsTheSavedChoicesWithoutRunningTheirHandlers
     EXPECT_EQ(window->lblState->text(), "Alabama");
     EXPECT_EQ(window->lblTransmitter->text(), kColumbus.trimmed());
     EXPECT_EQ(texts(picker->lstCounty), QStringList{kColumbus});
-    ASSERT_NE(picker->lstCounty->currentItem(), nullptr);
-    EXPECT_EQ(picker->lstCounty->currentItem()->text(), kColumbus);   // the saved transmitter is selected
     EXPECT_EQ(window->lstFips->count(), 4);
     EXPECT_EQ(window->selectedCount(), 4);
     EXPECT_EQ(entries(), before);
     EXPECT_TRUE(services.messageBox.shown.empty());
+
+    // Only a transmitter reading like a county entry is selected, so none is: OK without a choice
+    // asks for one and the county list keeps its entries and ticks.
+    EXPECT_TRUE(picker->lstCounty->selectedItems().isEmpty());
+    picker->cmdOK->click();
+    EXPECT_EQ(services.messageBox.texts(), QStringList{" Error, No Transmitter Location Selected. "});
+    EXPECT_EQ(window->lstFips->count(), 4);
+    EXPECT_EQ(window->selectedCount(), 4);
 }
 
 TEST_F(CountyWindowsTest, PickerChoicesLeaveTheEntriesToTheCountyWindow)
@@ -241,6 +247,64 @@ TEST_F(CountyWindowsTest, EditorBuildsTheEntryBody)
     }
 }
 
+namespace {
+
+// The box shows its whole text when going from the text's start to its end does not scroll it.
+bool showsWholeText(QLineEdit* box)
+{
+    box->setCursorPosition(0);
+    box->grab();   // the box places its text when it paints
+    const int start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    box->end(false);
+    box->grab();
+    const int end = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    return end - start >= box->fontMetrics().horizontalAdvance(box->text()) - 1;
+}
+
+// Left edge of a caption's text and its right edge, in window coordinates.
+std::pair<int, int> captionText(const QWidget* window, const QString& text)
+{
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text() != text)
+            continue;
+        const int left = label->mapTo(window, label->contentsRect().topLeft()).x();
+        return {left, left + label->fontMetrics().horizontalAdvance(text)};
+    }
+    ADD_FAILURE() << "no caption " << text.toStdString();
+    return {};
+}
+
+} // namespace
+
+// Whatever the fonts, the entry editor's boxes show their longest texts whole, and the county
+// window's column captions stand apart.
+TEST_F(CountyWindowsTest, EditorBoxesAndColumnCaptionsShowTheirWholeText)
+{
+    for (const QFont& font : {QApplication::font(), QFont(QApplication::font().family(), 16, QFont::Bold)}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        const QFont before = QApplication::font();
+        QApplication::setFont(font);
+        FipEditEntry = "011001  District of Columbia   District Of Columbia";
+        FipEditMode = kFipEditEdit;
+        frmFIPEdit editor;
+        editor.show();
+        for (QLineEdit* box : {editor.txtFIP, editor.txtCounty, editor.txtState}) {
+            EXPECT_TRUE(showsWholeText(box)) << box->text().toStdString();
+            box->setText(QString(box->maxLength(), u'W'));
+            EXPECT_TRUE(showsWholeText(box)) << box->text().toStdString();
+        }
+
+        frmFIPS counties;
+        counties.show();
+        counties.grab();
+        const int fipRight = captionText(&counties, "FIP Code").second;
+        const int countyLeft = captionText(&counties, "County").first;
+        const int space = QFontMetrics(font).horizontalAdvance(u' ');
+        EXPECT_GE(countyLeft - fipRight, space);
+        QApplication::setFont(before);
+    }
+}
+
 TEST_F(CountyWindowsTest, EditorAcceptsSixDigitsAndNoComma)
 {
     const QString lengthError = " Error.. FIP Code Entry Incorrect Digit Length. \r\n Valid FIP Codes Are Six (6) Digits. \r\n";
@@ -272,6 +336,33 @@ TEST_F(CountyWindowsTest, EditorAcceptsSixDigitsAndNoComma)
         if (c.message.isEmpty()) {
             EXPECT_EQ(FipEditResult, "012025  Dade                   Florida");
         }
+    }
+}
+
+// The parameter file keeps Latin-1 only: anything beyond it would come back as "?".
+TEST_F(CountyWindowsTest, EditorRefusesWhatTheParameterFileCannotKeep)
+{
+    const char* const refused = " Error.. County and State Names Can Not Hold the Character \"%1\". \r\n";
+    const struct {
+        QString county, state, message;
+    } cases[] = {
+        {"Prince George\u2019s", "Maryland", QString(refused).arg("\u2019")},
+        {"Dade", "Florida \U0001F600", QString(refused).arg("\U0001F600")},
+        {"Prince George's", "Maryland", ""},
+        {"Do\u00F1a Ana", "New Mexico", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.county.toStdString());
+        services.messageBox.shown.clear();
+        FipEditMode = kFipEditAdd;
+        frmFIPEdit editor;
+        editor.Form_Activate();
+        editor.txtFIP->setText("024033");
+        editor.txtCounty->setText(c.county);
+        editor.txtState->setText(c.state);
+        editor.cmdOK_Click();
+        EXPECT_EQ(editor.result() == QDialog::Accepted, c.message.isEmpty());
+        EXPECT_EQ(services.messageBox.texts(), c.message.isEmpty() ? QStringList{} : QStringList{c.message});
     }
 }
 
