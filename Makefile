@@ -21,10 +21,16 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default -j $(JOBS)
 
-run: build
+# `run` builds only what the program needs (its libraries and its program folder's files), not the
+# tests; `test` builds everything.
+run: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS) --target quillonedit
 	./build/default/bin/quillonedit
 
-run-merrowedit: build
+run-merrowedit: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS) --target merrowedit
 	./build/default/bin/merrowedit
 
 test: build
