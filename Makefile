@@ -3,7 +3,7 @@ SHELL := /bin/bash
 PACKAGES := build-essential cmake ninja-build pkg-config \
             qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev \
             libgtest-dev libgmock-dev xvfb xauth poppler-utils fonts-dejavu-core \
-            desktop-file-utils dpkg-dev file multimon-ng sox
+            desktop-file-utils dpkg-dev file lintian multimon-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
@@ -21,10 +21,16 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default -j $(JOBS)
 
-run: build
+# `run` builds only what the program needs (its libraries and its program folder's files), not the
+# tests; `test` builds everything.
+run: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS) --target quillonedit
 	./build/default/bin/quillonedit
 
-run-merrowedit: build
+run-merrowedit: deps
+	cmake --preset default
+	cmake --build --preset default -j $(JOBS) --target merrowedit
 	./build/default/bin/merrowedit
 
 test: build
@@ -47,12 +53,17 @@ install: release
 	  $(SUDO) cmake --install build/release --prefix "$(PREFIX)"; \
 	fi
 
-# Builds the .deb in build/release, then unpacks it into a scratch folder and checks its layout.
+# Builds the .deb in build/release, then unpacks it into a scratch folder and checks its layout,
+# and has lintian check the package: any error fails, warnings are shown. Suppressed:
+# initial-upload-closes-no-bugs (a first upload to Debian closes the bug announcing the package;
+# this package is not uploaded there).
 package: release
 	cmake --build --preset release --target package
 	@deb=$$(ls -t build/release/*.deb | head -n 1); root=build/release/deb-check; \
 	rm -rf "$$root" && dpkg -x "$$deb" "$$root" && \
-	cmake -DROOT="$$root/usr" -P cmake/CheckInstall.cmake && echo "Checked $$deb"
+	cmake -DROOT="$$root/usr" -P cmake/CheckInstall.cmake && \
+	lintian --fail-on error --suppress-tags initial-upload-closes-no-bugs "$$deb" && \
+	echo "Checked $$deb"
 
 clean:
 	rm -rf build

@@ -1,8 +1,9 @@
 # cmake -DROOT=<installed prefix> [-DINSTALL_FROM=<build folder>] -P CheckInstall.cmake
 #
-# Checks an installed tree: the layout, the desktop entries, and each installed program's own
-# report of the files it finds beside it (`--check-files`, offscreen). With INSTALL_FROM the build
-# is first installed into ROOT (emptied first); `make package` points ROOT at an unpacked .deb.
+# Checks an installed tree: the layout, the manual pages and package documents, the desktop
+# entries, and each installed program's own report of the files it finds beside it
+# (`--check-files`, offscreen). With INSTALL_FROM the build is first installed into ROOT (emptied
+# first); `make package` points ROOT at an unpacked .deb.
 cmake_minimum_required(VERSION 3.25)
 
 function(fail)
@@ -57,6 +58,27 @@ file(GLOB_RECURSE strays RELATIVE "${ROOT}"
 if(strays)
   fail("installed but should not be: ${strays}")
 endif()
+
+# ---- manual pages and package documents ------------------------------------------------------
+# Every program in bin/ has its manual page; these and the changelog are compressed as Debian
+# wants: best compression, no file name or time stamp (gzip -9n), so builds give the same bytes.
+file(GLOB programs RELATIVE "${ROOT}/bin" "${ROOT}/bin/*")
+set(compressed share/doc/quillon-merrow/changelog.Debian.gz)
+foreach(program IN LISTS programs)
+  list(APPEND compressed share/man/man1/${program}.1.gz)
+endforeach()
+foreach(path IN LISTS compressed share/doc/quillon-merrow/copyright)
+  if(NOT EXISTS "${ROOT}/${path}")
+    fail("not installed: ${path}")
+  endif()
+endforeach()
+foreach(path IN LISTS compressed)
+  # Header: magic 1f8b, method 08, flags (no name: bit 3 clear), time stamp 0, extra flags 02.
+  file(READ "${ROOT}/${path}" header LIMIT 10 HEX)
+  if(NOT header MATCHES "^1f8b08[0-9a-f][0-7]0000000002")
+    fail("${path} is not compressed with gzip -9n (header ${header})")
+  endif()
+endforeach()
 
 # ---- desktop entries --------------------------------------------------------------------------
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

@@ -7,7 +7,13 @@
 #   <prefix>/lib/merrowedit/    merrowedit, Help/, States/ (when the build has state files)
 #   <prefix>/bin/               quillonedit, merrowedit (links), merrow-receiver-sim
 #   <prefix>/share/applications/, <prefix>/share/icons/hicolor/scalable/apps/
+#   <prefix>/share/man/man1/       a manual page for each program in bin/
+#   <prefix>/share/doc/quillon-merrow/   copyright, changelog.Debian.gz
 set(QM_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/bin)
+set(QM_PACKAGE_NAME quillon-merrow)
+set(QM_PACKAGE_RELEASE 1)
+# The Maintainer field of the package; the trailer lines of data/package/changelog.Debian use it.
+set(QM_PACKAGE_MAINTAINER "Quillon and Merrow editors <editors@quillon-merrow.org>")
 
 install(TARGETS quillonedit RUNTIME DESTINATION lib/quillonedit)
 install(TARGETS merrowedit RUNTIME DESTINATION lib/merrowedit)
@@ -30,20 +36,40 @@ foreach(program quillonedit merrowedit)
   install(FILES ${PROJECT_SOURCE_DIR}/data/icons/${program}.svg DESTINATION share/icons/hicolor/scalable/apps)
 endforeach()
 
+install(FILES ${QM_MAN_PAGES} DESTINATION share/man/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/copyright ${QM_DEBIAN_CHANGELOG}
+        DESTINATION share/doc/${QM_PACKAGE_NAME})
+
+# The changelog's newest entry names the version being packaged; a version bump without a
+# changelog entry stops here rather than shipping a package whose changelog disagrees.
+set(QM_CHANGELOG ${PROJECT_SOURCE_DIR}/data/package/changelog.Debian)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QM_CHANGELOG})
+file(STRINGS ${QM_CHANGELOG} newest LIMIT_COUNT 1)
+string(FIND "${newest}" "${QM_PACKAGE_NAME} (${PROJECT_VERSION}-${QM_PACKAGE_RELEASE}) " at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "${QM_CHANGELOG} should begin with an entry for "
+                      "${QM_PACKAGE_NAME} (${PROJECT_VERSION}-${QM_PACKAGE_RELEASE}), not '${newest}'")
+endif()
+
 # `make package`: one Debian package with both programs. Its library dependencies are read from
 # the executables by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME quillon-merrow)
+set(CPACK_PACKAGE_NAME ${QM_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editors for the Quillon repeater controller and the Merrow weather receiver")
+# Lines of at most 80 characters, as Debian wants them.
 set(CPACK_PACKAGE_DESCRIPTION "quillonedit edits the configuration image of a Quillon repeater
-controller (projects of eight 4,096-byte pages). merrowedit sets up a Merrow SAME
-weather-alert receiver over an RS-232 line and shows, prints and saves its alert history.")
-set(CPACK_PACKAGE_CONTACT "Quillon and Merrow editors <maintainers@localhost>")
+controller (projects of eight 4,096-byte pages). merrowedit sets up a
+Merrow SAME weather-alert receiver over an RS-232 line and shows, prints
+and saves its alert history. merrow-receiver-sim plays the receiver on a
+pseudo-terminal, for trying merrowedit without one.")
+set(CPACK_PACKAGE_CONTACT "${QM_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QM_PACKAGE_RELEASE})
+# merrowedit opens its web pages with xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)
