@@ -1,7 +1,6 @@
 #pragma once
-// The two CW identifier messages with their speed and tone: how they read as text and how the
-// editor's choices are written back (image/CwIdentifier). Free of widgets; the configuration report
-// uses GetCwChar too.
+// The two CW identifier messages as the editor shows them: one stored character and a whole
+// message as text. Free of widgets; the layout and the writes are in image/CwIdentifier.
 #include "quillonedit/image/CwIdentifier.h"
 
 #include <QString>

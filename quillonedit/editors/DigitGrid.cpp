@@ -90,8 +90,9 @@ void DigitGrid::SaveRow(int row)
     if (row < 0 || row >= rowCount() || !options_.format.write)
         return;
     const DigitField& f = field(row);
+    const auto write = cancelled_ && options_.format.writeBack ? options_.format.writeBack : options_.format.write;
     if (f.offset >= 0)
-        options_.format.write(f.offset, f.capacity, fieldLabels[static_cast<std::size_t>(row)]->text());
+        write(f.offset, f.capacity, fieldLabels[static_cast<std::size_t>(row)]->text());
 }
 
 void DigitGrid::Save()
@@ -111,8 +112,10 @@ void DigitGrid::Field_Click(int row)
     if (!entry.accepted && !options_.writeOnCancel)
         return;   // Cancel changes nothing
     box->setText(entry.text);
+    cancelled_ = !entry.accepted;
     if (onEntry)
         onEntry(row);
+    cancelled_ = false;
 }
 
 void DigitGrid::Group_Click(int group)

@@ -50,6 +50,9 @@ struct DigitFieldFormat {
     QString (*read)(int offset, int capacity) = nullptr;                      // the text shown
     void (*write)(int offset, int capacity, const QString& text) = nullptr;   // stores a text
     QString (*readExtra)(int offset) = nullptr;   // the second label's text, if the grid shows it
+    // What a cancelled keypad writes back (writeOnCancel), when that must differ from an accepted
+    // entry of the same text; `write` when null.
+    void (*writeBack)(int offset, int capacity, const QString& text) = nullptr;
 };
 
 struct DigitGridOptions {
@@ -76,7 +79,7 @@ public:
     void Display();
     // Writes every field of the shown group from its text.
     void Save();
-    // Writes one row from its text.
+    // Writes one row from its text (with format.writeBack while a cancelled entry is handled).
     void SaveRow(int row);
     // The keypad request of a row; on OK (or Cancel with writeOnCancel) the row takes the text
     // and onEntry runs.
@@ -106,6 +109,7 @@ private:
     DigitGridOptions options_;
     std::vector<DigitField> shown_;
     int group_ = 0;
+    bool cancelled_ = false;   // onEntry runs for a cancelled keypad
 };
 
 } // namespace quillon

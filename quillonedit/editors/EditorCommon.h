@@ -85,7 +85,8 @@ public:
 
     CloseBox closeBoxPolicy() const { return closeBox_; }
 
-    // Runs whenever the dialog is shown and again when a child dialog it opened has closed;
+    // Runs whenever the dialog is shown and again when a child dialog it opened has closed (a
+    // modeless editor also when the user comes back to it from another window of this program);
     // never when the user merely switches between applications.
     virtual void Form_Activate() {}
 

@@ -1,8 +1,8 @@
 #pragma once
 // Editors that open beside the main window instead of over it. Such a window lives from its
 // opening to its closing (a fresh one for every opening), redraws whenever it becomes the active
-// window, hears when another project is opened, and can be closed by the main window without its
-// closing questions.
+// window of this program, hears when another project is opened, and can be closed by the main
+// window without its closing questions.
 #include "quillonedit/editors/EditorCommon.h"
 
 namespace quillon {
@@ -13,8 +13,9 @@ public:
     // The window deletes itself once closed, so it must be made with new.
     explicit ModelessEditor(QWidget* parent = nullptr);
 
-    // Form_Activate runs on every activation here: when shown, after a child dialog, and whenever
-    // the user comes back to this window from another one.
+    // Form_Activate runs when shown, after a child dialog, and whenever the user comes back to this
+    // window from another window of this program; not when the user comes back from another
+    // program to this window, which is all the while the program's active window.
 
     // The closing questions, asked before the window closes by its own button or its close box;
     // true keeps it open. byCloseBox tells the two apart.
@@ -35,10 +36,14 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void finish();
+    void setAwayFromProgram(bool away);
     bool closing_ = false;
+    // The user left the program from this window and no other window of it has been active since.
+    bool awayFromProgram_ = false;
 };
 
 // What the main window does with the modeless editors it owns (its direct children): each hears

@@ -30,9 +30,11 @@ frmDTMF::frmDTMF(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     setHelpContextID(kDtmfGeneratorHelpContext);
 
     // The keypad's text goes back even after Cancel: a shown memory gives every code back exactly,
-    // and one shown empty for its count keeps its bytes.
+    // and one shown empty for its count keeps its bytes. An accepted empty text empties a memory.
     grid = new DigitGrid(*this, DtmfMemoryFields,
-                         {.format = {.read = DtmfMemoryText, .write = SaveDtmfMemory},
+                         {.format = {.read = DtmfMemoryText,
+                                     .write = WriteDtmfField,
+                                     .writeBack = WriteBackDtmfMemory},
                           .fieldWidth = 160,
                           .groupTitle = QStringLiteral("Group Selection"),
                           .groupCaptions = {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30"),

@@ -28,7 +28,7 @@ QString DtmfMemoryText(int offset, int capacity)
     return DigitFieldText(offset, capacity);
 }
 
-void SaveDtmfMemory(int offset, int capacity, const QString& text)
+void WriteBackDtmfMemory(int offset, int capacity, const QString& text)
 {
     if (text.isEmpty() && image().at(offset) > capacity)
         return;

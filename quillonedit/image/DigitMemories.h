@@ -19,9 +19,10 @@ int LockoutOffset(int k);
 
 // A generator memory's text: empty for a count of 0 or 16 and above.
 QString DtmfMemoryText(int offset, int capacity = 15);
-// Writes a memory from its text. A memory whose stored count is past the field shows empty; an
-// empty text handed back for it keeps its bytes, so digits the user never saw are not wiped.
-void SaveDtmfMemory(int offset, int capacity, const QString& text);
+// Writes a memory back from the text it showed, after a cancelled keypad. A memory whose stored
+// count is past the field shows empty and keeps its bytes, so digits the user never saw are not
+// wiped. An accepted text, empty included, is written by WriteDtmfField.
+void WriteBackDtmfMemory(int offset, int capacity, const QString& text);
 // A lock-out number reads as DigitFieldText(offset, kLockoutDigits): at most 11 digits, whatever
 // the count. All three kinds are written by WriteDtmfField.
 

@@ -9,8 +9,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <numeric>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -62,7 +65,39 @@ PageFault readPage(const QString& file, int k, std::uint8_t* page)
     return PageFault::None;
 }
 
+std::function<bool(const QString&, const QString&)>& pageRenameForTests()
+{
+    static std::function<bool(const QString&, const QString&)> rename;
+    return rename;
+}
+
+// rename() replaces the target in one step; QFile::rename would refuse an existing file.
+bool renameOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// A second name for the page file (a hard link), or a copy where the file system has no links.
+bool keepPage(const QString& file, const QString& keep)
+{
+    std::error_code error;
+    std::filesystem::create_hard_link(QFile::encodeName(file).constData(), QFile::encodeName(keep).constData(),
+                                      error);
+    return !error || QFile::copy(file, keep);
+}
+
+bool renamePage(const QString& from, const QString& to)
+{
+    const auto& seam = pageRenameForTests();
+    return seam ? seam(from, to) : renameOver(from, to);
+}
+
 } // namespace
+
+void setPageRenameForTests(std::function<bool(const QString& from, const QString& to)> rename)
+{
+    pageRenameForTests() = std::move(rename);
+}
 
 ProjectState& project()
 {
@@ -125,7 +160,7 @@ QString WriteProjectPages(const QString& base)
         targets << real;
     }
     // Every page goes to a temporary file beside its target first; the targets are replaced only
-    // when all eight were written, so a failure never leaves a mixed project behind.
+    // when all eight were written.
     std::vector<std::unique_ptr<QTemporaryFile>> temps;
     for (int k = 1; k <= kPageCount; ++k) {
         const QString file = pageFileName(base, k);
@@ -140,14 +175,41 @@ QString WriteProjectPages(const QString& base)
         temp->close();
         temps.push_back(std::move(temp));
     }
+    // Each old page is kept beside its target until all eight renames have succeeded; when one
+    // fails, the pages already replaced go back, so the folder holds the old project whole.
+    std::vector<QString> kept(kPageCount);   // the kept old page; empty where there was none
+    const auto dropKept = [&kept] {
+        for (const QString& file : kept)
+            if (!file.isEmpty())
+                QFile::remove(file);
+    };
+    for (int k = 1; k <= kPageCount; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        if (!QFileInfo::exists(targets[k - 1]))
+            continue;
+        const QString keep = temps[i]->fileName() + QStringLiteral(".old");
+        if (!keepPage(targets[k - 1], keep)) {
+            dropKept();
+            return pageFileName(base, k);
+        }
+        kept[i] = keep;
+    }
     for (int k = 1; k <= kPageCount; ++k) {
         QTemporaryFile& temp = *temps[static_cast<std::size_t>(k - 1)];
-        // rename() replaces the target in one step; QFile::rename would refuse an existing file.
-        if (std::rename(QFile::encodeName(temp.fileName()).constData(),
-                        QFile::encodeName(targets[k - 1]).constData()) != 0)
+        if (!renamePage(temp.fileName(), targets[k - 1])) {
+            for (std::size_t j = 0; j + 1 < static_cast<std::size_t>(k); ++j) {
+                if (kept[j].isEmpty())
+                    QFile::remove(targets[j]);          // a page this save made
+                else
+                    renameOver(kept[j], targets[j]);   // if even that fails, the kept file stays
+                kept[j].clear();
+            }
+            dropKept();
             return pageFileName(base, k);
+        }
         temp.setAutoRemove(false);
     }
+    dropKept();
     return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace quillon {
 
@@ -45,5 +46,8 @@ PageReadResult ReadProjectPages(const QString& name);
 // Writes the image as the eight pages of `base`, each replaced whole; the empty text on success,
 // else the page file that could not be written (the old pages then all stay as they were).
 QString WriteProjectPages(const QString& base);
+// Tests: the rename that puts a written page in place of the old one (std::rename until set; an
+// empty function puts that back). Failing it stops a save halfway.
+void setPageRenameForTests(std::function<bool(const QString& from, const QString& to)> rename);
 
 } // namespace quillon

@@ -79,6 +79,10 @@ void setBandFrom(FrequencyEditState& state, const QString& lead, std::initialize
 
 int digitGlyph(int digit) { return digit >= 0 && digit <= 9 ? digit : kGlyphBlank; }
 
+// The MHz digit as a band that shows it shows, steps and packs it. Bands 52 and 28 neither show nor
+// step it, so the state keeps their entry's own nibble, whatever it holds, and packs it back.
+int shownMHz(const FrequencyEditState& state) { return std::clamp(state.FreqEditMHz, 0, 9); }
+
 } // namespace
 
 int rbiFrequencyOffset(int i)
@@ -233,7 +237,7 @@ std::optional<FrequencyEditState> FrequencyEditFromEntry(int offset)
     if (!validBand(state.FreqEditBand))
         return std::nullopt;
     state.FreqEditPower = (b0 >> 4) & 3;
-    state.FreqEditMHz = std::min(b1 & 0x0F, 9);
+    state.FreqEditMHz = hidesMHz(state.FreqEditBand) ? b1 & 0x0F : std::min(b1 & 0x0F, 9);
     state.FreqEditTxOffset = ((b1 >> 4) & 3) + 1;
     state.FreqEditFive = (b1 & kEndsInFive) ? 1 : 0;
     state.FreqEditDigit100k = std::min(b2 >> 4, 9);
@@ -251,7 +255,7 @@ std::array<int, 6> FrequencyGlyphs(const FrequencyEditState& state)
         const Band& band = kBands[static_cast<std::size_t>(state.FreqEditBand)];
         cells[0] = band.glyph0;
         cells[1] = band.glyph1;
-        cells[2] = band.fixedGlyph2 >= 0 ? band.fixedGlyph2 : digitGlyph(state.FreqEditMHz);
+        cells[2] = band.fixedGlyph2 >= 0 ? band.fixedGlyph2 : digitGlyph(shownMHz(state));
     }
     cells[3] = digitGlyph(state.FreqEditDigit100k);
     cells[4] = digitGlyph(state.FreqEditDigit10k);
@@ -282,7 +286,7 @@ void StepFrequencyCell(FrequencyEditState& state, int cell, bool down)
     case 1: state.FreqEditBand = wrapStep(state.FreqEditBand, kRbiBandCount, down); break;
     case 2:
         if (!hidesMHz(state.FreqEditBand))
-            state.FreqEditMHz = wrapStep(state.FreqEditMHz, 10, down);
+            state.FreqEditMHz = wrapStep(shownMHz(state), 10, down);
         break;
     case 3: state.FreqEditDigit100k = wrapStep(state.FreqEditDigit100k, 10, down); break;
     case 4: state.FreqEditDigit10k = wrapStep(state.FreqEditDigit10k, 10, down); break;
@@ -316,9 +320,10 @@ std::array<std::uint8_t, 6> PackFrequencyEntry(const FrequencyEditState& state, 
     std::array<std::uint8_t, 6> bytes{};
     if (erased)
         return bytes;
+    const int mhz = hidesMHz(state.FreqEditBand) ? state.FreqEditMHz & 0x0F : shownMHz(state);
     bytes[0] = static_cast<std::uint8_t>(kWrittenBand | (state.FreqEditBand & 0x0F) | ((state.FreqEditPower & 3) << 4));
     bytes[1] = static_cast<std::uint8_t>(kWrittenOffset | (((state.FreqEditTxOffset - 1) & 3) << 4)
-                                         | (state.FreqEditFive == 1 ? kEndsInFive : 0) | (state.FreqEditMHz & 0x0F));
+                                         | (state.FreqEditFive == 1 ? kEndsInFive : 0) | mhz);
     bytes[2] = static_cast<std::uint8_t>(((state.FreqEditDigit100k & 0x0F) << 4) | (state.FreqEditDigit10k & 0x0F));
     bytes[3] = state.FreqEditToneOn ? static_cast<std::uint8_t>(kCtcssOn | (state.FreqEditTone & 0x3F)) : 0;
     return bytes;

@@ -52,8 +52,9 @@ struct FrequencyRowTexts {
 };
 FrequencyRowTexts DisplayFrequencyRow(int offset);
 
-// The entry being edited. Ranges: band 0..14, digits 0..9, five 0/1, tx offset 1..4 (the stored
-// code + 1), power 0..3, tone 0..38 (0 = none chosen yet).
+// The entry being edited. Ranges: band 0..14, digits 0..9 (the MHz digit of bands 52 and 28, which
+// is neither shown nor stepped, holds the entry's own nibble 0..15), five 0/1, tx offset 1..4 (the
+// stored code + 1), power 0..3, tone 0..38 (0 = none chosen yet).
 struct FrequencyEditState {
     int FreqEditOffset = 0;
     int FreqEditBand = 0;
@@ -84,8 +85,9 @@ void SetPower(FrequencyEditState& state, const QString& text);
 bool ParseFrequencyRow(FrequencyEditState& state, const FrequencyRowTexts& row);
 
 // The state the editor starts from for the entry at offset, taken from the entry's own bytes so
-// nothing of an earlier edit carries over. Values the editor never writes (a MHz nibble or a
-// decimal above 9, a tone above 38) are brought into the editor's ranges; the image is not touched.
+// nothing of an earlier edit carries over. Values the editor never writes (a shown MHz nibble or a
+// decimal above 9, a tone above 38) are brought into the editor's ranges; the hidden MHz nibble of
+// bands 52 and 28 is kept as it is. The image is not touched.
 // nullopt for band code 15, which the editor does not open.
 std::optional<FrequencyEditState> FrequencyEditFromEntry(int offset);
 
@@ -110,7 +112,7 @@ bool MinusTwentySelectable(int band);
 // Bands 43, 14, 22 and 44 cannot keep "Minus 20": it becomes Simplex. Returns whether it changed.
 bool ApplyMinusTwentyRule(FrequencyEditState& state);
 
-// The six bytes OK writes: all zero when erased.
+// The six bytes OK writes: all zero when erased. A MHz digit the band shows goes in as shown (0..9).
 std::array<std::uint8_t, 6> PackFrequencyEntry(const FrequencyEditState& state, bool erased);
 // Writes them at state.FreqEditOffset.
 void SaveFrequencyEntry(const FrequencyEditState& state, bool erased);

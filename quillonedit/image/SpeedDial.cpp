@@ -84,7 +84,7 @@ void SaveTelNum(int offset, const QString& text)
 
 void SaveTelNumIfChanged(int offset, const QString& text)
 {
-    if (DisplayAPNum(offset) == text)
+    if (!text.isEmpty() && DisplayAPNum(offset) == text)
         return;
     SaveTelNum(offset, text);
 }

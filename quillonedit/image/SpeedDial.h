@@ -33,8 +33,10 @@ int CalcLength(const QString& text);
 // then each digit goes in with the pause before it. A trailing pause is dropped. At most 16 digits
 // are stored, so a long text never reaches the identification.
 void SaveTelNum(int offset, const QString& text);
-// SaveTelNum unless the entry already shows that text: an entry the user left as it shows keeps
-// its bytes (a stored 0 would otherwise become 10, codes 13..15 would vanish).
+// An accepted keypad text: SaveTelNum unless it is the non-empty text the entry already shows, so
+// an entry the user left as it shows keeps its bytes (a stored 0 would otherwise become 10, codes
+// 13..15 would vanish). An empty text is always stored (count 0), even for an entry that showed
+// empty: the user chose an empty entry.
 void SaveTelNumIfChanged(int offset, const QString& text);
 
 // Whether the entry's number count is one an entry can hold (1..16); only such rows are shown.

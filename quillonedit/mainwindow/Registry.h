@@ -1,7 +1,7 @@
 #pragma once
 // The settings the editor keeps between runs: the printer font of the reports and the four most
-// recently used projects. The values live here, header-only, so the report printer can read the
-// font without linking the main window; reading and writing them is in Registry.cpp.
+// recently used projects. The values are variables here; the print dialog reads the font through a
+// function the main window gives it. Reading and writing them is in Registry.cpp.
 #include <QString>
 
 #include <array>

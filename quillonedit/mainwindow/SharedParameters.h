@@ -1,7 +1,7 @@
 #pragma once
-// The values a main-window menu handler sets just before it opens an editor, telling the editor
-// which part of the image to work on. Header-only and free of widgets so the editors can read them
-// without linking the main window.
+// The values a main-window menu handler sets just before it opens an editor: which part of the
+// image that editor works on. The handler hands the value to the editor it makes, so no editor
+// reads these; they record the last choice of each menu for the main window and its tests.
 #include <cstdint>
 
 namespace quillon {

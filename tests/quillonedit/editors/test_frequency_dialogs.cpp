@@ -244,6 +244,28 @@ TEST_F(FrequencyDialogs, EditsNeverCarryOverBetweenEntries)
     EXPECT_TRUE(ImageEquals(before));
 }
 
+// Bands 52 and 28 neither show nor step the MHz nibble, so an unchanged OK gives it back as stored,
+// even above 9; only a band that shows the digit has it brought into 0..9.
+TEST_F(FrequencyDialogs, HiddenNibbleOfBands52And28SurvivesAnUnchangedOK)
+{
+    PutImage(18440, {0xCC, 0x8F, 0x99, 0x00, 0, 0});   // 52.990, nibble F
+    PutImage(18446, {0xCD, 0xFA, 0x29, 0x4C, 0, 0});   // 28.295 Minus 20, nibble A
+    PutImage(18452, {0xCD, 0x8F, 0x29, 0x00, 0, 0});   // 28.290, nibble F
+    list.DisplayFreq(0);
+    Bytes expected = Snapshot();
+    ASSERT_TRUE(Edit(0, [&](frmFreqSet& e) { ConfirmAfterArming(e); }));
+    ASSERT_TRUE(Edit(1, [&](frmFreqSet& e) { ConfirmAfterArming(e); }));
+    EXPECT_TRUE(ImageEquals(expected));
+
+    ASSERT_TRUE(Edit(2, [&](frmFreqSet& e) {
+        Step(e.Image1[0]);                                // 28 -> 13: the digit shows, clamped
+        EXPECT_EQ(Glyphs(e.Image1), (std::vector<int>{1, 3, 9, 2, 9, 0}));
+        ConfirmAfterArming(e);
+    }));
+    Put(expected, 18452, {0xCE, 0x89});
+    EXPECT_TRUE(ImageEquals(expected));
+}
+
 // Rows the editor never writes: band 15 opens nothing; tone 50 and letters in the decimals open
 // clamped; nothing is written before OK.
 TEST_F(FrequencyDialogs, OddRowsOpenWithoutWriting)

@@ -4,6 +4,7 @@
 #include "quillonedit/editors/frmLockout.h"
 #include "quillonedit/editors/frmPreDial.h"
 #include "quillonedit/editors/frmSpeed.h"
+#include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/SpeedDial.h"
 #include "tests/support/ImageFixture.h"
@@ -113,6 +114,58 @@ TEST_F(TelephoneDialogs, CancelledAndUnchangedEntriesKeepAll40Bytes)
     EXPECT_EQ(picker.requests[0].VoiceMaxWords, 11);
     EXPECT_FALSE(picker.requests[0].VoiceMessageNumber.has_value());
     EXPECT_TRUE(ImageEquals(before));
+}
+
+// Clear and OK hands back the empty text, the same text an entry shows when its count is past the
+// field or it holds only codes the display drops: the user chose an empty entry, so it gets count 0.
+// Cancel still keeps every byte.
+TEST_F(TelephoneDialogs, AcceptedEmptyTextClearsAnEntryThatShowedEmpty)
+{
+    FillImagePattern(167);
+    const int letters = SpeedDialOffset(1, 4);
+    PutImage(letters, {2, 13, 14});                      // two letters: nothing shows
+    const int past = SpeedDialOffset(1, 5);
+    PutImage(past, {17, 1, 2});
+    const int emergency = EmergencySpeedDialOffset(6);
+    PutImage(emergency, {200, 3});
+    const int memory = DtmfMemoryOffset(2);
+    PutImage(memory, {16, 1, 2});
+    Bytes expected = Snapshot();
+    const std::vector<int> cleared(16, 0);               // count and digits +1..+15
+
+    frmSpeed speed;
+    speed.show();
+    ASSERT_EQ(speed.lblNum[4]->text(), "");
+    ASSERT_EQ(speed.lblNum[5]->text(), "");
+    keys.cancel();
+    QTest::mouseClick(speed.lblNum[5], Qt::LeftButton);
+    EXPECT_TRUE(ImageEquals(expected)) << "Cancel writes nothing";
+    keys.accept("");
+    keys.accept("");
+    QTest::mouseClick(speed.lblNum[4], Qt::LeftButton);
+    QTest::mouseClick(speed.lblNum[5], Qt::LeftButton);
+    Put(expected, letters, cleared);
+    Put(expected, past, cleared);
+    EXPECT_TRUE(ImageEquals(expected));
+
+    frmEmer emer;
+    emer.show();
+    ASSERT_EQ(emer.lblNum[6]->text(), "");
+    keys.accept("");
+    QTest::mouseClick(emer.lblNum[6], Qt::LeftButton);
+    Put(expected, emergency, cleared);
+    EXPECT_TRUE(ImageEquals(expected));
+
+    frmDTMF dtmf;
+    dtmf.show();
+    ASSERT_EQ(dtmf.lblDis[2]->text(), "");
+    keys.cancel();
+    QTest::mouseClick(dtmf.lblDis[2], Qt::LeftButton);
+    EXPECT_TRUE(ImageEquals(expected)) << "Cancel keeps a memory shown empty for its count";
+    keys.accept("");
+    QTest::mouseClick(dtmf.lblDis[2], Qt::LeftButton);
+    Put(expected, memory, cleared);
+    EXPECT_TRUE(ImageEquals(expected));
 }
 
 TEST_F(TelephoneDialogs, IdentificationsStoreAtMost11WordsAndShowAtMost11)

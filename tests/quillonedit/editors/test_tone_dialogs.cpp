@@ -338,4 +338,30 @@ TEST_F(HardwareOptionsDialog, EveryDisplayTakesTheBytesAgain)
     EXPECT_TRUE(ImageEquals(expected)) << "633 keeps 9";
 }
 
+// Becoming the active window again redraws only when the user comes from another window of this
+// program: a trip to another program (no window of this one active meanwhile) keeps unsaved choices.
+TEST_F(HardwareOptionsDialog, ReturningFromAnotherProgramKeepsUnsavedChoices)
+{
+    PutImage(645, {0});
+    frmQuillConfig& w = open();
+    QWidget other;                                   // another window of this program
+    other.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(w.isActiveWindow());
+    w.optDvr[1]->click();
+    QApplication::setActiveWindow(nullptr);          // into another program
+    QApplication::setActiveWindow(&w);               // and straight back
+    EXPECT_EQ(Checked(w)[3], "Sorrel");
+
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(&w);
+    EXPECT_EQ(Checked(w)[3], "Brindle");
+
+    w.optDvr[1]->click();
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&other);           // back through the other window first
+    QApplication::setActiveWindow(&w);
+    EXPECT_EQ(Checked(w)[3], "Brindle");
+}
+
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 using namespace quillon;
@@ -51,6 +52,7 @@ protected:
         // Let QTemporaryDir remove what a test made read-only.
         for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::Files))
             QFile::setPermissions(f.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        setPageRenameForTests({});
         resetImage();
         resetProject();
     }
@@ -132,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                        QFile::link(d.filePath("loop.006"), d.filePath("proj.006"));
                        QFile::link(d.filePath("proj.006"), d.filePath("loop.006"));
                        return QStringLiteral("proj.006");
+                   },
+                   false},
+        // Pages 1..4 are already the new ones when page 5 cannot take its place: they go back.
+        SafetyCase{"FifthRenameFails",
+                   [](QDir&) {
+                       setPageRenameForTests([calls = 0](const QString& from, const QString& to) mutable {
+                           return ++calls != 5
+                               && std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+                       });
+                       return QStringLiteral("proj.005");
                    },
                    false},
         SafetyCase{"LinkedPage",
