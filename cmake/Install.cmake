@@ -13,7 +13,7 @@ set(QM_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/bin)
 set(QM_PACKAGE_NAME quillon-merrow)
 set(QM_PACKAGE_RELEASE 1)
 # The Maintainer field of the package; the trailer lines of data/package/changelog.Debian use it.
-set(QM_PACKAGE_MAINTAINER "Quillon and Merrow editors <editors@quillon-merrow.org>")
+set(QM_PACKAGE_MAINTAINER "Quillon and Merrow editors <maintainers@users.noreply.c-seed-0cb4da78.example>")
 
 install(TARGETS quillonedit RUNTIME DESTINATION lib/quillonedit)
 install(TARGETS merrowedit RUNTIME DESTINATION lib/merrowedit)
