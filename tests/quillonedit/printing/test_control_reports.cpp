@@ -1,6 +1,7 @@
 // The codes, timers, voice, macro, scheduler and zone renderers against a crafted image, and one
 // whole run printed to a PDF and read back.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
+#include "tests/support/PdfText.h"
 
 #include "platform/qt/QtPrinter.h"
 #include "quillonedit/image/Scheduler.h"
@@ -210,11 +211,11 @@ TEST_F(ReportTest, SchedulerRowsUnderTheirColumnHeaders)
     }
 }
 
-// Runs a pdf tool; its standard output.
-QString pdfTool(const QString& tool, const QStringList& args)
+// pdfinfo's report on the given pages.
+QString PdfInfo(const QString& pdf, qsizetype pages)
 {
     QProcess p;
-    p.start(tool, args);
+    p.start("pdfinfo", {"-f", "1", "-l", QString::number(pages), pdf});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -272,8 +273,7 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
     qunsetenv("QM_PRINT_TO_PDF");
     ASSERT_EQ(result.outcome, Outcome::Dispatched) << result.error.toStdString();
 
-    QStringList pages = pdfTool("pdftotext", {"-layout", pdf, "-"}).split(QChar(u'\f'));
-    pages.removeLast();   // after the last form feed
+    const QStringList pages = PdfPages(pdf);
     const QStringList expected = FullRunPageTitles();
     ASSERT_EQ(expected.size(), 75);   // 57 documents
     EXPECT_EQ(pages.size(), expected.size() + result.continuationPages);
@@ -303,7 +303,7 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
     EXPECT_TRUE(all.contains(QRegularExpression("41 +---:15 +Weekdays +Skip +1234")));
 
     // Voice pages are landscape, the others portrait.
-    const QString info = pdfTool("pdfinfo", {"-f", "1", "-l", QString::number(pages.size()), pdf});
+    const QString info = PdfInfo(pdf, pages.size());
     const QRegularExpression size(R"(Page +(\d+) size: +([\d.]+) x ([\d.]+))");
     int checked = 0;
     for (auto m = size.globalMatch(info); m.hasNext(); ++checked) {
