@@ -57,6 +57,10 @@ QFont QtPrinter::qtFont() const
     font.setPointSizeF(f.size);
     font.setBold(f.bold);
     font.setUnderline(f.underline);
+    // Latin text is set letter by letter: a font's "fi" or "fl" ligature would reach the PDF as
+    // one character (U+FB01), and "Prefix" could then not be found or copied from it. The price
+    // is the font's pair kerning, which these column reports do not need.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

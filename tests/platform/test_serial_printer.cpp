@@ -4,10 +4,10 @@
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerialPort.h"
 #include "platform/testing/RecordingPrinter.h"
+#include "tests/support/PdfText.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -219,18 +219,6 @@ TEST(LinePrinter, ARunSendsItsDocumentsTogetherAndAnAbortedRunLeavesTheNextOneCl
     EXPECT_EQ(p.sentRuns, 2);
 }
 
-// The pages of a PDF as pdftotext reads them.
-QStringList pdfPages(const QString& pdf)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    p.waitForFinished(20000);
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(u'\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
 TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -250,7 +238,7 @@ TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
         EXPECT_FALSE(QFile::exists(pdf));   // nothing under the name before the run ends
     }
     ASSERT_TRUE(printer.endRun()) << printer.lastError().toStdString();
-    const QStringList pages = pdfPages(pdf);
+    const QStringList pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 4);
     EXPECT_TRUE(pages[0].contains("Document A"));
     EXPECT_TRUE(pages[1].contains("Document A page 2"));
@@ -263,14 +251,37 @@ TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
     ASSERT_TRUE(printer.printText("Half a run"));
     EXPECT_FALSE(printer.selectPrinter());   // busy
     printer.abortRun();
-    EXPECT_EQ(pdfPages(pdf).size(), 4);
+    EXPECT_EQ(PdfPages(pdf).size(), 4);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.pdf"});
     ASSERT_TRUE(printer.selectPrinter());
     ASSERT_TRUE(printer.beginRun());
     ASSERT_TRUE(printer.printText("Second run"));
     ASSERT_TRUE(printer.endRun()) << printer.lastError().toStdString();
-    EXPECT_EQ(pdfPages(pdf), QStringList{"Second run\n"});
+    EXPECT_EQ(PdfPages(pdf), QStringList{"Second run\n"});
     qunsetenv("QM_PRINT_TO_PDF");
+}
+
+// DejaVu Sans, the font the README installs, has "fi" and "fl" ligatures: the PDF still holds the
+// letters, as a reader searching it or copying from it sees them.
+TEST(QtPrinterPdf, TextKeepsItsLettersForSearchAndCopy)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("letters.pdf");
+    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    QtPrinter printer;
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
+    ASSERT_TRUE(printer.printText("Control Operator Prefix"));
+    ASSERT_TRUE(printer.lineEnd());
+    ASSERT_TRUE(printer.setEmphasis(true));
+    ASSERT_TRUE(printer.printText("Reflex Office"));
+    ASSERT_TRUE(printer.endDoc()) << printer.lastError().toStdString();
+    qunsetenv("QM_PRINT_TO_PDF");
+    const QString text = PdfTextAsWritten(pdf);
+    EXPECT_TRUE(text.contains("Control Operator Prefix")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Reflex Office")) << text.toStdString();
 }
 
 TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
@@ -300,10 +311,7 @@ TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
     ASSERT_TRUE(printer.setOrientation(2));
     ASSERT_TRUE(printer.printText("Second page"));
     ASSERT_TRUE(printer.endDoc()) << printer.lastError().toStdString();
-    QProcess p;
-    p.start("pdftotext", {pdf, "-"});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = PdfText(pdf, {});
     EXPECT_TRUE(text.contains("First page"));
     EXPECT_TRUE(text.contains("Second page"));
     EXPECT_EQ(text.count(QChar(u'\f')), 2);   // two pages

@@ -5,10 +5,10 @@
 #include "merrowedit/link/HistoryView.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/testing/RecordingPrinter.h"
+#include "tests/support/PdfText.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -191,10 +191,7 @@ TEST_F(HistoryView, ReportAsPdfReadsBack)
     const bool printed = merrow::PrintHistoryReport();
     qunsetenv("QM_PRINT_TO_PDF");
     ASSERT_TRUE(printed) << s.messageBox.texts().join('|').toStdString();
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Merrow Digital Weather Receiver History Report")) << text.toStdString();
     EXPECT_TRUE(text.contains("Print date: Wednesday, 9 December 2026"));
     EXPECT_TRUE(text.contains(QRegularExpression("Num\\s+Event Date\\s+Time\\s+Length\\s+ORG\\s+Event Code Received")));

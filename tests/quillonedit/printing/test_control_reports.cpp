@@ -1,6 +1,7 @@
 // The codes, timers, voice, macro, scheduler and zone renderers against a crafted image, and one
 // whole run printed to a PDF and read back.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
+#include "tests/support/PdfText.h"
 
 #include "platform/qt/QtPrinter.h"
 #include "quillonedit/image/Scheduler.h"
@@ -210,11 +211,11 @@ TEST_F(ReportTest, SchedulerRowsUnderTheirColumnHeaders)
     }
 }
 
-// Runs a pdf tool; its standard output.
-QString pdfTool(const QString& tool, const QStringList& args)
+// pdfinfo's report on the given pages.
+QString PdfInfo(const QString& pdf, qsizetype pages)
 {
     QProcess p;
-    p.start(tool, args);
+    p.start("pdfinfo", {"-f", "1", "-l", QString::number(pages), pdf});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -272,13 +273,13 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
     qunsetenv("QM_PRINT_TO_PDF");
     ASSERT_EQ(result.outcome, Outcome::Dispatched) << result.error.toStdString();
 
-    QStringList pages = pdfTool("pdftotext", {"-layout", pdf, "-"}).split(QChar(u'\f'));
-    pages.removeLast();   // after the last form feed
+    const QStringList pages = PdfPages(pdf);
     const QStringList expected = FullRunPageTitles();
     ASSERT_EQ(expected.size(), 75);   // 57 documents
     EXPECT_EQ(pages.size(), expected.size() + result.continuationPages);
-    // Page by page: its own title on a line of its own (a continuation page repeats the title of
-    // the page before), and the file line.
+    // Page by page: its own title on a line of its own, and the file line. A continuation page
+    // repeats the title of the section it goes on with: the page before's, or "CW Messages" where
+    // the courtesy tones' document runs on (the font's line height decides where pages break).
     const auto hasTitle = [](const QString& page, const QString& title) {
         return page.contains(QRegularExpression("(^|\\n) *" + QRegularExpression::escape(title) + " *(\\n|$)"));
     };
@@ -289,21 +290,23 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
         if (next < expected.size() && hasTitle(pages[p], expected[next])) {
             ++next;
         } else {
-            EXPECT_TRUE(next > 0 && hasTitle(pages[p], expected[next - 1])) << "page " << p + 1 << pages[p].toStdString();
+            const bool continues = next > 0 && (hasTitle(pages[p], expected[next - 1]) ||
+                                                (expected[next - 1] == "Courtesy Tones" && hasTitle(pages[p], "CW Messages")));
+            EXPECT_TRUE(continues) << "page " << p + 1 << pages[p].toStdString();
             ++continued;
         }
     }
     EXPECT_EQ(next, expected.size());
     EXPECT_EQ(continued, result.continuationPages);
     const QString all = pages.join('\n');
-    EXPECT_TRUE(hasTitle(all, "CW Messages"));   // on the courtesy tones' page
+    EXPECT_TRUE(hasTitle(all, "CW Messages"));   // in the courtesy tones' document
     EXPECT_TRUE(all.contains(QRegularExpression("Control Operator Prefix +1234")));
     EXPECT_TRUE(all.contains(QRegularExpression("1 +Autopatch And")));
     EXPECT_TRUE(all.contains(QRegularExpression("21 +42 +A07 +0000")));
     EXPECT_TRUE(all.contains(QRegularExpression("41 +---:15 +Weekdays +Skip +1234")));
 
     // Voice pages are landscape, the others portrait.
-    const QString info = pdfTool("pdfinfo", {"-f", "1", "-l", QString::number(pages.size()), pdf});
+    const QString info = PdfInfo(pdf, pages.size());
     const QRegularExpression size(R"(Page +(\d+) size: +([\d.]+) x ([\d.]+))");
     int checked = 0;
     for (auto m = size.globalMatch(info); m.hasNext(); ++checked) {
