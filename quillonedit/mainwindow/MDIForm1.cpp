@@ -42,6 +42,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -238,6 +239,12 @@ void MDIForm1::buildMenus()
     connect(mnuHelpContents, &QAction::triggered, this, &MDIForm1::mnuHelpContents_Click);
     connect(mnuHelpSearch, &QAction::triggered, this, &MDIForm1::mnuHelpSearch_Click);
     connect(mnuAbout, &QAction::triggered, this, &MDIForm1::mnuAbout_Click);
+
+    // F1 in this window opens the contents, as Help > Contents does; a key of the window rather
+    // than of the item, which shows no shortcut. Dialogs answer F1 with their own topics.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, &MDIForm1::mnuHelpContents_Click);
 }
 
 void MDIForm1::buildStatusBar()

@@ -234,6 +234,19 @@ TEST_F(MainWindow, HelpItemsOpenTheHelpFileBesideTheProgram)
     EXPECT_TRUE(s.messageBox.shown[0].text.startsWith("Unable to open the help file"));
 }
 
+TEST_F(MainWindow, F1OpensTheHelpContentsLikeHelpContents)
+{
+    MDIForm1& win = load();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    QTest::keyClick(&win, Qt::Key_F1);
+    ASSERT_EQ(s.help.calls.size(), 1);
+    EXPECT_TRUE(s.help.calls[0].startsWith("contents ")) << s.help.calls[0].toStdString();
+    EXPECT_TRUE(s.help.calls[0].endsWith("/Help/Quillon.hlp"));
+    // The key belongs to the window, not to the menu item, which shows no shortcut.
+    EXPECT_TRUE(item(win, "mnuHelpContents")->shortcut().isEmpty());
+}
+
 // ---- closing ------------------------------------------------------------------------------
 
 TEST_F(MainWindow, ClosingWithoutEditsAsksNothingAndWritesTheSettings)
