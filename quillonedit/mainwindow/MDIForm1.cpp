@@ -249,14 +249,18 @@ void MDIForm1::buildMenus()
 
 void MDIForm1::buildStatusBar()
 {
-    // File name, change mark, date.
-    const std::array<int, 3> widths = {635, 94, 321};
+    // File name, change mark, date. The file name takes what the other two leave (its usual width
+    // in a window of the usual size), so the window can narrow to a small screen and a long name
+    // never widens it.
+    const std::array<int, 3> widths = {0, 94, 321};
     for (int i = 0; i < 3; ++i) {
         StatusBar1[i] = new QLabel(this);
         StatusBar1[i]->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         StatusBar1[i]->setFrameShape(QFrame::Panel);
         StatusBar1[i]->setFrameShadow(QFrame::Sunken);
         StatusBar1[i]->setMinimumWidth(widths[i]);
+        if (i == 0)
+            StatusBar1[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         statusBar()->addWidget(StatusBar1[i], i == 0 ? 1 : 0);
     }
 }

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstdlib>
+
 using namespace quillon;
 using quillon::testing::MainWindowTest;
 using quillon::testing::ModalSpy;
@@ -44,6 +46,30 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
     EXPECT_EQ(panel(3), "Wednesday  December 9, 2026");
     EXPECT_FALSE(s.desktop.busy);
     EXPECT_EQ(s.instanceLock.requested, QStringList{"quillonedit"});
+}
+
+TEST_F(MainWindow, OpensCentredAndInsideTheScreenItsAvailableAreaAllows)
+{
+    // A screen wide enough: the centred place.
+    s.desktop.screenArea = QRect(0, 0, 1280, 1024);
+    {
+        MDIForm1& win = load();
+        EXPECT_EQ(win.size(), QSize(1080, 720));
+        // Centred, give or take the frame the window system puts on once the window shows (a
+        // title bar's height at most).
+        const QPoint offCentre = win.frameGeometry().center() - QRect(0, 0, 1280, 1024).center();
+        EXPECT_LE(std::abs(offCentre.x()), 5);
+        EXPECT_LE(std::abs(offCentre.y()), 20);
+    }
+    // 1024 x 768 with a panel along the top: narrower than the window is made.
+    const QRect area(0, 24, 1024, 744);
+    s.desktop.screenArea = area;
+    MDIForm1& win = load();
+    EXPECT_TRUE(area.contains(win.frameGeometry())) << win.frameGeometry().x() << "," << win.frameGeometry().y()
+                                                    << " " << win.frameGeometry().width() << "x"
+                                                    << win.frameGeometry().height();
+    const QRect file = win.menuBar()->actionGeometry(win.mnuFile->menuAction());
+    EXPECT_GE(win.menuBar()->mapToGlobal(file.topLeft()).x(), area.left());   // the File menu shows whole
 }
 
 TEST_F(MainWindow, RecentProjectsReadAtStartUpAreListed)
