@@ -27,16 +27,6 @@ QRect availableArea(const QWidget& window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// `frame` cut down to the size of `area` where it is larger, then moved the least distance that
-// puts it inside `area`.
-QRect fitIntoArea(const QRect& frame, const QRect& area)
-{
-    const QSize size = frame.size().boundedTo(area.size());
-    return QRect(fitRange(frame.left(), size.width(), area.left(), area.left() + area.width()),
-                 fitRange(frame.top(), size.height(), area.top(), area.top() + area.height()), size.width(),
-                 size.height());
-}
-
 // The frame (title bar and borders) around the window's inside, as the size it adds. Until the
 // window system has put a frame on the window, that of another shown window stands in for it, or
 // failing that a usual title bar and borders.
@@ -54,20 +44,6 @@ QSize frameExtra(const QWidget& window)
     return {10, 40};
 }
 
-// Moves (and where needed shrinks) the window so that its outer rectangle, placed at `frame`,
-// lies inside `area`.
-void placeInside(QWidget& window, const QRect& frame, const QRect& area)
-{
-    const QRect fitted = fitIntoArea(frame, area);
-    // The frame stays as it is; the inside gives up the difference.
-    if (fitted.size() != frame.size())
-        window.resize(window.size() - (frame.size() - fitted.size()));
-    // A window does not shrink below its minimum size: place the size it did take.
-    const QSize outer = window.size() + frameExtra(window);
-    window.move(fitRange(fitted.left(), outer.width(), area.left(), area.left() + area.width()),
-                fitRange(fitted.top(), outer.height(), area.top(), area.top() + area.height()));
-}
-
 } // namespace
 
 void CentreWindow(QWidget& window, QSize size)
@@ -78,8 +54,15 @@ void CentreWindow(QWidget& window, QSize size)
     // A size given without a frame (none known yet) gets the one the window will have.
     if (window.frameGeometry().size() == window.geometry().size())
         size += frameExtra(window);
-    const QPoint centred(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
-    placeInside(window, QRect(centred, size), area);
+    if (size.width() > area.width() || size.height() > area.height()) {
+        // The frame stays as it is; the inside gives up the difference, down to its minimum size.
+        window.resize(window.size() - (size - size.boundedTo(area.size())));
+        size = window.size() + frameExtra(window);
+    }
+    const int left = area.left() + (area.width() - size.width()) / 2;
+    const int top = area.top() + (area.height() - size.height()) / 2;
+    window.move(fitRange(left, size.width(), area.left(), area.left() + area.width()),
+                fitRange(top, size.height(), area.top(), area.top() + area.height()));
 }
 
 void CentreWindow(QWidget& window) { CentreWindow(window, window.frameGeometry().size()); }
