@@ -1,6 +1,9 @@
 #pragma once
+#include <QRect>
 #include <QString>
 #include <QStringList>
+
+class QWidget;
 
 namespace platform {
 
@@ -18,6 +21,8 @@ public:
     virtual bool openUrl(const QString& url) = 0;
     // Full path of a program on PATH, empty when absent.
     virtual QString findProgram(const QString& name) = 0;
+    // Where windows may go on the screen `window` shows on: the screen less the desktop's panels.
+    virtual QRect availableArea(const QWidget& window) = 0;
 };
 
 } // namespace platform

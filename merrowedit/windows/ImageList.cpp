@@ -147,25 +147,46 @@ QPixmap ImageList1(int index)
 
 QIcon ProgramIcon()
 {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x0d, 0x47, 0xa1), 3));
-    p.setBrush(QColor(0xff, 0xc1, 0x07));
-    QPainterPath triangle;
-    triangle.moveTo(32, 4);
-    triangle.lineTo(60, 58);
-    triangle.lineTo(4, 58);
-    triangle.closeSubpath();
-    p.drawPath(triangle);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(28);
-    p.setFont(f);
-    p.setPen(QColor(0x0d, 0x47, 0xa1));
-    p.drawText(QRect(0, 18, 64, 40), Qt::AlignCenter, QStringLiteral("!"));
-    return QIcon(pm);
+    // The drawing of data/icons/merrowedit.svg, which the desktop entry shows (a storm cloud with a
+    // lightning bolt over the receiver's alert light), in its 64 x 64 units: drawn here because the
+    // program reads no SVG.
+    QPainterPath cloud(QPointF(16, 36));
+    cloud.quadTo(8, 36, 8, 28);
+    cloud.quadTo(8, 20, 17, 20);
+    cloud.quadTo(19, 10, 30, 10);
+    cloud.quadTo(40, 10, 43, 18);
+    cloud.quadTo(56, 17, 56, 28);
+    cloud.quadTo(56, 36, 48, 36);
+    cloud.closeSubpath();
+    const QPolygonF bolt({{33, 30}, {24, 44}, {31, 44}, {27, 56}, {40, 40}, {33, 40}, {37, 30}});
+
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x2d, 0x3e, 0x50));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+        p.setBrush(QColor(0xd9, 0xde, 0xe4));
+        p.drawPath(cloud);
+        p.setPen(QPen(QColor(0xb3, 0x8f, 0x00), 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        p.setBrush(QColor(0xff, 0xcc, 0x00));
+        p.drawPolygon(bolt);
+        p.setPen(QPen(Qt::white, 2));
+        p.setBrush(QColor(0xe5, 0x39, 0x35));
+        p.drawEllipse(QPointF(50, 50), 7, 7);
+        p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(50, 46), QPointF(50, 51));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(50, 54), 1.2, 1.2);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 QPixmap ReceiverPicture()

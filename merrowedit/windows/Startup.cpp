@@ -10,6 +10,7 @@
 #include "merrowedit/windows/frmSplash.h"
 #include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
+#include "platform/widgets/Windows.h"
 
 #include <QDebug>
 #include <QTimeZone>
@@ -65,6 +66,9 @@ std::unique_ptr<Mwr_Rec> Main()
         platform::setWaitCursor(false);
     });
 
+    // Centred on the screen and kept inside the part of it that the desktop's panels leave.
+    window->adjustSize();
+    platform::widgets::CentreWindow(*window);
     window->show();
     // The tip's load sets the menu's check mark, also when the tip is off and never shows.
     step("showing the start-up tip", [&window] { ShowStartupTip(window->mnuTipsShow, window.get()); });

@@ -14,10 +14,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
+#include <QWidget>
 
 #include <memory>
 
@@ -177,6 +179,11 @@ public:
     }
     bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+    QRect availableArea(const QWidget& window) override
+    {
+        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : QRect();
+    }
 
 private:
     bool busy_ = false;

@@ -81,6 +81,7 @@ public:
     bool startProgram(const QString& program, const QStringList& args) override;
     bool openUrl(const QString& url) override { urls << url; return openUrlResult; }
     QString findProgram(const QString& name) override { return programsOnPath.value(name); }
+    QRect availableArea(const QWidget&) override { return screenArea; }
 
     int beeps = 0;
     bool busy = false;
@@ -90,6 +91,8 @@ public:
     QStringList urls;
     bool openUrlResult = true;
     QMap<QString, QString> programsOnPath;
+    // The screen the windows are placed on, whatever the test platform's own screen is.
+    QRect screenArea{0, 0, 1280, 1024};
 };
 
 class FakeInstanceLock final : public InstanceLock {

@@ -1,18 +1,68 @@
 #include "platform/widgets/Windows.h"
 
-#include <QGuiApplication>
+#include "platform/Services.h"
+
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace platform::widgets {
+namespace {
+
+// `from` moved into the range [low, high - length]; a length longer than the range starts at low.
+int fitRange(int from, int length, int low, int high)
+{
+    return std::max(low, std::min(from, high - length));
+}
+
+// Where windows may go on the screen `window` shows on: the desktop service's answer, the
+// screen's own without one.
+QRect availableArea(const QWidget& window)
+{
+    if (Desktop* desktop = services().desktop)
+        return desktop->availableArea(window);
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The frame (title bar and borders) around the window's inside, as the size it adds. Until the
+// window system has put a frame on the window, that of another shown window stands in for it, or
+// failing that a usual title bar and borders.
+QSize frameExtra(const QWidget& window)
+{
+    const auto extraOf = [](const QWidget& w) { return w.frameGeometry().size() - w.geometry().size(); };
+    const QSize own = extraOf(window);
+    if (own.width() > 0 || own.height() > 0 || window.windowFlags().testFlag(Qt::FramelessWindowHint))
+        return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        const QSize extra = extraOf(*other);
+        if (other != &window && other->isVisible() && (extra.width() > 0 || extra.height() > 0))
+            return extra;
+    }
+    return {10, 40};
+}
+
+} // namespace
 
 void CentreWindow(QWidget& window, QSize size)
 {
-    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect area = availableArea(window);
+    if (!area.isValid())
         return;
-    const QRect area = screen->availableGeometry();
-    window.move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    // A size given without a frame (none known yet) gets the one the window will have.
+    if (window.frameGeometry().size() == window.geometry().size())
+        size += frameExtra(window);
+    if (size.width() > area.width() || size.height() > area.height()) {
+        // The frame stays as it is; the inside gives up the difference, down to its minimum size.
+        window.resize(window.size() - (size - size.boundedTo(area.size())));
+        size = window.size() + frameExtra(window);
+    }
+    const int left = area.left() + (area.width() - size.width()) / 2;
+    const int top = area.top() + (area.height() - size.height()) / 2;
+    window.move(fitRange(left, size.width(), area.left(), area.left() + area.width()),
+                fitRange(top, size.height(), area.top(), area.top() + area.height()));
 }
 
 void CentreWindow(QWidget& window) { CentreWindow(window, window.frameGeometry().size()); }

@@ -13,6 +13,10 @@ frmZones1::frmZones1(int zoneOffset, QWidget* parent)
     : EditorDialog(parent, CloseBox::Refused), zoneOffset_(zoneOffset)
 {
     SSTab1 = new QTabWidget(this);
+    // All eight tabs in view at once: the dialog grows to the width of the whole tab row instead
+    // of hiding the last zones behind scroll arrows, and no caption is shortened.
+    SSTab1->setUsesScrollButtons(false);
+    SSTab1->setElideMode(Qt::ElideNone);
     for (int z = 1; z <= kZoneCount; ++z) {
         auto* page = new QWidget(SSTab1);
         auto* column = new QVBoxLayout(page);

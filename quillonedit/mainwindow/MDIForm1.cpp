@@ -42,6 +42,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -238,18 +239,28 @@ void MDIForm1::buildMenus()
     connect(mnuHelpContents, &QAction::triggered, this, &MDIForm1::mnuHelpContents_Click);
     connect(mnuHelpSearch, &QAction::triggered, this, &MDIForm1::mnuHelpSearch_Click);
     connect(mnuAbout, &QAction::triggered, this, &MDIForm1::mnuAbout_Click);
+
+    // F1 in this window opens the contents, as Help > Contents does; a key of the window rather
+    // than of the item, which shows no shortcut. Dialogs answer F1 with their own topics.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setContext(Qt::WindowShortcut);
+    connect(helpKey, &QShortcut::activated, this, &MDIForm1::mnuHelpContents_Click);
 }
 
 void MDIForm1::buildStatusBar()
 {
-    // File name, change mark, date.
-    const std::array<int, 3> widths = {635, 94, 321};
+    // File name, change mark, date. The file name takes what the other two leave (its usual width
+    // in a window of the usual size), so the window can narrow to a small screen and a long name
+    // never widens it.
+    const std::array<int, 3> widths = {0, 94, 321};
     for (int i = 0; i < 3; ++i) {
         StatusBar1[i] = new QLabel(this);
         StatusBar1[i]->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         StatusBar1[i]->setFrameShape(QFrame::Panel);
         StatusBar1[i]->setFrameShadow(QFrame::Sunken);
         StatusBar1[i]->setMinimumWidth(widths[i]);
+        if (i == 0)
+            StatusBar1[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         statusBar()->addWidget(StatusBar1[i], i == 0 ? 1 : 0);
     }
 }

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "../data/DataFolderTest.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -66,4 +68,19 @@ TEST_F(StartupTest, StoredSettingsAreReadBeforeTheVersionIsSet)
     const std::unique_ptr<Mwr_Rec> window = Main();
     EXPECT_EQ(EditorVersion, "2.43");
     EXPECT_FALSE(window->mnuTipsShow->isChecked());
+}
+
+TEST_F(StartupTest, TheMainWindowOpensCentredInsideTheScreensAvailableArea)
+{
+    // 1024 x 768 with a panel along the top.
+    const QRect area(0, 24, 1024, 744);
+    services.desktop.screenArea = area;
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    const std::unique_ptr<Mwr_Rec> window = Main();
+    const QRect frame = window->frameGeometry();
+    EXPECT_TRUE(area.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    // Centred, give or take the frame the window system puts on once the window shows.
+    const QPoint offCentre = frame.center() - area.center();
+    EXPECT_LE(std::abs(offCentre.x()), 5);
+    EXPECT_LE(std::abs(offCentre.y()), 20);
 }

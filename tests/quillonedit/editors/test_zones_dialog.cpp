@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -37,6 +38,22 @@ TEST(ZonesDialog, ShowsTheBitsOfEachZone)
     EXPECT_EQ(dialog.chkZ[0][0]->text(), "1.  Transmitter Enable");
     EXPECT_EQ(dialog.SSTab1->tabText(7), "Zone 8");
     EXPECT_EQ(dialog.SSTab1->currentIndex(), 0);
+}
+
+TEST(ZonesDialog, AllEightTabsShowAtOnceWithTheirWholeCaptions)
+{
+    platform::doubles::ScriptedServices s;
+    resetImage();
+    frmZones1 dialog(13602);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTabBar* bar = dialog.SSTab1->tabBar();
+    const QRect visible = bar->visibleRegion().boundingRect();
+    ASSERT_EQ(bar->count(), 8);
+    for (int i = 0; i < bar->count(); ++i) {
+        EXPECT_TRUE(visible.contains(bar->tabRect(i))) << "tab " << i << " lies outside the tab bar's shown part";
+        EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i))) << "tab " << i;
+    }
 }
 
 TEST(ZonesDialog, OKWritesTheEightBytesOfItsSetOnly)

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstdlib>
+
 using namespace quillon;
 using quillon::testing::MainWindowTest;
 using quillon::testing::ModalSpy;
@@ -44,6 +46,30 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
     EXPECT_EQ(panel(3), "Wednesday  December 9, 2026");
     EXPECT_FALSE(s.desktop.busy);
     EXPECT_EQ(s.instanceLock.requested, QStringList{"quillonedit"});
+}
+
+TEST_F(MainWindow, OpensCentredAndInsideTheScreenItsAvailableAreaAllows)
+{
+    // A screen wide enough: the centred place.
+    s.desktop.screenArea = QRect(0, 0, 1280, 1024);
+    {
+        MDIForm1& win = load();
+        EXPECT_EQ(win.size(), QSize(1080, 720));
+        // Centred, give or take the frame the window system puts on once the window shows (a
+        // title bar's height at most).
+        const QPoint offCentre = win.frameGeometry().center() - QRect(0, 0, 1280, 1024).center();
+        EXPECT_LE(std::abs(offCentre.x()), 5);
+        EXPECT_LE(std::abs(offCentre.y()), 20);
+    }
+    // 1024 x 768 with a panel along the top: narrower than the window is made.
+    const QRect area(0, 24, 1024, 744);
+    s.desktop.screenArea = area;
+    MDIForm1& win = load();
+    EXPECT_TRUE(area.contains(win.frameGeometry())) << win.frameGeometry().x() << "," << win.frameGeometry().y()
+                                                    << " " << win.frameGeometry().width() << "x"
+                                                    << win.frameGeometry().height();
+    const QRect file = win.menuBar()->actionGeometry(win.mnuFile->menuAction());
+    EXPECT_GE(win.menuBar()->mapToGlobal(file.topLeft()).x(), area.left());   // the File menu shows whole
 }
 
 TEST_F(MainWindow, RecentProjectsReadAtStartUpAreListed)
@@ -232,6 +258,19 @@ TEST_F(MainWindow, HelpItemsOpenTheHelpFileBesideTheProgram)
     item(win, "mnuHelpContents")->trigger();
     ASSERT_EQ(s.messageBox.shown.size(), 1u);
     EXPECT_TRUE(s.messageBox.shown[0].text.startsWith("Unable to open the help file"));
+}
+
+TEST_F(MainWindow, F1OpensTheHelpContentsLikeHelpContents)
+{
+    MDIForm1& win = load();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    QTest::keyClick(&win, Qt::Key_F1);
+    ASSERT_EQ(s.help.calls.size(), 1);
+    EXPECT_TRUE(s.help.calls[0].startsWith("contents ")) << s.help.calls[0].toStdString();
+    EXPECT_TRUE(s.help.calls[0].endsWith("/Help/Quillon.hlp"));
+    // The key belongs to the window, not to the menu item, which shows no shortcut.
+    EXPECT_TRUE(item(win, "mnuHelpContents")->shortcut().isEmpty());
 }
 
 // ---- closing ------------------------------------------------------------------------------
