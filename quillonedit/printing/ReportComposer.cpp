@@ -12,8 +12,9 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-// Lines a section title takes with the empty lines around it and a header row.
-constexpr int kSubHeadingLines = 9;
+// Lines a section title takes with the empty lines around it and a header row, and one more so a
+// title never stands alone at the foot of a page.
+constexpr int kSubHeadingLines = 10;
 
 // Ties to even, as the size setting has always been rounded.
 double roundHalfEven(double v)
@@ -254,9 +255,8 @@ void ReportComposer::ensureRoom(int lines)
     if (continuing_ || opener_ == Opener::None)
         return;
     const double y = printer_.currentY();
-    // Room for these lines and the line the print position moves on to: the printer itself would
-    // otherwise start a page without headings.
-    if (y <= 0 || y + (lines + 1) * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
+    // A row that fits, down to its last empty line, stays on the page.
+    if (y <= 0 || y + lines * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
         return;
     continuing_ = true;
     const std::optional<int> section = section_;

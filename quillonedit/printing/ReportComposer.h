@@ -90,7 +90,7 @@ private:
     void fontSize(int points);
     void centred(const QString& title, bool roundHalves);
     void fileAndDateLines();
-    // Makes room for `lines` more lines and the line after them, continuing on a new page if needed.
+    // Makes room for `lines` more lines, continuing on a new page with the headings if needed.
     void ensureRoom(int lines);
 
     platform::Printer& printer_;

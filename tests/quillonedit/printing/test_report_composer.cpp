@@ -188,6 +188,29 @@ TEST_F(ReportTest, ARowThatWouldPassThePageBottomContinuesOnANewPage)
             EXPECT_LE(item.top + 12, printer.portraitHeight);
 }
 
+// A row whose empty line ends exactly at the page foot stays; a hair less room sends it on.
+TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
+{
+    // Voice heading: 4 empty lines, file and date (12 points each), the 14.4-point title, 2 empty
+    // lines; then 20 rows of 2 lines: the 20th row's empty line ends at 110.4 + 480 points.
+    printer.landscapeHeight = 590.4;
+    PrintRunResult result = run({4});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 0);
+    ASSERT_EQ(pageCount(), 2);
+    EXPECT_EQ(Chopped(lines(0, 0).last()).trimmed(), "20");
+    EXPECT_EQ(Chopped(lines(0, 1).last()).trimmed(), "40");
+
+    printer = {};
+    printer.landscapeHeight = 590.3;
+    result = run({4});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 2);
+    ASSERT_EQ(pageCount(), 4);
+    EXPECT_EQ(titles(), QStringList(4, "Base Voice Messages"));
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Base Voice Messages"), QStringList{"        20"});
+}
+
 TEST_F(ReportTest, FileLineNamesTheOpenProjectAndNothingHeadsAPageOnceNoJobIsTicked)
 {
     setup.fileName = "/home/op/club.001";
