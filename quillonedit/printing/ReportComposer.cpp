@@ -29,7 +29,8 @@ std::optional<double> fontSizeValue(const QString& setting)
 {
     bool ok = false;
     const double v = setting.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    // A size no page can hold (hundreds of points, or a few hundredths) is as unusable as no number.
+    if (!ok || !std::isfinite(v) || v < kMinPrintFontSize || v > kMaxPrintFontSize)
         return std::nullopt;
     return v;
 }
@@ -41,10 +42,7 @@ std::optional<int> WholeFontSize(const QString& setting)
     const std::optional<double> v = fontSizeValue(setting);
     if (!v)
         return std::nullopt;
-    const double whole = roundHalfEven(*v);
-    if (whole < 1 || whole > 32767)
-        return std::nullopt;
-    return static_cast<int>(whole);
+    return static_cast<int>(roundHalfEven(*v));
 }
 
 QString Number(int n)
@@ -119,7 +117,10 @@ bool ReportComposer::PrinterInit()
     const std::optional<double> size = fontSizeValue(setup_.fontSize);
     const std::optional<int> whole = WholeFontSize(setup_.fontSize);
     if (!size || !whole)
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number").arg(setup_.fontSize));
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3")
+                             .arg(setup_.fontSize)
+                             .arg(kMinPrintFontSize)
+                             .arg(kMaxPrintFontSize));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
     return true;
@@ -155,6 +156,7 @@ void ReportComposer::PageHeading()
     if (setup_.anyJobSelected && !setup_.anyJobSelected())
         return;
     opener_ = Opener::Plain;
+    pageHasBody_ = false;
     section_.reset();
     check(printer_.setOrientation(1));
     fontSize(wholeSize_);
@@ -181,6 +183,7 @@ void ReportComposer::centred(const QString& title, bool roundHalves)
 void ReportComposer::PageHeadingM(int memory)
 {
     opener_ = Opener::Voice;
+    pageHasBody_ = false;
     voiceMemory_ = memory;
     section_.reset();
     check(printer_.setOrientation(2));
@@ -252,7 +255,9 @@ void ReportComposer::SubHeading(int section)
 
 void ReportComposer::ensureRoom(int lines)
 {
-    if (continuing_ || opener_ == Opener::None)
+    // A page holding only its headings gains nothing from another one: at a font size where the
+    // headings fill most of a page, the row goes on below them.
+    if (continuing_ || opener_ == Opener::None || !pageHasBody_)
         return;
     const double y = printer_.currentY();
     // A row that fits, down to its last empty line, stays on the page.
@@ -276,6 +281,7 @@ void ReportComposer::ensureRoom(int lines)
 void ReportComposer::row(std::initializer_list<ReportCell> items)
 {
     ensureRoom(2);
+    pageHasBody_ = true;
     cells(items);
     text(kLineBreak);
     lineEnd();
@@ -284,6 +290,7 @@ void ReportComposer::row(std::initializer_list<ReportCell> items)
 void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
 {
     ensureRoom(1);
+    pageHasBody_ = true;
     if (emphasised)
         check(printer_.setEmphasis(true));
     cells(items);
@@ -295,6 +302,7 @@ void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasis
 void ReportComposer::blankLine()
 {
     ensureRoom(2);
+    pageHasBody_ = true;
     text(kLineBreak);
     lineEnd();
 }

@@ -41,8 +41,12 @@ struct ReportSetup {
     std::function<void()> onPageStart;
 };
 
+// The printer font sizes a report page can hold, in points; the font dialog offers only these.
+constexpr double kMinPrintFontSize = 4;
+constexpr double kMaxPrintFontSize = 72;
+
 // The whole-number page font size of a size setting: rounded to the nearest, ties to even
-// ("10.5" gives 10); nullopt for a text that is no number or a size outside 1..32767.
+// ("10.5" gives 10); nullopt for a text that is no number or a size outside the printable range.
 std::optional<int> WholeFontSize(const QString& setting);
 
 // A number item: the sign place (a blank), the digits and one blank (" 7 ").
@@ -56,7 +60,8 @@ class ReportComposer {
 public:
     ReportComposer(platform::Printer& printer, ReportSetup setup);
 
-    // Sets the run's printer font from the settings (throws for a size that is no number).
+    // Sets the run's printer font from the settings (throws for a size that is no number or one
+    // outside the printable range).
     bool PrinterInit();
 
     // Page openers of the job table: the page-start hook, then the heading.
@@ -100,6 +105,7 @@ private:
     enum class Opener { None, Plain, Voice } opener_ = Opener::None;
     int voiceMemory_ = 0;
     std::optional<int> section_;
+    bool pageHasBody_ = false;   // a row was printed below the headings of the current page
     bool continuing_ = false;
     int continuations_ = 0;
 };

@@ -258,5 +258,25 @@ TEST_F(ReportTest, FailuresEndTheRunAndTheNextRunStartsClean)
     EXPECT_TRUE(printer.documents.empty());
 }
 
+// A size no report page can hold ends the run as a size that is no number does, before any page.
+TEST_F(ReportTest, AFontSizeOutsideThePrintableRangeEndsTheRunBeforeAnyPage)
+{
+    for (const QString size : {"200", "32767", "inf", "nan", "3.9", "72.5", "-10"}) {
+        printer = {};
+        setup.fontSize = size;
+        const PrintRunResult r = run({0});
+        EXPECT_EQ(r.outcome, Outcome::Failed) << size.toStdString();
+        EXPECT_TRUE(r.error.contains(size)) << size.toStdString();
+        EXPECT_TRUE(printer.documents.empty()) << size.toStdString();
+        EXPECT_EQ(printer.calls.filter("font").size(), 0) << size.toStdString();
+    }
+    for (const QString size : {"4", "72"}) {
+        printer = {};
+        setup.fontSize = size;
+        EXPECT_EQ(run({19}).outcome, Outcome::Dispatched) << size.toStdString();
+        EXPECT_TRUE(printer.calls.contains("font Arial " + size)) << size.toStdString();
+    }
+}
+
 } // namespace
 } // namespace quillon::testing
