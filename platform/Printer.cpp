@@ -130,11 +130,16 @@ bool LinePrinter::printText(const QString& text)
     return flush();
 }
 
+double LinePrinter::columnX(int column)
+{
+    return (column < 1 ? 0 : column - 1) * averageCharWidth();
+}
+
 bool LinePrinter::tab(int column)
 {
     if (!ensurePage())
         return false;
-    const double target = (column < 1 ? 0 : column - 1) * averageCharWidth();
+    const double target = columnX(column);
     if (x_ > target + kEpsilon) {
         nextLine();
         x_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -104,13 +105,7 @@ void ReportComposer::text(const QString& t) { check(printer_.printText(t)); }
 void ReportComposer::lineEnd() { check(printer_.lineEnd()); }
 void ReportComposer::fontSize(int points) { check(printer_.setFontSize(points)); }
 
-void ReportComposer::cells(std::initializer_list<ReportCell> cells)
-{
-    for (const ReportCell& c : cells) {
-        check(printer_.tab(c.tab));
-        text(c.text);
-    }
-}
+void ReportComposer::cells(std::initializer_list<ReportCell> cells) { printLaidOut(cells, layout(cells)); }
 
 bool ReportComposer::PrinterInit()
 {
@@ -142,12 +137,10 @@ void ReportComposer::openVoicePage(int memory)
 
 void ReportComposer::fileAndDateLines()
 {
-    check(printer_.tab(8));
-    text(setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
-                                   : QStringLiteral("File: ") + setup_.fileName);
+    cells({{8, setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
+                                         : QStringLiteral("File: ") + setup_.fileName}});
     lineEnd();
-    check(printer_.tab(8));
-    text(QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat));
+    cells({{8, QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}});
     lineEnd();
 }
 
@@ -278,22 +271,110 @@ void ReportComposer::ensureRoom(int lines)
         SubHeading(*section);
 }
 
+QStringList ReportComposer::wrapped(const QString& text, double room)
+{
+    const auto fits = [&](const QString& t) { return printer_.textWidth(t) <= room + kEpsilon; };
+    if (room <= 0 || fits(text))
+        return {text};
+    QStringList pieces;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        if (fits(rest)) {
+            pieces << rest;
+            break;
+        }
+        // The most characters that fit, at least one so every line takes something.
+        qsizetype low = 1;
+        qsizetype high = rest.size() - 1;
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (fits(rest.left(mid)))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        qsizetype cut = low;
+        // Break at the last blank before the cut, unless the word after it is too wide for a line
+        // of its own: such a word fills the line and goes on on the next.
+        if (cut < rest.size() && rest.at(cut) != u' ') {
+            const qsizetype blank = rest.lastIndexOf(u' ', cut - 1);
+            if (blank > 0) {
+                qsizetype wordEnd = rest.indexOf(u' ', blank + 1);
+                if (wordEnd < 0)
+                    wordEnd = rest.size();
+                if (fits(rest.mid(blank + 1, wordEnd - blank - 1)))
+                    cut = blank;
+            }
+        }
+        QString piece = rest.left(cut);
+        while (piece.size() > 1 && piece.endsWith(u' '))
+            piece.chop(1);
+        pieces << piece;
+        rest = rest.mid(cut);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+    }
+    return pieces;
+}
+
+std::vector<QStringList> ReportComposer::layout(std::initializer_list<ReportCell> items)
+{
+    std::vector<QStringList> laid;
+    const double width = printer_.printableWidth();
+    for (const ReportCell& c : items)
+        laid.push_back(wrapped(c.text, width - printer_.columnX(c.tab)));
+    return laid;
+}
+
+int ReportComposer::lineCount(const std::vector<QStringList>& laid)
+{
+    qsizetype lines = 1;
+    for (const QStringList& pieces : laid)
+        lines = std::max(lines, pieces.size());
+    return int(lines);
+}
+
+void ReportComposer::printLaidOut(std::initializer_list<ReportCell> items, const std::vector<QStringList>& laid)
+{
+    const int lines = lineCount(laid);
+    for (int l = 0; l < lines; ++l) {
+        if (l > 0)
+            lineEnd();
+        std::size_t i = 0;
+        for (const ReportCell& c : items) {
+            const QStringList& pieces = laid[i++];
+            if (l < pieces.size()) {
+                check(printer_.tab(c.tab));
+                text(pieces[l]);
+            }
+        }
+    }
+}
+
 void ReportComposer::row(std::initializer_list<ReportCell> items)
 {
-    ensureRoom(2);
+    const std::vector<QStringList> laid = layout(items);
+    // The row's lines and the empty line after them.
+    ensureRoom(lineCount(laid) + 1);
     pageHasBody_ = true;
-    cells(items);
+    printLaidOut(items, laid);
     text(kLineBreak);
     lineEnd();
 }
 
 void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
 {
-    ensureRoom(1);
+    // Measured as printed: emphasised texts are wider.
+    if (emphasised)
+        check(printer_.setEmphasis(true));
+    const std::vector<QStringList> laid = layout(items);
+    if (emphasised)
+        check(printer_.setEmphasis(false));
+    ensureRoom(lineCount(laid));
     pageHasBody_ = true;
     if (emphasised)
         check(printer_.setEmphasis(true));
-    cells(items);
+    printLaidOut(items, laid);
     lineEnd();
     if (emphasised)
         check(printer_.setEmphasis(false));

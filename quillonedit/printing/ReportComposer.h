@@ -6,11 +6,13 @@
 // no error handling of its own and the run ends on the first failure.
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace platform {
 class Printer;
@@ -73,7 +75,8 @@ public:
     void SubHeading(int section);
 
     // A report row: the cells at their tabs, the line-break item and the line end (so one empty
-    // line follows). A row that would pass the page bottom goes on a new page, headed again.
+    // line follows). A text too long for the room right of its column goes on under that column
+    // on the next lines. A row that would pass the page bottom goes on a new page, headed again.
     void row(std::initializer_list<ReportCell> cells);
     // Cells and a line end only (no empty line after), optionally emphasised.
     void line(std::initializer_list<ReportCell> cells, bool emphasised = false);
@@ -89,7 +92,17 @@ public:
 
 private:
     void check(bool ok);
+    // The cells at their tabs; a text too long for its room goes on under its column below.
     void cells(std::initializer_list<ReportCell> cells);
+    // The pieces of a text, one to a line, each no wider than `room`: broken at blanks, inside a
+    // word only where the word alone is wider than a line.
+    QStringList wrapped(const QString& text, double room);
+    // Each cell's pieces, for the room between its column and the right edge of the page.
+    std::vector<QStringList> layout(std::initializer_list<ReportCell> cells);
+    static int lineCount(const std::vector<QStringList>& laid);
+    // The cells' first pieces on the current line, the further pieces under their own columns on
+    // the lines below; leaves the position on the last of these lines.
+    void printLaidOut(std::initializer_list<ReportCell> cells, const std::vector<QStringList>& laid);
     void text(const QString& t);
     void lineEnd();
     void fontSize(int points);
