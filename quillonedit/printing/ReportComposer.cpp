@@ -295,7 +295,7 @@ QStringList ReportComposer::wrapped(const QString& text, double room)
         }
         qsizetype cut = low;
         // Break at the last blank before the cut, unless the word after it is too wide for a line
-        // of its own: such a word fills the line and goes on on the next.
+        // of its own: such a word fills the line and continues on the next.
         if (cut < rest.size() && rest.at(cut) != u' ') {
             const qsizetype blank = rest.lastIndexOf(u' ', cut - 1);
             if (blank > 0) {

@@ -214,6 +214,16 @@ TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
     ASSERT_EQ(pageCount(), 4);
     EXPECT_EQ(titles(), QStringList(4, "Base Voice Messages"));
     EXPECT_EQ(rowsAfter(lines(0, 1), "Base Voice Messages"), QStringList{"        20"});
+
+    // A page filled exactly: the next row still goes on under the headings of a new page.
+    printer = {};
+    printer.landscapeHeight = 110.4 + 6 * 24;
+    result = run({5});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 8);
+    ASSERT_EQ(printer.documents[0].pages.size(), 2u);
+    EXPECT_EQ(rowsAfter(lines(0, 0), "Memory Save 1 Voice Messages").last(), "        6");
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Memory Save 1 Voice Messages").first(), "        7");
 }
 
 // A text too long for the room right of its column goes on, under that column, on the lines
