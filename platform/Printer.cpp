@@ -81,22 +81,20 @@ bool LinePrinter::ensurePage()
         breakPending_ = false;
         return true;
     }
-    if (breakPending_) {
+    // A line that does not fit goes on a new page, begun only when something is printed on it.
+    if (breakPending_ || y_ + lineHeight() > pageHeight() + kEpsilon) {
         if (!beginPage())
             return false;
         breakPending_ = false;
+        y_ = 0;
     }
     return true;
 }
 
 void LinePrinter::nextLine()
 {
+    // The position may pass the page foot: currentY() then shows a caller that the page is full.
     y_ += lineHeight();
-    // The next line would not fit: it goes on a new page, begun when something is printed.
-    if (y_ + lineHeight() > pageHeight() + kEpsilon) {
-        breakPending_ = true;
-        y_ = 0;
-    }
 }
 
 bool LinePrinter::printText(const QString& text)
@@ -132,11 +130,16 @@ bool LinePrinter::printText(const QString& text)
     return flush();
 }
 
+double LinePrinter::columnX(int column)
+{
+    return (column < 1 ? 0 : column - 1) * averageCharWidth();
+}
+
 bool LinePrinter::tab(int column)
 {
     if (!ensurePage())
         return false;
-    const double target = (column < 1 ? 0 : column - 1) * averageCharWidth();
+    const double target = columnX(column);
     if (x_ > target + kEpsilon) {
         nextLine();
         x_ = 0;

@@ -33,6 +33,8 @@ public:
     // printable area / the top of the page's printable area.
     virtual double textWidth(const QString& text) = 0;
     virtual double printableWidth() = 0;
+    // Where tab column n starts (see tab()).
+    virtual double columnX(int column) = 0;
     virtual double currentX() const = 0;
     virtual double currentY() const = 0;
     virtual bool setCurrentX(double x) = 0;
@@ -83,6 +85,7 @@ public:
 
     double textWidth(const QString& text) override { return measure(text); }
     double printableWidth() override { return pageWidth(); }
+    double columnX(int column) override;
     double currentX() const override { return x_; }
     double currentY() const override { return y_; }
     bool setCurrentX(double x) override;

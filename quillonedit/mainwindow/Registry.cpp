@@ -1,10 +1,15 @@
 #include "quillonedit/mainwindow/Registry.h"
 
 #include "platform/Services.h"
+#include "quillonedit/printing/ReportComposer.h"
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QIntValidator>
+#include <QLineEdit>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace quillon {
 namespace {
@@ -19,10 +24,17 @@ std::optional<FontChoice> realFontDialog(const FontChoice& current)
 {
     QFont font(current.name);
     font.setPointSizeF(current.size);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, QApplication::activeWindow());
-    if (!ok)
+    // Qt's own dialog, whose size box can be held to the sizes a report page can print (its list
+    // of sizes ends at 72 already); a desktop's native dialog offers any size.
+    QFontDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(font);
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        if (qobject_cast<const QIntValidator*>(edit->validator()))
+            edit->setValidator(new QIntValidator(int(kMinPrintFontSize), int(kMaxPrintFontSize), edit));
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
     return FontChoice{chosen.family(), chosen.pointSizeF()};
 }
 
@@ -83,7 +95,8 @@ double PrintFontSizeValue(const QString& text)
     float size = QLocale().toFloat(text, &ok);
     if (!ok)
         size = QLocale::c().toFloat(text, &ok);
-    if (!ok || !(size > 0))
+    // A size no report page can hold opens the dialog as one that is no number does.
+    if (!ok || !(size >= kMinPrintFontSize && size <= kMaxPrintFontSize))
         return 10;
     return size;
 }
@@ -106,7 +119,7 @@ void SelectPrintFont()
     if (!chosen)
         return;
     PrinterFontName = chosen->name;
-    PrinterFontSize = PrintFontSizeText(chosen->size);
+    PrinterFontSize = PrintFontSizeText(std::clamp(chosen->size, kMinPrintFontSize, kMaxPrintFontSize));
 }
 
 } // namespace quillon

@@ -38,7 +38,8 @@ bool AddRecentFile(const QString& name);
 QString RecentFileCaption(int number, const QString& name);
 
 // The stored size as a number for the font dialog. A size that does not read as a number (edited
-// by hand, or written under another locale) falls back to 10 instead of blocking the dialog.
+// by hand, or written under another locale) or that no report page can hold falls back to 10
+// instead of blocking the dialog.
 double PrintFontSizeValue(const QString& text);
 // A chosen size as the text to store: locale digits, no trailing zeros (10, 10.5).
 QString PrintFontSizeText(double size);
@@ -52,7 +53,8 @@ struct FontChoice {
 using FontChooser = std::function<std::optional<FontChoice>(const FontChoice& current)>;
 void setFontChooser(FontChooser chooser);   // an empty chooser restores the real dialog
 
-// File > Printer Font: shows the font dialog with the current printer font and keeps the choice.
+// File > Printer Font: shows the font dialog with the current printer font and keeps the choice,
+// its size held within the sizes a report page can print.
 void SelectPrintFont();
 
 } // namespace quillon

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -12,8 +13,9 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-// Lines a section title takes with the empty lines around it and a header row.
-constexpr int kSubHeadingLines = 9;
+// Lines a section title takes with the empty lines around it and a header row, and one more so a
+// title never stands alone at the foot of a page.
+constexpr int kSubHeadingLines = 10;
 
 // Ties to even, as the size setting has always been rounded.
 double roundHalfEven(double v)
@@ -28,7 +30,8 @@ std::optional<double> fontSizeValue(const QString& setting)
 {
     bool ok = false;
     const double v = setting.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    // A size no page can hold (hundreds of points, or a few hundredths) is as unusable as no number.
+    if (!ok || !std::isfinite(v) || v < kMinPrintFontSize || v > kMaxPrintFontSize)
         return std::nullopt;
     return v;
 }
@@ -40,10 +43,7 @@ std::optional<int> WholeFontSize(const QString& setting)
     const std::optional<double> v = fontSizeValue(setting);
     if (!v)
         return std::nullopt;
-    const double whole = roundHalfEven(*v);
-    if (whole < 1 || whole > 32767)
-        return std::nullopt;
-    return static_cast<int>(whole);
+    return static_cast<int>(roundHalfEven(*v));
 }
 
 QString Number(int n)
@@ -105,20 +105,17 @@ void ReportComposer::text(const QString& t) { check(printer_.printText(t)); }
 void ReportComposer::lineEnd() { check(printer_.lineEnd()); }
 void ReportComposer::fontSize(int points) { check(printer_.setFontSize(points)); }
 
-void ReportComposer::cells(std::initializer_list<ReportCell> cells)
-{
-    for (const ReportCell& c : cells) {
-        check(printer_.tab(c.tab));
-        text(c.text);
-    }
-}
+void ReportComposer::cells(std::initializer_list<ReportCell> cells) { printLaidOut(cells, layout(cells)); }
 
 bool ReportComposer::PrinterInit()
 {
     const std::optional<double> size = fontSizeValue(setup_.fontSize);
     const std::optional<int> whole = WholeFontSize(setup_.fontSize);
     if (!size || !whole)
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number").arg(setup_.fontSize));
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3")
+                             .arg(setup_.fontSize)
+                             .arg(kMinPrintFontSize)
+                             .arg(kMaxPrintFontSize));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
     return true;
@@ -140,12 +137,10 @@ void ReportComposer::openVoicePage(int memory)
 
 void ReportComposer::fileAndDateLines()
 {
-    check(printer_.tab(8));
-    text(setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
-                                   : QStringLiteral("File: ") + setup_.fileName);
+    cells({{8, setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
+                                         : QStringLiteral("File: ") + setup_.fileName}});
     lineEnd();
-    check(printer_.tab(8));
-    text(QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat));
+    cells({{8, QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}});
     lineEnd();
 }
 
@@ -154,6 +149,7 @@ void ReportComposer::PageHeading()
     if (setup_.anyJobSelected && !setup_.anyJobSelected())
         return;
     opener_ = Opener::Plain;
+    pageHasBody_ = false;
     section_.reset();
     check(printer_.setOrientation(1));
     fontSize(wholeSize_);
@@ -180,6 +176,7 @@ void ReportComposer::centred(const QString& title, bool roundHalves)
 void ReportComposer::PageHeadingM(int memory)
 {
     opener_ = Opener::Voice;
+    pageHasBody_ = false;
     voiceMemory_ = memory;
     section_.reset();
     check(printer_.setOrientation(2));
@@ -251,12 +248,13 @@ void ReportComposer::SubHeading(int section)
 
 void ReportComposer::ensureRoom(int lines)
 {
-    if (continuing_ || opener_ == Opener::None)
+    // A page holding only its headings gains nothing from another one: at a font size where the
+    // headings fill most of a page, the row goes on below them.
+    if (continuing_ || opener_ == Opener::None || !pageHasBody_)
         return;
     const double y = printer_.currentY();
-    // Room for these lines and the line the print position moves on to: the printer itself would
-    // otherwise start a page without headings.
-    if (y <= 0 || y + (lines + 1) * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
+    // A row that fits, down to its last empty line, stays on the page.
+    if (y <= 0 || y + lines * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
         return;
     continuing_ = true;
     const std::optional<int> section = section_;
@@ -273,20 +271,110 @@ void ReportComposer::ensureRoom(int lines)
         SubHeading(*section);
 }
 
+QStringList ReportComposer::wrapped(const QString& text, double room)
+{
+    const auto fits = [&](const QString& t) { return printer_.textWidth(t) <= room + kEpsilon; };
+    if (room <= 0 || fits(text))
+        return {text};
+    QStringList pieces;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        if (fits(rest)) {
+            pieces << rest;
+            break;
+        }
+        // The most characters that fit, at least one so every line takes something.
+        qsizetype low = 1;
+        qsizetype high = rest.size() - 1;
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (fits(rest.left(mid)))
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        qsizetype cut = low;
+        // Break at the last blank before the cut, unless the word after it is too wide for a line
+        // of its own: such a word fills the line and continues on the next.
+        if (cut < rest.size() && rest.at(cut) != u' ') {
+            const qsizetype blank = rest.lastIndexOf(u' ', cut - 1);
+            if (blank > 0) {
+                qsizetype wordEnd = rest.indexOf(u' ', blank + 1);
+                if (wordEnd < 0)
+                    wordEnd = rest.size();
+                if (fits(rest.mid(blank + 1, wordEnd - blank - 1)))
+                    cut = blank;
+            }
+        }
+        QString piece = rest.left(cut);
+        while (piece.size() > 1 && piece.endsWith(u' '))
+            piece.chop(1);
+        pieces << piece;
+        rest = rest.mid(cut);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+    }
+    return pieces;
+}
+
+std::vector<QStringList> ReportComposer::layout(std::initializer_list<ReportCell> items)
+{
+    std::vector<QStringList> laid;
+    const double width = printer_.printableWidth();
+    for (const ReportCell& c : items)
+        laid.push_back(wrapped(c.text, width - printer_.columnX(c.tab)));
+    return laid;
+}
+
+int ReportComposer::lineCount(const std::vector<QStringList>& laid)
+{
+    qsizetype lines = 1;
+    for (const QStringList& pieces : laid)
+        lines = std::max(lines, pieces.size());
+    return int(lines);
+}
+
+void ReportComposer::printLaidOut(std::initializer_list<ReportCell> items, const std::vector<QStringList>& laid)
+{
+    const int lines = lineCount(laid);
+    for (int l = 0; l < lines; ++l) {
+        if (l > 0)
+            lineEnd();
+        std::size_t i = 0;
+        for (const ReportCell& c : items) {
+            const QStringList& pieces = laid[i++];
+            if (l < pieces.size()) {
+                check(printer_.tab(c.tab));
+                text(pieces[l]);
+            }
+        }
+    }
+}
+
 void ReportComposer::row(std::initializer_list<ReportCell> items)
 {
-    ensureRoom(2);
-    cells(items);
+    const std::vector<QStringList> laid = layout(items);
+    // The row's lines and the empty line after them.
+    ensureRoom(lineCount(laid) + 1);
+    pageHasBody_ = true;
+    printLaidOut(items, laid);
     text(kLineBreak);
     lineEnd();
 }
 
 void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
 {
-    ensureRoom(1);
+    // Measured as printed: emphasised texts are wider.
     if (emphasised)
         check(printer_.setEmphasis(true));
-    cells(items);
+    const std::vector<QStringList> laid = layout(items);
+    if (emphasised)
+        check(printer_.setEmphasis(false));
+    ensureRoom(lineCount(laid));
+    pageHasBody_ = true;
+    if (emphasised)
+        check(printer_.setEmphasis(true));
+    printLaidOut(items, laid);
     lineEnd();
     if (emphasised)
         check(printer_.setEmphasis(false));
@@ -295,6 +383,7 @@ void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasis
 void ReportComposer::blankLine()
 {
     ensureRoom(2);
+    pageHasBody_ = true;
     text(kLineBreak);
     lineEnd();
 }

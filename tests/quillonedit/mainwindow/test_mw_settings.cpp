@@ -171,4 +171,26 @@ TEST_F(Settings, AStoredSizeThatIsNotANumberStillOpensTheDialog)
     EXPECT_EQ(PrinterFontSize, "12");
 }
 
+// A stored size no report page can hold opens the dialog as a size that is no number does, and
+// what the dialog hands back stays within the printable sizes.
+TEST_F(Settings, AStoredSizeOutsideThePrintableRangeOpensTheDialogAt10)
+{
+    for (const QString stored : {"200", "32767", "inf", "nan", "3", "72.5"}) {
+        s.settings.values["Quillon/Printer/FontSize"] = stored;
+        GetRegistry();
+        EXPECT_EQ(PrinterFontSize, stored);   // kept as stored until a size is chosen
+        std::optional<FontChoice> seen;
+        setFontChooser([&](const FontChoice& current) {
+            seen = current;
+            return FontChoice{"Arial", 200};
+        });
+        SelectPrintFont();
+        ASSERT_TRUE(seen) << stored.toStdString();
+        EXPECT_DOUBLE_EQ(seen->size, 10.0) << stored.toStdString();
+        EXPECT_EQ(PrinterFontSize, "72") << stored.toStdString();
+    }
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("4"), 4.0);
+    EXPECT_DOUBLE_EQ(PrintFontSizeValue("72"), 72.0);
+}
+
 } // namespace

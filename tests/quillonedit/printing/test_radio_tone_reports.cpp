@@ -142,7 +142,9 @@ TEST_F(ReportTest, CwMessageRowsWithTheirSpeedLine)
                  image().set(kCwMessage2 + i, 35);
              PutBytes(kCwMessage2 + kCwMessage2Bytes, {5, 1, 2});   // the first lock-out number
          },
-         {"#1. " + QString("1234567890").repeated(13).left(127), " at ", "#2. " + QString(31, 'Z'), " at "}},
+         // 101 characters fit right of tab 8 on the 540-point page; the rest go on under it
+         {"#1. " + QString("1234567890").repeated(10).left(97) + "\n" + QString("8901234567").repeated(3),
+          " at ", "#2. " + QString(31, 'Z'), " at "}},
     };
     for (const Case& c : cases) {
         resetImage();
@@ -152,9 +154,11 @@ TEST_F(ReportTest, CwMessageRowsWithTheirSpeedLine)
         ASSERT_EQ(printer.documents.size(), 1u);
         ASSERT_EQ(printer.documents[0].pages.size(), 1u);
         const QStringList page = lines(0, 0);
-        EXPECT_EQ(rowsAfter(page, "CW Messages"),
-                  (QStringList{Chopped(Tabs({{8, c.rows[0]}})), Chopped(Tabs({{12, c.rows[1]}})),
-                               Chopped(Tabs({{8, c.rows[2]}})), Chopped(Tabs({{12, c.rows[3]}}))}));
+        QStringList expected;
+        for (int k = 0; k < 4; ++k)
+            for (const QString& piece : c.rows[k].split('\n'))
+                expected << Chopped(Tabs({{k % 2 ? 12 : 8, piece}}));
+        EXPECT_EQ(rowsAfter(page, "CW Messages"), expected);
     }
 }
 

@@ -2,7 +2,12 @@
 // recording printer.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
 
+#include "quillonedit/image/VoiceSlots.h"
+#include "quillonedit/printing/ControlReports.h"
+#include "quillonedit/printing/CwMessageReport.h"
 #include "quillonedit/printing/ReportComposer.h"
+
+#include <QRegularExpression>
 
 namespace quillon::testing {
 namespace {
@@ -188,6 +193,95 @@ TEST_F(ReportTest, ARowThatWouldPassThePageBottomContinuesOnANewPage)
             EXPECT_LE(item.top + 12, printer.portraitHeight);
 }
 
+// A row whose empty line ends exactly at the page foot stays; a hair less room sends it on.
+TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
+{
+    // Voice heading: 4 empty lines, file and date (12 points each), the 14.4-point title, 2 empty
+    // lines; then 20 rows of 2 lines: the 20th row's empty line ends at 110.4 + 480 points.
+    printer.landscapeHeight = 590.4;
+    PrintRunResult result = run({4});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 0);
+    ASSERT_EQ(pageCount(), 2);
+    EXPECT_EQ(Chopped(lines(0, 0).last()).trimmed(), "20");
+    EXPECT_EQ(Chopped(lines(0, 1).last()).trimmed(), "40");
+
+    printer = {};
+    printer.landscapeHeight = 590.3;
+    result = run({4});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 2);
+    ASSERT_EQ(pageCount(), 4);
+    EXPECT_EQ(titles(), QStringList(4, "Base Voice Messages"));
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Base Voice Messages"), QStringList{"        20"});
+
+    // A page filled exactly: the next row still goes on under the headings of a new page.
+    printer = {};
+    printer.landscapeHeight = 110.4 + 6 * 24;
+    result = run({5});
+    ASSERT_EQ(result.outcome, Outcome::Dispatched);
+    EXPECT_EQ(result.continuationPages, 8);
+    ASSERT_EQ(printer.documents[0].pages.size(), 2u);
+    EXPECT_EQ(rowsAfter(lines(0, 0), "Memory Save 1 Voice Messages").last(), "        6");
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Memory Save 1 Voice Messages").first(), "        7");
+}
+
+// A text too long for the room right of its column goes on, under that column, on the lines
+// below; the row's lines count for the page break and nothing passes the right edge or the foot.
+TEST_F(ReportTest, ALongTextContinuesUnderItsColumnAndCountsForThePageBreak)
+{
+    std::vector<int> words;   // "Acknowledge Affirmative Alternate Altitude Amateur", six times
+    for (int i = 0; i < 30; ++i)
+        words.push_back(std::vector<int>{215, 220, 226, 227, 228}[size_t(i % 5)]);
+    for (int m = 1; m <= 20; ++m)
+        WriteWordNumbers(BaseVoiceSlotOffset(m), words);
+    const QString message = VoiceReportText(kBaseVoice);
+    ASSERT_GT(message.size(), 2 * 131);   // three lines of 131 characters right of tab 14
+    image().set(kCwMessage1, 127);         // 127 + 4 characters right of tab 8, room for 101
+    for (int i = 1; i <= 127; ++i)
+        image().set(kCwMessage1 + i, std::uint8_t(10 + i % 26));
+    const QString cw = "#1. " + CwMessageReportText(1);
+
+    ASSERT_EQ(run({4, 17}).outcome, Outcome::Dispatched);
+    const QStringList first = lines(0, 0);
+    const int row = int(std::find_if(first.begin(), first.end(), [](const QString& l) { return l.startsWith("        1 "); }) -
+                        first.begin());
+    ASSERT_LT(row, first.size());
+    QStringList pieces;
+    for (int i = row; i < row + 3; ++i) {
+        EXPECT_EQ(first.at(i).indexOf(QRegularExpression("\\S"), 10), 13) << first.at(i).toStdString();
+        pieces << first.at(i).mid(13);
+    }
+    EXPECT_EQ(pieces.join(' '), message);
+    EXPECT_EQ(first.at(row + 3), "");
+    EXPECT_EQ(first.at(row + 4).left(12), "        2   ");
+
+    const QStringList cwRows = rowsAfter(lines(1, 0), "CW Messages");
+    ASSERT_GE(cwRows.size(), 3);
+    EXPECT_EQ(cwRows.at(0).size(), 7 + 101);
+    EXPECT_EQ(cwRows.at(0).mid(7) + cwRows.at(1).mid(7), cw);
+    EXPECT_EQ(cwRows.at(2), Chopped(Tabs({{12, " at "}})));
+
+    // 20 rows of four lines do not fit one landscape page: continuation pages, each headed, and
+    // no row split between two pages.
+    EXPECT_GT(printer.documents[0].pages.size(), 2u);
+    for (const auto& d : printer.documents) {
+        const double width = d.orientation == 2 ? printer.landscapeWidth : printer.portraitWidth;
+        const double height = d.orientation == 2 ? printer.landscapeHeight : printer.portraitHeight;
+        for (const auto& page : d.pages)
+            for (const auto& item : page) {
+                EXPECT_LE(item.x + item.text.size() * item.size / 2, width + 1e-6) << item.text.toStdString();
+                EXPECT_LE(item.top + item.size * 1.2, height + 1e-6) << item.text.toStdString();
+            }
+    }
+    for (int p = 0; p < int(printer.documents[0].pages.size()); ++p) {
+        const QStringList page = lines(0, p);
+        const QStringList rows = rowsAfter(page, "Base Voice Messages");
+        ASSERT_FALSE(rows.isEmpty()) << p;
+        EXPECT_TRUE(rows.first().contains(QRegularExpression("^ {7,8}\\d+( |$)"))) << p;   // a row begins the page
+    }
+}
+
 TEST_F(ReportTest, FileLineNamesTheOpenProjectAndNothingHeadsAPageOnceNoJobIsTicked)
 {
     setup.fileName = "/home/op/club.001";
@@ -233,6 +327,26 @@ TEST_F(ReportTest, FailuresEndTheRunAndTheNextRunStartsClean)
     EXPECT_EQ(r.outcome, Outcome::Failed);
     EXPECT_TRUE(r.error.contains("twelve"));
     EXPECT_TRUE(printer.documents.empty());
+}
+
+// A size no report page can hold ends the run as a size that is no number does, before any page.
+TEST_F(ReportTest, AFontSizeOutsideThePrintableRangeEndsTheRunBeforeAnyPage)
+{
+    for (const QString size : {"200", "32767", "inf", "nan", "3.9", "72.5", "-10"}) {
+        printer = {};
+        setup.fontSize = size;
+        const PrintRunResult r = run({0});
+        EXPECT_EQ(r.outcome, Outcome::Failed) << size.toStdString();
+        EXPECT_TRUE(r.error.contains(size)) << size.toStdString();
+        EXPECT_TRUE(printer.documents.empty()) << size.toStdString();
+        EXPECT_EQ(printer.calls.filter("font").size(), 0) << size.toStdString();
+    }
+    for (const QString size : {"4", "72"}) {
+        printer = {};
+        setup.fontSize = size;
+        EXPECT_EQ(run({19}).outcome, Outcome::Dispatched) << size.toStdString();
+        EXPECT_TRUE(printer.calls.contains("font Arial " + size)) << size.toStdString();
+    }
 }
 
 } // namespace
