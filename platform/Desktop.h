@@ -21,7 +21,9 @@ public:
     virtual bool openUrl(const QString& url) = 0;
     // Full path of a program on PATH, empty when absent.
     virtual QString findProgram(const QString& name) = 0;
-    // Where windows may go on the screen `window` shows on: the screen less the desktop's panels.
+    // The whole screen `window` shows on, and the part of it windows may go on (less the
+    // desktop's panels).
+    virtual QRect screenArea(const QWidget& window) = 0;
     virtual QRect availableArea(const QWidget& window) = 0;
 };
 

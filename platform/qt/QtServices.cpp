@@ -179,13 +179,22 @@ public:
     }
     bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+    QRect screenArea(const QWidget& window) override
+    {
+        const QScreen* screen = screenOf(window);
+        return screen ? screen->geometry() : QRect();
+    }
     QRect availableArea(const QWidget& window) override
     {
-        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        const QScreen* screen = screenOf(window);
         return screen ? screen->availableGeometry() : QRect();
     }
 
 private:
+    static const QScreen* screenOf(const QWidget& window)
+    {
+        return window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    }
     bool busy_ = false;
 };
 

@@ -81,7 +81,8 @@ public:
     bool startProgram(const QString& program, const QStringList& args) override;
     bool openUrl(const QString& url) override { urls << url; return openUrlResult; }
     QString findProgram(const QString& name) override { return programsOnPath.value(name); }
-    QRect availableArea(const QWidget&) override { return screenArea; }
+    QRect screenArea(const QWidget&) override { return screen; }
+    QRect availableArea(const QWidget&) override { return available.isValid() ? available : screen; }
 
     int beeps = 0;
     bool busy = false;
@@ -91,8 +92,10 @@ public:
     QStringList urls;
     bool openUrlResult = true;
     QMap<QString, QString> programsOnPath;
-    // The screen the windows are placed on, whatever the test platform's own screen is.
-    QRect screenArea{0, 0, 1280, 1024};
+    // The screen the windows are placed on, whatever the test platform's own screen is, and the
+    // part the panels leave (the whole screen while unset).
+    QRect screen{0, 0, 1280, 1024};
+    QRect available;
 };
 
 class FakeInstanceLock final : public InstanceLock {

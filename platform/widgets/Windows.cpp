@@ -17,14 +17,21 @@ int fitRange(int from, int length, int low, int high)
     return std::max(low, std::min(from, high - length));
 }
 
-// Where windows may go on the screen `window` shows on: the desktop service's answer, the
+// The screen `window` shows on and where windows may go on it: the desktop service's answer, the
 // screen's own without one.
-QRect availableArea(const QWidget& window)
+struct ScreenAreas {
+    QRect screen;
+    QRect available;
+};
+
+ScreenAreas screenAreas(const QWidget& window)
 {
     if (Desktop* desktop = services().desktop)
-        return desktop->availableArea(window);
+        return {desktop->screenArea(window), desktop->availableArea(window)};
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen)
+        return {};
+    return {screen->geometry(), screen->availableGeometry()};
 }
 
 // The frame (title bar and borders) around the window's inside, as the size it adds. Until the
@@ -48,8 +55,8 @@ QSize frameExtra(const QWidget& window)
 
 void CentreWindow(QWidget& window, QSize size)
 {
-    const QRect area = availableArea(window);
-    if (!area.isValid())
+    const auto [screen, area] = screenAreas(window);
+    if (!screen.isValid() || !area.isValid())
         return;
     // A size given without a frame (none known yet) gets the one the window will have.
     if (window.frameGeometry().size() == window.geometry().size())
@@ -59,8 +66,9 @@ void CentreWindow(QWidget& window, QSize size)
         window.resize(window.size() - (size - size.boundedTo(area.size())));
         size = window.size() + frameExtra(window);
     }
-    const int left = area.left() + (area.width() - size.width()) / 2;
-    const int top = area.top() + (area.height() - size.height()) / 2;
+    // Centred on the whole screen, as the windows always were; only then kept clear of the panels.
+    const int left = screen.left() + (screen.width() - size.width()) / 2;
+    const int top = screen.top() + (screen.height() - size.height()) / 2;
     window.move(fitRange(left, size.width(), area.left(), area.left() + area.width()),
                 fitRange(top, size.height(), area.top(), area.top() + area.height()));
 }

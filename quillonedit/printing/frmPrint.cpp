@@ -1,17 +1,16 @@
 #include "quillonedit/printing/frmPrint.h"
 
 #include "platform/Services.h"
+#include "platform/widgets/Windows.h"
 #include "quillonedit/image/Project.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -152,10 +151,7 @@ void frmPrint::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-            const QRect area = screen->geometry();
-            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-        }
+        platform::widgets::CentreWindow(*this);
     }
     Form_Activate();
 }

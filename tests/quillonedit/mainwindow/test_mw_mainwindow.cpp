@@ -51,19 +51,21 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
 TEST_F(MainWindow, OpensCentredAndInsideTheScreenItsAvailableAreaAllows)
 {
     // A screen wide enough: the centred place.
-    s.desktop.screenArea = QRect(0, 0, 1280, 1024);
+    s.desktop.screen = QRect(0, 0, 1280, 1024);
+    s.desktop.available = QRect(0, 100, 1280, 924);   // a tall panel: its centre is not the screen's
     {
         MDIForm1& win = load();
         EXPECT_EQ(win.size(), QSize(1080, 720));
-        // Centred, give or take the frame the window system puts on once the window shows (a
-        // title bar's height at most).
+        // Centred on the whole screen, panel or not, give or take the frame the window system puts
+        // on once the window shows (a title bar's height at most).
         const QPoint offCentre = win.frameGeometry().center() - QRect(0, 0, 1280, 1024).center();
         EXPECT_LE(std::abs(offCentre.x()), 5);
         EXPECT_LE(std::abs(offCentre.y()), 20);
     }
     // 1024 x 768 with a panel along the top: narrower than the window is made.
     const QRect area(0, 24, 1024, 744);
-    s.desktop.screenArea = area;
+    s.desktop.screen = QRect(0, 0, 1024, 768);
+    s.desktop.available = area;
     MDIForm1& win = load();
     EXPECT_TRUE(area.contains(win.frameGeometry())) << win.frameGeometry().x() << "," << win.frameGeometry().y()
                                                     << " " << win.frameGeometry().width() << "x"
