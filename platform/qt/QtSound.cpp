@@ -102,6 +102,11 @@ bool QtSound::playing()
     return sink_ && sink_->state() == QAudio::ActiveState && sink_->error() == QAudio::NoError;
 }
 
+qint64 QtSound::playedMs()
+{
+    return sink_ ? sink_->processedUSecs() / 1000 : 0;
+}
+
 void QtSound::stop()
 {
     if (sink_) {

@@ -18,6 +18,7 @@ public:
     ~QtSound() override;
     bool start(const QString& waveFile) override;
     bool playing() override;
+    qint64 playedMs() override;
     void stop() override;
 
 private:
