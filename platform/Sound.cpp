@@ -59,7 +59,11 @@ bool playSound(const QString& waveFile)
     file.close();
     if (!sound->start(waveFile))
         return false;
-    const bool ended = waitUntil([sound] { return !sound->playing(); }, soundWaitBoundMs(format.durationMs()));
+    // The play ends when the sound has been heard to its end, not when the device lets go of it: a
+    // sound server drains its buffer on its own time, which would stretch every pause after a play.
+    const qint64 lengthMs = format.durationMs();
+    const bool ended = waitUntil([sound, lengthMs] { return sound->playedMs() >= lengthMs || !sound->playing(); },
+                                 soundWaitBoundMs(lengthMs));
     if (!ended)
         sound->stop();
     return ended;

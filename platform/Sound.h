@@ -12,8 +12,11 @@ public:
     // Starts playing the file and returns at once; false when it cannot be played at all
     // (no sound device, unreadable or unsupported file).
     virtual bool start(const QString& waveFile) = 0;
-    // True while the sound started last has not ended.
+    // True while the device still has the sound started last in hand; false once it is done with
+    // it or has given up. A sound server may say so long after the sound was heard.
     virtual bool playing() = 0;
+    // How much of the sound started last has been played out to the listener, in milliseconds.
+    virtual qint64 playedMs() = 0;
     virtual void stop() = 0;
 };
 
@@ -36,9 +39,9 @@ constexpr qint64 soundWaitBoundMs(qint64 durationMs)
     return 2 * durationMs + 2000;
 }
 
-// Plays a WAVE file and returns when it has ended, servicing events meanwhile. The wait is bounded
-// by soundWaitBoundMs, so a device that never reports the end cannot hang the caller; the sound
-// is stopped then. False when the file was not played to its end.
+// Plays a WAVE file and returns when it has been played out, servicing events meanwhile. The wait
+// is bounded by soundWaitBoundMs, so a device that never gets there cannot hang the caller; the
+// sound is stopped then. False when the file was not played to its end.
 bool playSound(const QString& waveFile);
 
 } // namespace platform

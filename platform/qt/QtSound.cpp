@@ -12,9 +12,14 @@
 namespace platform {
 namespace {
 
-// Silence after the last sample, so the end of a sound is not cut off while it still sits in the
-// device's buffer when the sink reports that it has taken everything.
-constexpr int kTailMs = 150;
+// The sink's buffer, small: what it has taken is heard soon, so its played time is close to the truth.
+constexpr int kBufferMs = 50;
+// How long the stream stays open after a sound (counted from the end of its wait), for a sound that
+// follows.
+constexpr int kKeepOpenMs = 3000;
+// Between sounds: how far the stream is kept ahead with silence, and how often that is seen to.
+constexpr int kSilenceAheadMs = 80;
+constexpr int kFillEveryMs = 20;
 
 double sampleAt(const QByteArray& bytes, const WaveFormat& f, qint64 frame)
 {
@@ -48,7 +53,13 @@ QByteArray convert(const QByteArray& bytes, const WaveFormat& f, const QAudioFor
 
 } // namespace
 
-QtSound::QtSound() = default;
+QtSound::QtSound()
+{
+    closeTimer_.setSingleShot(true);
+    QObject::connect(&closeTimer_, &QTimer::timeout, &closeTimer_, [this] { stop(); });
+    fillTimer_.setInterval(kFillEveryMs);
+    QObject::connect(&fillTimer_, &QTimer::timeout, &fillTimer_, [this] { fillSilence(); });
+}
 
 QtSound::~QtSound()
 {
@@ -57,58 +68,106 @@ QtSound::~QtSound()
 
 bool QtSound::start(const QString& waveFile)
 {
-    stop();
     QFile file(waveFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     WaveFormat f;
-    if (!parseWave(bytes, f) || f.dataSize <= 0)
-        return false;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
+    if (!parseWave(bytes, f) || f.dataSize <= 0 || device.isNull()) {
+        stop();
         return false;
+    }
 
     QAudioFormat format;
     format.setSampleRate(f.sampleRate);
     format.setChannelCount(f.channels);
     format.setSampleFormat(f.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    QByteArray samples;
     if (device.isFormatSupported(format)) {
-        samples_ = bytes.mid(f.dataOffset, f.dataSize);
+        samples = bytes.mid(f.dataOffset, f.dataSize);
     } else {
         format = device.preferredFormat();
         format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isFormatSupported(format))
+        if (!device.isFormatSupported(format)) {
+            stop();
             return false;
-        samples_ = convert(bytes, f, format);
+        }
+        samples = convert(bytes, f, format);
     }
-    const char silence = format.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
-    samples_.append(QByteArray(format.bytesForDuration(kTailMs * 1000), silence));
 
-    buffer_.setData(samples_);
-    if (!buffer_.open(QIODevice::ReadOnly))
-        return false;
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(&buffer_);
-    if (sink_->error() != QAudio::NoError) {
+    // A sound server lets an output without streams run far ahead of the clock: a new stream is heard
+    // only after up to two seconds. So the stream stays open while sounds follow each other (a test
+    // message) and the next sound goes in behind the last. Each sound is handed over whole, so a
+    // busy machine cannot starve it halfway.
+    if (!(output_ && device == device_ && format == format_ && streamRuns())) {
+        stop();
+        device_ = device;
+        format_ = format;
+        sink_ = std::make_unique<QAudioSink>(device, format);
+        sink_->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
+        output_ = sink_->start();
+        if (!output_ || sink_->error() != QAudio::NoError) {
+            stop();
+            return false;
+        }
+        fillTimer_.start();
+    }
+    if (output_->write(samples) != samples.size()) {
         stop();
         return false;
     }
+    soundStartUs_ = format.durationForBytes(writtenBytes_);
+    writtenBytes_ += samples.size();
+    soundEndUs_ = format.durationForBytes(writtenBytes_);
+    closeTimer_.start(std::chrono::milliseconds(soundWaitBoundMs(f.durationMs()) + kKeepOpenMs));
     return true;
+}
+
+void QtSound::fillSilence()
+{
+    // Between sounds the stream is kept a little ahead with silence: one that runs dry loses the
+    // start of the next sound, and its played time stands still.
+    if (!output_ || !streamRuns())
+        return;
+    const qint64 aheadUs = format_.durationForBytes(writtenBytes_) - sink_->processedUSecs();
+    if (aheadUs >= kSilenceAheadMs * 1000)
+        return;
+    const qint64 bytes = format_.bytesForDuration(kSilenceAheadMs * 1000 - aheadUs);
+    const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
+    writtenBytes_ += qMax(qint64(0), output_->write(QByteArray(bytes, silence)));
+}
+
+bool QtSound::streamRuns() const
+{
+    // Idle only means that the stream has played all it was given: it takes the next sound.
+    if (!sink_)
+        return false;
+    const QAudio::State state = sink_->state();
+    const QAudio::Error error = sink_->error();
+    return (state == QAudio::ActiveState || state == QAudio::IdleState)
+           && (error == QAudio::NoError || error == QAudio::UnderrunError);
 }
 
 bool QtSound::playing()
 {
-    return sink_ && sink_->state() == QAudio::ActiveState && sink_->error() == QAudio::NoError;
+    return streamRuns() && sink_->processedUSecs() < soundEndUs_;
+}
+
+qint64 QtSound::playedMs()
+{
+    return sink_ ? qMax(qint64(0), sink_->processedUSecs() - soundStartUs_) / 1000 : 0;
 }
 
 void QtSound::stop()
 {
+    closeTimer_.stop();
+    fillTimer_.stop();
     if (sink_) {
         sink_->stop();
         sink_.reset();
     }
-    buffer_.close();
+    writtenBytes_ = 0;
+    soundStartUs_ = 0;
+    soundEndUs_ = 0;
 }
 
 } // namespace platform

@@ -15,6 +15,7 @@ bool RecordingSound::start(const QString& waveFile)
     if (noDevice || !parseWave(play.bytes, format))
         return false;
     plays.push_back(play);
+    startMs_ = play.startMs;
     endMs_ = play.startMs + format.durationMs();
     hanging_ = neverEnds;
     if (onStart)
@@ -24,7 +25,13 @@ bool RecordingSound::start(const QString& waveFile)
 
 bool RecordingSound::playing()
 {
-    return hanging_ || services().clock->monotonicMs() < endMs_;
+    return hanging_ || services().clock->monotonicMs() < endMs_ + lateEndMs;
+}
+
+qint64 RecordingSound::playedMs()
+{
+    // A device that hangs has stalled at the start.
+    return hanging_ ? 0 : qMax(qint64(0), qMin(services().clock->monotonicMs(), endMs_) - startMs_);
 }
 
 } // namespace platform::doubles

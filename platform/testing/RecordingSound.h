@@ -22,6 +22,7 @@ public:
 
     bool start(const QString& waveFile) override;
     bool playing() override;
+    qint64 playedMs() override;
     void stop() override { ++stops; endMs_ = 0; hanging_ = false; }
 
     std::vector<Play> plays;
@@ -29,9 +30,11 @@ public:
     // ---- script ----
     bool noDevice = false;    // start() fails, as on a machine without sound output
     bool neverEnds = false;   // the device never reports the end
+    qint64 lateEndMs = 0;     // the device reports the end this long after the sound was heard
     std::function<void(const Play&)> onStart;   // looks at the state while a sound starts
 
 private:
+    qint64 startMs_ = 0;
     qint64 endMs_ = 0;
     bool hanging_ = false;
 };
