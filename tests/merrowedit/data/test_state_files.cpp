@@ -53,8 +53,6 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace
-
 // The files shipped with the program, against the listing they were made from.
 TEST(CommittedStateFiles, FollowTheColumnsAndGiveEveryTransmitterOneKey)
 {
@@ -242,3 +240,5 @@ TEST(StateNames, ByTheFipsStateCode)
     EXPECT_EQ(FrequencyListText(0), "All");
     EXPECT_EQ(FrequencyListText(7), "162.550");
 }
+
+} // namespace

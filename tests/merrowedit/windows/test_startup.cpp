@@ -23,8 +23,6 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(StartupTest, FirstRunLoadsDefaultsAndKeepsTheSplashTwoSeconds)
 {
     const qint64 start = services.clock.ms;
@@ -67,3 +65,5 @@ TEST_F(StartupTest, StoredSettingsAreReadBeforeTheVersionIsSet)
     EXPECT_EQ(EditorVersion, "2.43");
     EXPECT_FALSE(window->mnuTipsShow->isChecked());
 }
+
+} // namespace
