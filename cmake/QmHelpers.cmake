@@ -42,14 +42,16 @@ if(QM_TESTS)
 endif()
 
 # qm_share_headers(<core|widgets|test> <targets...>)
-# The moc file of a target is most often empty, and loading a precompiled header would be most of
-# its cost, so it is compiled without.
+# Only widgets declare QObject classes here; elsewhere the moc file is empty and loading the
+# precompiled header would be most of its cost, so it is compiled without.
 function(qm_share_headers family)
   foreach(target IN LISTS ARGN)
     target_precompile_headers(${target} REUSE_FROM qm_pch_${family})
-    get_target_property(binary_dir ${target} BINARY_DIR)
-    set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
-      TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    if(NOT family STREQUAL "widgets")
+      get_target_property(binary_dir ${target} BINARY_DIR)
+      set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+        TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+    endif()
   endforeach()
 endfunction()
 
