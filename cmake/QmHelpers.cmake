@@ -30,7 +30,7 @@ function(qm_pch_carrier family)
   add_library(qm_pch_${family} OBJECT ${CMAKE_BINARY_DIR}/qm_pch/carrier.cpp)
   set_target_properties(qm_pch_${family} PROPERTIES AUTOMOC OFF UNITY_BUILD OFF)
   target_link_libraries(qm_pch_${family} PRIVATE Qt6::Core)
-  target_include_directories(qm_pch_${family} PRIVATE
+  target_include_directories(qm_pch_${family} SYSTEM PRIVATE
     $<TARGET_PROPERTY:Qt6::Widgets,INTERFACE_INCLUDE_DIRECTORIES>)
   target_precompile_headers(qm_pch_${family} PRIVATE ${ARGN})
 endfunction()
