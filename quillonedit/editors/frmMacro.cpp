@@ -14,7 +14,7 @@ namespace quillon {
 
 namespace {
 
-constexpr std::array<const char*, 4> kPageCaptions = {"01-10", "11-20", "21-30", "31-40"};
+constexpr std::array<const char*, 4> kMacroPageCaptions = {"01-10", "11-20", "21-30", "31-40"};
 
 using Column = std::array<ClickLabel*, 10> frmMacro::*;
 constexpr std::array<Column, 10> kCommandColumns = {&frmMacro::Label3, &frmMacro::Label4,  &frmMacro::Label5,
@@ -46,7 +46,7 @@ frmMacro::frmMacro(QWidget* parent) : EditorDialog(parent, CloseBox::Destroys)
     auto* pages = new QHBoxLayout(Frame1);
     for (int q = 0; q < kMacroPageCount; ++q) {
         const auto k = static_cast<std::size_t>(q);
-        optSel[k] = new QRadioButton(QString::fromLatin1(kPageCaptions[k]), Frame1);
+        optSel[k] = new QRadioButton(QString::fromLatin1(kMacroPageCaptions[k]), Frame1);
         pages->addWidget(optSel[k]);
         connect(optSel[k], &QRadioButton::clicked, this, [this, q] { optSel_Click(q); });
     }

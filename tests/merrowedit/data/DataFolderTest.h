@@ -7,8 +7,13 @@
 #include "merrowedit/data/Settings.h"
 #include "platform/testing/ScriptedServices.h"
 
+#include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+// The question a missing or damaged parameter file raises.
+inline const QString kQuestion199 =
+    "Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?";
 
 class DataFolderTest : public ::testing::Test {
 protected:

@@ -18,8 +18,6 @@ using platform::MsgResult;
 
 namespace {
 
-const QString kQuestion199 = "Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?";
-
 // The file as the receiver's users have it after a first saving exit with the default set.
 QByteArray defaultFileBytes()
 {
@@ -76,8 +74,6 @@ protected:
     }
     int programEnds = 0;
 };
-
-} // namespace
 
 TEST_F(ParameterFileTest, DefaultSetIsWrittenByteForByte)
 {
@@ -325,3 +321,5 @@ TEST_F(ParameterFileTest, CountyListStoredIntoTheEntriesWithTheirMarks)
     EXPECT_EQ(FipEntries[98], "");
     EXPECT_EQ(FipEntries[99], "old");   // never stored
 }
+
+} // namespace

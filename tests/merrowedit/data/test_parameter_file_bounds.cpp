@@ -14,8 +14,6 @@ using platform::MsgResult;
 
 namespace {
 
-const QString kQuestion199 = "Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?";
-
 class ParameterFileBounds : public DataFolderTest {};
 
 TEST_F(ParameterFileBounds, OversizedFilesAreDamagedAndKeptAsBackup)

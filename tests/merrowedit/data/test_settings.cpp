@@ -74,8 +74,6 @@ QMap<QString, QString> firstRunStore(const QString& workingDirectory)
 
 class SettingsTest : public DataFolderTest {};
 
-} // namespace
-
 TEST_F(SettingsTest, FirstRunLoadsDefaultsAndSavingExitWritesAllKeys)
 {
     LoadRegistrySettings();
@@ -230,3 +228,5 @@ TEST_F(SettingsTest, ResetClearsEveryGlobal)
     for (int i = 0; i < kNvSectionCount; ++i)
         EXPECT_EQ(NvFlagByte(i), 0);
 }
+
+} // namespace

@@ -55,8 +55,6 @@ protected:
     QTemporaryDir dir;
 };
 
-} // namespace
-
 // The files shipped with the program, against the listing they were made from.
 TEST(CommittedStateFiles, FollowTheColumnsAndGiveEveryTransmitterOneKey)
 {
@@ -288,3 +286,5 @@ TEST(StateNames, ByTheFipsStateCode)
     EXPECT_EQ(FrequencyListText(0), "All");
     EXPECT_EQ(FrequencyListText(7), "162.550");
 }
+
+} // namespace

@@ -46,8 +46,6 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(UploadBlockTest, DefaultSettingsGiveTheKnownParameterBlock)
 {
     BuildNvSettings();
@@ -178,3 +176,5 @@ TEST_F(UploadBlockTest, LongHandEditedEventCodesStopBeforeByte511)
         ASSERT_EQ(NvImage()[static_cast<std::size_t>(i)], 0) << i;
     EXPECT_EQ(NvImage()[511], kUntouched);
 }
+
+} // namespace

@@ -19,6 +19,9 @@
 
 using ParamBlock = std::array<std::uint8_t, 32>;
 
+// Where the flag bytes of NV 0x8007.. sit in the parameter block.
+constexpr int kNV8007 = 0, kNV8008 = 1, kNV8009 = 2, kNV800B = 4, kNV800C = 5, kNV800F = 8;
+
 class SettingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { merrow::resetSettings(); }

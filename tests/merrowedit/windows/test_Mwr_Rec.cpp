@@ -52,8 +52,6 @@ protected:
     QStringList events;
 };
 
-} // namespace
-
 TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
 {
     // Key and tooltip of each button, in toolbar order, as the window's description lists them.
@@ -326,3 +324,5 @@ TEST_F(MainWindowTest, WebPageThatDoesNotOpenIsReported)
     EXPECT_EQ(urls, QStringList{kMakerWebSite + "/manuals.html"});
     EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #500:  Could not load your Web Browser. "});
 }
+
+} // namespace

@@ -94,8 +94,6 @@ protected:
     frmEnterFIP* picker = nullptr;
 };
 
-} // namespace
-
 TEST_F(CountyWindowsTest, StartUpShowsTheSavedChoicesWithoutRunningTheirHandlers)
 {
     FrequencyListingFilter = 1;   // 162.400
@@ -443,3 +441,5 @@ TEST_F(CountyWindowsTest, ChosenCountiesReachTheParameterFile)
     EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/StateID"), "0");
     EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/TransmitterLocation"), kColumbus);
 }
+
+} // namespace

@@ -57,8 +57,6 @@ protected:
     platform::doubles::ScriptedServices services;
 };
 
-} // namespace
-
 TEST_F(EventWindowTest, LoadTicksTheStoredCodesAndCountsThem)
 {
     SetDefaultData();
@@ -150,3 +148,5 @@ TEST_F(EventWindowTest, ClosingWithoutOkKeepsTheCodes)
     EXPECT_EQ(storedCodes(), before);
     EXPECT_TRUE(services.messageBox.shown.empty());
 }
+
+} // namespace

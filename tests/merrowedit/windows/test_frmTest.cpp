@@ -82,8 +82,6 @@ protected:
     platform::doubles::RecordingSound sound;
 };
 
-} // namespace
-
 TEST_F(TestWindowTest, LoadsWithItsButtonsLabelsAndNote)
 {
     frmTest w;
@@ -229,3 +227,5 @@ TEST(TestRecordings, AreSmallPcmWaveFilesOfTheirLength)
     }
     EXPECT_TRUE(TestResource(170).isEmpty());
 }
+
+} // namespace

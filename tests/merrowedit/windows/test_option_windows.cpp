@@ -15,8 +15,6 @@ using namespace merrow;
 
 namespace {
 
-constexpr int kNV8008 = 1, kNV8009 = 2, kNV800B = 4, kNV800C = 5, kNV800F = 8;
-
 const std::vector<GoldenControl> kOptionControls = {
     {"chkFrontPanel", 0, "Upon receiving an alert, activate the receiver speaker", 8, 0x01},
     {"chkFrontPanel", 1, "Upon receiving an alert, activate PTT and line output audio", 8, 0x02},
@@ -112,8 +110,6 @@ protected:
         }
     }
 };
-
-} // namespace
 
 TEST_F(OptionWindowsTest, OptionsWindowEachControlSetsExactlyItsFlag)
 {
@@ -274,3 +270,5 @@ TEST_F(OptionWindowsTest, WindowShownAgainKeepsItsEditsUntilOk)
     EXPECT_TRUE(w.chkRs232(3)->isChecked());
     EXPECT_EQ(NvFlagByte(kNV800C), 0);
 }
+
+} // namespace

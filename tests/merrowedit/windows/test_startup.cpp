@@ -25,8 +25,6 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(StartupTest, FirstRunLoadsDefaultsAndKeepsTheSplashTwoSeconds)
 {
     const qint64 start = services.clock.ms;
@@ -87,3 +85,5 @@ TEST_F(StartupTest, TheMainWindowOpensCentredInsideTheScreensAvailableArea)
     EXPECT_LE(std::abs(offCentre.x()), 5);
     EXPECT_LE(std::abs(offCentre.y()), 20);
 }
+
+} // namespace

@@ -27,8 +27,6 @@ using namespace merrow;
 
 namespace {
 
-constexpr int kNV8007 = 0, kNV800B = 4;
-
 // Bytes 0..31 with the stored defaults and no identification.
 const ParamBlock kDefaultBlock{0, 3, 3, 1, 0, 2, 0, 0, 31, 0, 0, 39, 0, 0, 0, 33};
 
@@ -72,8 +70,6 @@ protected:
         return i < 0 ? QString() : w.options[static_cast<std::size_t>(group)]->button(i)->text();
     }
 };
-
-} // namespace
 
 TEST_F(TimersIdentTest, EveryTimerButtonStoresItsCodeAndUploadsIt)
 {
@@ -359,3 +355,5 @@ TEST_F(TimersIdentTest, ToolbarButtonsOpenTheirWindowsWhoseOkReachesTheBlock)
     for (int i = 13; i <= kImageListCount; ++i)
         EXPECT_FALSE(ImageList1(i).isNull()) << i;
 }
+
+} // namespace

@@ -27,8 +27,6 @@ protected:
     ScriptedKeyPad keys;
 };
 
-} // namespace
-
 TEST_P(CodesDialogTest, OKWritesTheRecordsOfItsMemoryOnly)
 {
     const CodesCase c = GetParam();
@@ -187,3 +185,5 @@ TEST(CodesDialog, AMemoryOutsideItsRangeShowsNothingAndWritesNothing)
         EXPECT_TRUE(ImageEquals(before)) << "memory " << memory;
     }
 }
+
+} // namespace

@@ -55,8 +55,6 @@ void PutSettings(Bytes& bytes, int which, int speedCode, int toneCode, int low, 
     Put(bytes, base + 2, {low, high, toneCode});
 }
 
-} // namespace
-
 TEST(CwText, StoredCodesReadAsTheirCharacters)
 {
     struct Row { int code; const char* text; };
@@ -269,3 +267,5 @@ TEST_F(CwEditor, EscAndTheCloseBoxCancelAndTheDialogStaysForTheNextOpening)
     EXPECT_EQ(dialog.List1->count(), 47);
     EXPECT_FALSE(dialog.List1->isEnabled());
 }
+
+} // namespace

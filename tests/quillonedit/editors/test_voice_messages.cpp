@@ -39,8 +39,6 @@ void PutWords(int offset, std::initializer_list<int> words)
     }
 }
 
-} // namespace
-
 TEST_F(VoiceMessages, SlotTextReadsCounts1To31AndOnlyTheLowBitsOfTheHundreds)
 {
     FillImagePattern(3);
@@ -227,3 +225,5 @@ TEST_F(VoiceMessages, WordsWithoutTextSurviveOKAndAreReplacedAfterClear)
     EXPECT_TRUE(ImageEquals(expected));
     EXPECT_EQ(dialog.lblMsg[4]->text(), "0 Calm");
 }
+
+} // namespace

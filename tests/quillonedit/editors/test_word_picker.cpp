@@ -65,8 +65,6 @@ protected:
     frmVoice dialog;
 };
 
-} // namespace
-
 TEST(WordSequenceWriter, StoresCountAndDigitPairsAndLeavesTheRestOfTheSlot)
 {
     struct Row { int offset; int maxWords; };
@@ -308,3 +306,5 @@ TEST(WordPickerDialogService, RunsTheDialogModallyAndReturnsItsResult)
     EXPECT_EQ(r.VoiceWords[1], "000");
     EXPECT_EQ(service.dialog(), dialog) << "the same dialog serves every request";
 }
+
+} // namespace

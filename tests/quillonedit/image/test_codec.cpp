@@ -23,8 +23,6 @@ struct DecodeCase {
     int maxOut;
 };
 
-} // namespace
-
 TEST_F(Codec, DecodeDtmfStringClipsToCountAndMaximum)
 {
     const DecodeCase cases[] = {
@@ -318,3 +316,5 @@ TEST_F(Codec, WritersNeverTouchBeyondTheImage)
     EXPECT_THROW(DecodeThreeDigits(-1), std::out_of_range);
     EXPECT_TRUE(SameBytes(before, image().bytes()));
 }
+
+} // namespace

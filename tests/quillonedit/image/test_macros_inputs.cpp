@@ -37,8 +37,6 @@ std::array<QString, 10> commandsOf(std::initializer_list<const char*> texts)
     return out;
 }
 
-} // namespace
-
 TEST_F(MacroArea, NumbersHeadingsAndCaptions)
 {
     struct Case {
@@ -180,3 +178,5 @@ TEST_F(MacroArea, HardwareInputsShowAndWriteAllEight)
     EXPECT_EQ(HardwareInputOffset(8), 18774);
     EXPECT_THROW(HardwareInputOffset(9), std::out_of_range);
 }
+
+} // namespace

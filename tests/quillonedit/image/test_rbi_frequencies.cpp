@@ -32,12 +32,10 @@ FrequencyEditState State(int band, int mhz, int d100k, int d10k, int five, int t
     return s;
 }
 
-std::string Str(const FrequencyRowTexts& r)
+std::string RowStr(const FrequencyRowTexts& r)
 {
     return (r.frequency + "|" + r.offset + "|" + r.power + "|" + r.ctcss).toStdString();
 }
-
-} // namespace
 
 // The three entries every part of the program must agree on, read and written both ways.
 TEST_F(RbiFrequencies, WorkedExamplesBothWays)
@@ -59,20 +57,20 @@ TEST_F(RbiFrequencies, WorkedExamplesBothWays)
         want.FreqEditOffset = offset;
 
         PutImage(offset, c.bytes);
-        EXPECT_EQ(Str(DisplayFrequencyRow(offset)), Str(c.texts));
-        EXPECT_EQ(FrequencyEditFromEntry(offset), want) << Str(c.texts);
+        EXPECT_EQ(RowStr(DisplayFrequencyRow(offset)), RowStr(c.texts));
+        EXPECT_EQ(FrequencyEditFromEntry(offset), want) << RowStr(c.texts);
 
         FrequencyEditState parsed;
         parsed.FreqEditOffset = offset;
         parsed.FreqEditErased = true;
         ASSERT_TRUE(ParseFrequencyRow(parsed, c.texts));
-        EXPECT_EQ(parsed, want) << Str(c.texts);
+        EXPECT_EQ(parsed, want) << RowStr(c.texts);
 
         FillImageRamp();
         Bytes expected = image().bytes();
         Put(expected, offset, c.bytes);
         SaveFrequencyEntry(want, false);
-        EXPECT_TRUE(SameBytes(expected, image().bytes())) << Str(c.texts);
+        EXPECT_TRUE(SameBytes(expected, image().bytes())) << RowStr(c.texts);
     }
 }
 
@@ -110,7 +108,7 @@ TEST_F(RbiFrequencies, EveryCodeSurvivesPackDisplayAndParse)
                     parsed.FreqEditOffset = s.FreqEditOffset;
                     parsed.FreqEditMHz = s.FreqEditMHz;
                     ASSERT_TRUE(ParseFrequencyRow(parsed, row)) << what;
-                    ASSERT_EQ(parsed, s) << what << " " << Str(row);
+                    ASSERT_EQ(parsed, s) << what << " " << RowStr(row);
                 }
     EXPECT_TRUE(SameBytes(expected, image().bytes()));   // no write strayed outside its entry
 }
@@ -275,3 +273,5 @@ TEST_F(RbiFrequencies, ErasedAndSamePowerPacking)
     SaveFrequencyEntry(s, true);
     EXPECT_TRUE(SameBytes(expected, image().bytes()));
 }
+
+} // namespace

@@ -108,8 +108,6 @@ protected:
     RecordingHost host;
 };
 
-} // namespace
-
 TEST_F(Project, OpenMapsPageKToItsImageBytes)
 {
     Bytes expected = writeProject("proj", 1);
@@ -457,3 +455,5 @@ TEST_F(Project, BufferChecksumSumsTheControllerBytesOnly)
     image().set(kImageBytes, 0);
     EXPECT_EQ(BufferChecksum(), 8355840 - 255);
 }
+
+} // namespace

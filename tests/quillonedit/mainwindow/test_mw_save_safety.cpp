@@ -21,7 +21,7 @@ using namespace quillon::testing;
 
 namespace {
 
-QByteArray readAll(const QString& path)
+QByteArray readFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -77,7 +77,7 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     const int changedPage = changed.right(1).toInt();
     QByteArrayList onDisk;
     for (int k = 1; k <= 8; ++k)
-        onDisk << readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
+        onDisk << readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
 
     EXPECT_EQ(SaveAllFiles(folder.filePath("proj")), GetParam().saved);
 
@@ -85,20 +85,20 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     if (GetParam().saved) {
         EXPECT_TRUE(services.messageBox.shown.empty());
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
+            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
     } else {
         ASSERT_EQ(services.messageBox.shown.size(), 1u);
         EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved");
         EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
         EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readAll(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
+            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
     }
     // The page keeps what it was: a link stays a link, a protected file keeps its bits.
     const QFileInfo after(changedPath);
     EXPECT_EQ(after.isSymLink(), wasLink);
     EXPECT_EQ(after.permissions(), permissions);
-    EXPECT_EQ(readAll(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
+    EXPECT_EQ(readFile(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
     // No temporary is left beside any page.
     QStringList names = folder.entryList(QDir::Files | QDir::System);
     for (const QString& sub : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
