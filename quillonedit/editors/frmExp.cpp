@@ -2,8 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -57,20 +55,7 @@ frmExp::frmExp(int expSwitch, QWidget* parent)
         options->addWidget(option);
     }
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmExp::cmdOK_Click);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(Frame1);
-    side->addStretch();
-    side->addWidget(cmdOK);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(12);
-    layout->addLayout(side);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutListDialog(this, grid, Frame1, cmdOK, [this] { cmdOK_Click(); });
 
     // Page "01-10" is selected from the start; no line is shown until activation.
     opt1[0]->setChecked(true);
