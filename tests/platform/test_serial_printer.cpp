@@ -219,13 +219,29 @@ TEST(LinePrinter, ARunSendsItsDocumentsTogetherAndAnAbortedRunLeavesTheNextOneCl
     EXPECT_EQ(p.sentRuns, 2);
 }
 
-TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
-{
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+// A printer writing to a PDF in a scratch folder, read back with pdftotext. The variable is cleared
+// however the test ends.
+class QtPrinterPdf : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    void TearDown() override { qunsetenv("QM_PRINT_TO_PDF"); }
+    // The file `name` in the scratch folder, where the next printer prints.
+    QString printTo(const QString& name)
+    {
+        const QString pdf = dir.filePath(name);
+        qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+        return pdf;
+    }
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("run.pdf");
-    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+};
+
+TEST_F(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
+{
+    const QString pdf = printTo("run.pdf");
     QtPrinter printer;
     ASSERT_TRUE(printer.selectPrinter());
     ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
@@ -258,18 +274,13 @@ TEST(QtPrinterPdf, ARunWritesOneFileOnlyWhenCompleteAndStartsCleanAfterAFailure)
     ASSERT_TRUE(printer.printText("Second run"));
     ASSERT_TRUE(printer.endRun()) << printer.lastError().toStdString();
     EXPECT_EQ(PdfPages(pdf), QStringList{"Second run\n"});
-    qunsetenv("QM_PRINT_TO_PDF");
 }
 
 // DejaVu Sans, the font the README installs, has "fi" and "fl" ligatures: the PDF still holds the
 // letters, as a reader searching it or copying from it sees them.
-TEST(QtPrinterPdf, TextKeepsItsLettersForSearchAndCopy)
+TEST_F(QtPrinterPdf, TextKeepsItsLettersForSearchAndCopy)
 {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("letters.pdf");
-    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    const QString pdf = printTo("letters.pdf");
     QtPrinter printer;
     ASSERT_TRUE(printer.selectPrinter());
     ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
@@ -278,19 +289,14 @@ TEST(QtPrinterPdf, TextKeepsItsLettersForSearchAndCopy)
     ASSERT_TRUE(printer.setEmphasis(true));
     ASSERT_TRUE(printer.printText("Reflex Office"));
     ASSERT_TRUE(printer.endDoc()) << printer.lastError().toStdString();
-    qunsetenv("QM_PRINT_TO_PDF");
     const QString text = PdfTextAsWritten(pdf);
     EXPECT_TRUE(text.contains("Control Operator Prefix")) << text.toStdString();
     EXPECT_TRUE(text.contains("Reflex Office")) << text.toStdString();
 }
 
-TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
+TEST_F(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
 {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("out.pdf");
-    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    const QString pdf = printTo("out.pdf");
     QtPrinter printer;
     ASSERT_TRUE(printer.selectPrinter());
     ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
@@ -316,12 +322,11 @@ TEST(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
     EXPECT_TRUE(text.contains("Second page"));
     EXPECT_EQ(text.count(QChar(u'\f')), 2);   // two pages
 
-    qputenv("QM_PRINT_TO_PDF", dir.filePath("missing/folder/out.pdf").toLocal8Bit());
+    printTo("missing/folder/out.pdf");
     QtPrinter broken;
     ASSERT_TRUE(broken.selectPrinter());
     EXPECT_FALSE(broken.printText("x"));
     EXPECT_FALSE(broken.lastError().isEmpty());
-    qunsetenv("QM_PRINT_TO_PDF");
 }
 
 } // namespace
