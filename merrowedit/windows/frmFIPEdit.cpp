@@ -183,7 +183,6 @@ void frmFIPEdit::cmdOK_Click()
     accept();
 }
 
-
 void frmFIPEdit::cmdCancel_Click()
 {
     reject();
