@@ -1,5 +1,17 @@
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/testing/ScriptedServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -36,4 +48,59 @@ TEST(ScriptedServices, RestoresThePreviousServicesWhenDestroyed)
         EXPECT_EQ(services().messageBox, &inner.messageBox);
     }
     EXPECT_EQ(services().messageBox, &outer.messageBox);
+}
+
+// Whole-file writes: a real full-disk fault (a file-size limit), an injected EIO, a folder in the
+// file's place; each keeps the old bytes and says why. A link is written through.
+TEST(WholeFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("data.txt");
+    const QByteArray old(428, 'o');
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    ASSERT_EQ(QFileInfo(path).permissions() & QFileDevice::WriteOwner, QFileDevice::WriteOwner);
+    const auto onDisk = [](const QString& p) {
+        QFile f(p);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    };
+    const auto leftovers = [&dir] { return QDir(dir.path()).entryList({"*.XXXXXX", "data.txt.*"}, QDir::Files); };
+
+    {   // the disk is full after 100 bytes
+        struct sigaction ignore {}, before {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, &before);
+        rlimit saved {};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const WriteResult r = WriteWholeFile(path, QByteArray(4096, 'n'));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::sigaction(SIGXFSZ, &before, nullptr);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    }
+    EXPECT_EQ(onDisk(path), old);
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
+
+    setWriteFaultForTests([&path](const QString& target) { return target == path ? EIO : 0; });
+    const WriteResult io = WriteWholeFile(path, "new");
+    setWriteFaultForTests({});
+    EXPECT_FALSE(io.ok);
+    EXPECT_EQ(io.error, QString::fromLocal8Bit(std::strerror(EIO)));
+    EXPECT_EQ(DescribeWriteFailure(path, io.error), path + ": " + io.error);
+    EXPECT_EQ(onDisk(path), old);
+
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("folder")));
+    EXPECT_FALSE(WriteWholeFile(dir.filePath("folder"), "x").ok);
+
+    // Through a link: the file it leads to is replaced, its permissions kept, the link stays.
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::link(path, dir.filePath("link.txt")));
+    ASSERT_TRUE(WriteWholeFile(dir.filePath("link.txt"), "through"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.txt")).isSymLink());
+    EXPECT_EQ(onDisk(path), "through");
+    EXPECT_EQ(QFileInfo(path).permissions() & 0x7077u, QFileDevice::ReadOwner | QFileDevice::WriteOwner);   // owner, group, other
+    EXPECT_TRUE(leftovers().isEmpty());
 }

@@ -1,0 +1,174 @@
+#include "platform/WholeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+std::function<int(const QString&)>& writeFault()
+{
+    static std::function<int(const QString&)> fault;
+    return fault;
+}
+
+// The file a name stands for: links (and links to links) are followed so that writing replaces
+// the file, not the link. Empty for a loop of links.
+QString followLinks(const QString& name)
+{
+    QString path = QFileInfo(name).absoluteFilePath();
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            return path;
+        path = info.symLinkTarget();
+    }
+    return {};
+}
+
+mode_t newFileMode()
+{
+    // The umask can only be read by setting it; these programs write files from one thread.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+void syncFolder(const QString& file)
+{
+    // Makes the rename itself durable; a file system that cannot sync a folder still renamed.
+    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+} // namespace
+
+StagedFile::StagedFile(const QString& target) : name_(target), target_(followLinks(target)) {}
+
+StagedFile::~StagedFile()
+{
+    discard();
+}
+
+bool StagedFile::fail(int error)
+{
+    error_ = QString::fromLocal8Bit(std::strerror(error));
+    return false;
+}
+
+bool StagedFile::open()
+{
+    if (target_.isEmpty())
+        return fail(ELOOP);
+    const QFileInfo info(target_);
+    if (info.exists() && !info.isFile())
+        return fail(info.isDir() ? EISDIR : EINVAL);
+    QByteArray pattern = QFile::encodeName(target_) + ".XXXXXX";
+    fd_ = ::mkstemp(pattern.data());   // O_CREAT | O_EXCL: never follows a planted name
+    if (fd_ < 0)
+        return fail(errno);
+    tempPath_ = QFile::decodeName(pattern);
+    struct stat old {};
+    const mode_t mode = ::stat(QFile::encodeName(target_).constData(), &old) == 0 ? (old.st_mode & 07777)
+                                                                                 : newFileMode();
+    ::fchmod(fd_, mode);
+    return true;
+}
+
+bool StagedFile::write(const QByteArray& bytes)
+{
+    if (fd_ < 0)
+        return fail(EBADF);
+    if (const auto& fault = writeFault())
+        if (const int error = fault(name_))
+            return fail(error);
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd_, data, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+bool StagedFile::finish()
+{
+    if (finished_)
+        return true;
+    if (fd_ < 0)
+        return fail(EBADF);
+    if (::fsync(fd_) != 0) {
+        const int error = errno;
+        ::close(fd_);
+        fd_ = -1;
+        return fail(error);
+    }
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    if (closed != 0)
+        return fail(errno);
+    finished_ = true;
+    return true;
+}
+
+bool StagedFile::commit()
+{
+    if (!finish())
+        return false;
+    if (std::rename(QFile::encodeName(tempPath_).constData(), QFile::encodeName(target_).constData()) != 0)
+        return fail(errno);
+    committed_ = true;
+    syncFolder(target_);
+    return true;
+}
+
+void StagedFile::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!committed_ && !tempPath_.isEmpty())
+        ::unlink(QFile::encodeName(tempPath_).constData());
+    tempPath_.clear();
+}
+
+WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes)
+{
+    StagedFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return {true, {}};
+    return {false, file.error()};
+}
+
+QString DescribeWriteFailure(const QString& path, const QString& error)
+{
+    return error.isEmpty() ? path : QStringLiteral("%1: %2").arg(path, error);
+}
+
+void setWriteFaultForTests(std::function<int(const QString& target)> fault)
+{
+    writeFault() = std::move(fault);
+}
+
+} // namespace platform

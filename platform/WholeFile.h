@@ -1,0 +1,69 @@
+#pragma once
+// The one way both programs write a file: the bytes go to a new temporary file beside the target,
+// every write and the close are checked, the data is synced to the disk, and only then does a
+// rename put the file in place. A failure at any step leaves the old file as it was and says why.
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace platform {
+
+// A file being written beside its target. Nothing the target holds changes until commit().
+// Dropped without commit(), the temporary file is removed.
+class StagedFile {
+public:
+    // `target` may be a symbolic link: the file it leads to is replaced and the link stays.
+    explicit StagedFile(const QString& target);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Creates the temporary file, exclusively and with a name no one can guess, in the folder
+    // of the file the target leads to. It takes the old file's permissions, or the usual ones
+    // for a new file.
+    bool open();
+    // Writes all of `bytes`, or fails.
+    bool write(const QByteArray& bytes);
+    // Syncs the data to the disk and closes the temporary file; every byte has then been stored.
+    bool finish();
+    // Puts the temporary file in the target's place (finish() first, if not yet done).
+    bool commit();
+    // Removes the temporary file, if still there; the target stays as it was.
+    void discard();
+
+    QString target() const { return target_; }        // the file that is replaced
+    QString tempPath() const { return tempPath_; }
+    // Why the last step failed, in the system's words ("No space left on device").
+    QString error() const { return error_; }
+
+private:
+    bool fail(int error);
+
+    QString name_;       // as given
+    QString target_;     // the file the name leads to
+    QString tempPath_;
+    QString error_;
+    int fd_ = -1;
+    bool finished_ = false;
+    bool committed_ = false;
+};
+
+struct WriteResult {
+    bool ok = false;
+    QString error;       // empty on success
+    explicit operator bool() const { return ok; }
+};
+
+// Replaces `path` whole with `bytes` through a StagedFile.
+WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The text of a failure that names its file: "<path>: <error>".
+QString DescribeWriteFailure(const QString& path, const QString& error);
+
+// Tests: called before each write to a temporary file with the target's path; a non-zero value
+// is the errno the write then fails with (ENOSPC for a full disk, EIO). An empty function puts
+// the real writes back.
+void setWriteFaultForTests(std::function<int(const QString& target)> fault);
+
+} // namespace platform
