@@ -1,7 +1,7 @@
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/ProgramFiles.h"
 #include "merrowedit/windows/Startup.h"
-#include "platform/qt/FileCheck.h"
+#include "platform/FileCheck.h"
 #include "platform/Services.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtSound.h"

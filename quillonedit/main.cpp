@@ -1,4 +1,4 @@
-#include "platform/qt/FileCheck.h"
+#include "platform/FileCheck.h"
 #include "platform/qt/QtServices.h"
 #include "quillonedit/mainwindow/Main.h"
 #include "quillonedit/mainwindow/ProgramFiles.h"

@@ -73,9 +73,9 @@ void ShowHistoryGroup(TransferHost& host, int group)
             row.length = e.Length;
             row.event = e.EventName;
             if (e.EventClass == 1)
-                row.eventColor = QColor(255, 0, 0);
+                row.eventColor = EventColour::Red;
             else if (e.EventClass == 2)
-                row.eventColor = QColor(0, 0, 255);
+                row.eventColor = EventColour::Blue;
         }
         host.showHistoryRow(r, row);
     }

@@ -2,10 +2,12 @@
 // What the serial transfer, the port test and the history commands need of the main window.
 // The main window implements it; tests use a recording implementation. Keeping the link code
 // behind this small interface means it never touches a widget of the main window directly.
-#include <QColor>
 #include <QString>
 
 namespace merrow {
+
+// The text colour of an event name: warnings red, watches blue, any other black.
+enum class EventColour { Black, Red, Blue };
 
 // One row of the 20-row history grid, as shown.
 struct HistoryGridRow {
@@ -15,7 +17,7 @@ struct HistoryGridRow {
     QString length;   // lblLength
     QString org;      // lblOrg
     QString event;    // lblEvent
-    QColor eventColor = QColor(0, 0, 0);   // text colour of lblEvent
+    EventColour eventColor = EventColour::Black;   // text colour of lblEvent
 };
 
 class TransferHost {

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColor>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -482,7 +483,10 @@ void Mwr_Rec::showHistoryRow(int row, const HistoryGridRow& texts)
     lblOrg[i]->setText(texts.org);
     lblEvent[i]->setText(texts.event);
     QPalette pal = lblEvent[i]->palette();
-    pal.setColor(QPalette::WindowText, texts.eventColor);
+    const QColor colour = texts.eventColor == EventColour::Red    ? QColor(255, 0, 0)
+                          : texts.eventColor == EventColour::Blue ? QColor(0, 0, 255)
+                                                                  : QColor(0, 0, 0);
+    pal.setColor(QPalette::WindowText, colour);
     lblEvent[i]->setPalette(pal);
 }
 

@@ -2,7 +2,7 @@
 
 #include "merrowedit/data/StateFiles.h"
 #include "platform/Services.h"
-#include "platform/qt/FileCheck.h"
+#include "platform/FileCheck.h"
 
 #include <QDir>
 

@@ -4,7 +4,7 @@
 // editors draw with. Each editor dialog derives from EditorDialog.
 #include "platform/widgets/ClickLabel.h"
 #include "platform/widgets/FieldStyle.h"
-#include "quillonedit/image/KeyPadService.h"
+#include "quillonedit/editors/KeyPadService.h"
 
 #include <QDialog>
 #include <QGroupBox>

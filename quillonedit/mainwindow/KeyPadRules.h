@@ -1,7 +1,7 @@
 #pragma once
 // What the keypad shows for each mode and what OK accepts for each check kind. Free of widgets so
 // every row of both tables is tested directly.
-#include "quillonedit/image/KeyPadService.h"
+#include "quillonedit/editors/KeyPadService.h"
 
 #include <QString>
 

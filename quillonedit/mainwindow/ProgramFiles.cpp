@@ -1,7 +1,6 @@
 #include "quillonedit/mainwindow/ProgramFiles.h"
 
-#include "platform/qt/FileCheck.h"
-#include "platform/qt/QtServices.h"
+#include "platform/FileCheck.h"
 #include "quillonedit/editors/EditorCommon.h"
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/Project.h"

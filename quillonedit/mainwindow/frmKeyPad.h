@@ -1,6 +1,6 @@
 #pragma once
 // The one on-screen DTMF keypad through which every digit entry of the editors is typed.
-#include "quillonedit/image/KeyPadService.h"
+#include "quillonedit/editors/KeyPadService.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The keypad as tests script it: answers from a script (nullopt = Cancel) and records every
 // request. Constructing one installs it; destroying it puts back the keypad that was there.
-#include "quillonedit/image/KeyPadService.h"
+#include "quillonedit/editors/KeyPadService.h"
 
 #include <deque>
 #include <optional>

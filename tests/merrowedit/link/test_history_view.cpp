@@ -51,15 +51,15 @@ TEST_F(HistoryView, ShowHistoryGroupFillsTwentyRowsOfTheChosenGroup)
     EXPECT_EQ(host.rows[0].num, "21");
     EXPECT_EQ(host.rows[0].date, "7-March");
     EXPECT_EQ(host.rows[0].event, "Flash Flood Watch");
-    EXPECT_EQ(host.rows[0].eventColor, QColor(0, 0, 255));
+    EXPECT_EQ(host.rows[0].eventColor, merrow::EventColour::Blue);
     EXPECT_EQ(host.rows[19].num, "40");
     EXPECT_TRUE(host.rows[19].date.isEmpty());
 
     merrow::ShowHistoryGroup(host, 0);
     EXPECT_EQ(host.rows[0].num, "1");
-    EXPECT_EQ(host.rows[0].eventColor, QColor(255, 0, 0));
+    EXPECT_EQ(host.rows[0].eventColor, merrow::EventColour::Red);
     EXPECT_TRUE(host.rows[1].event.isEmpty());
-    EXPECT_EQ(host.rows[1].eventColor, QColor(0, 0, 0));
+    EXPECT_EQ(host.rows[1].eventColor, merrow::EventColour::Black);
     EXPECT_EQ(host.rows[2].org, "");   // not a code in the grid ...
 }
 

@@ -127,13 +127,13 @@ TEST_F(SimLink, FullCycleThroughQSerialPort)
     EXPECT_EQ(host.right, "Merrow ROM Version = 1.23");
     EXPECT_EQ(merrow::ReceiverVersion, "1.23");
 
-    struct Row { const char* date; const char* time; const char* length; const char* org; const char* event; QColor color; };
+    struct Row { const char* date; const char* time; const char* length; const char* org; const char* event; merrow::EventColour color; };
     const Row rows[] = {
-        {"6-March", "09:32", "00:45", "WXR", "Tornado Warning", QColor(255, 0, 0)},
-        {"4-March", "22:05", "03:00", "WXR", "Severe Thunderstorm Watch", QColor(0, 0, 255)},
-        {"31-December", "21:10", "00:15", "CIV", "Required Monthly Test", QColor(0, 0, 0)},
-        {"19-July", "05:00", "01:00", "EAS", "Unknown Event Code", QColor(0, 0, 0)},
-        {"30-April", "18:59", "02:00", "", "Flash Flood Warning", QColor(255, 0, 0)},
+        {"6-March", "09:32", "00:45", "WXR", "Tornado Warning", merrow::EventColour::Red},
+        {"4-March", "22:05", "03:00", "WXR", "Severe Thunderstorm Watch", merrow::EventColour::Blue},
+        {"31-December", "21:10", "00:15", "CIV", "Required Monthly Test", merrow::EventColour::Black},
+        {"19-July", "05:00", "01:00", "EAS", "Unknown Event Code", merrow::EventColour::Black},
+        {"30-April", "18:59", "02:00", "", "Flash Flood Warning", merrow::EventColour::Red},
     };
     for (int r = 0; r < 5; ++r) {
         SCOPED_TRACE(r);

@@ -66,10 +66,10 @@ TEST_F(Transfer, SuccessfulCycleSendsTheBlockShowsVersionAndHistory)
     EXPECT_EQ(port.sent.mid(33, 28), "012011-012085-012099-012111-");
 
     const std::array<merrow::HistoryGridRow, 4> expected{{
-        {"1", "6-March", "09:32", "00:45", "WXR", "Tornado Warning", QColor(255, 0, 0)},
-        {"2", "4-March", "22:05", "03:00", "WXR", "Severe Thunderstorm Watch", QColor(0, 0, 255)},
-        {"3", "31-December", "21:10", "00:15", "CIV", "Required Monthly Test", QColor(0, 0, 0)},
-        {"4", "30-April", "18:59", "02:00", "", "Flash Flood Warning", QColor(255, 0, 0)},
+        {"1", "6-March", "09:32", "00:45", "WXR", "Tornado Warning", merrow::EventColour::Red},
+        {"2", "4-March", "22:05", "03:00", "WXR", "Severe Thunderstorm Watch", merrow::EventColour::Blue},
+        {"3", "31-December", "21:10", "00:15", "CIV", "Required Monthly Test", merrow::EventColour::Black},
+        {"4", "30-April", "18:59", "02:00", "", "Flash Flood Warning", merrow::EventColour::Red},
     }};
     for (int r = 0; r < 4; ++r) {
         SCOPED_TRACE(r);

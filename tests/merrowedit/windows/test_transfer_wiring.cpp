@@ -5,6 +5,7 @@
 #include "merrowedit/windows/TransferWiring.h"
 
 #include <QAction>
+#include <QColor>
 #include <QLabel>
 #include <QMenu>
 
@@ -36,6 +37,7 @@ TEST_F(TransferFromMainWindow, TransferButtonFillsTheGridAndEnablesTheHistoryMen
     EXPECT_EQ(w.statusPanel("Left")->text(), "Upload / Download Successful");
     EXPECT_EQ(w.statusPanel("Right")->text(), "Merrow ROM Version = 2.07");
     EXPECT_EQ(w.lblEvent[0]->text(), "Tornado Warning");
+    EXPECT_EQ(w.lblEvent[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.lblOrg[0]->text(), "WXR");
     EXPECT_TRUE(w.lblEvent[1]->text().isEmpty());
     EXPECT_TRUE(w.mnuSaveAs->isEnabled());

@@ -1,7 +1,6 @@
-#include "platform/qt/FileCheck.h"
+#include "platform/FileCheck.h"
 
 #include "platform/Services.h"
-#include "platform/qt/QtServices.h"
 
 #include <QFileInfo>
 
