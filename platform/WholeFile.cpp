@@ -74,9 +74,11 @@ bool StagedFile::open()
 {
     if (target_.isEmpty())
         return fail(ELOOP);
-    const QFileInfo info(target_);
-    if (info.exists() && !info.isFile())
-        return fail(info.isDir() ? EISDIR : EINVAL);
+    // A pipe in the file's place is replaced like a file; a folder or a device never is.
+    struct stat there {};
+    if (::stat(QFile::encodeName(target_).constData(), &there) == 0 && !S_ISREG(there.st_mode)
+        && !S_ISFIFO(there.st_mode))
+        return fail(S_ISDIR(there.st_mode) ? EISDIR : EINVAL);
     QByteArray pattern = QFile::encodeName(target_) + ".XXXXXX";
     fd_ = ::mkstemp(pattern.data());   // O_CREAT | O_EXCL: never follows a planted name
     if (fd_ < 0)

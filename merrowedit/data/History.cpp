@@ -3,9 +3,9 @@
 #include "merrowedit/data/EventTable.h"
 #include "merrowedit/data/Settings.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 
 #include <QLocale>
-#include <QSaveFile>
 
 namespace merrow {
 
@@ -150,14 +150,10 @@ QByteArray HistoryTextContents(const QDate& todayDate)
 
 bool SaveHistoryText(const QString& fileName, QString* error)
 {
-    QSaveFile file(fileName);
-    const QByteArray bytes = HistoryTextContents(today());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const platform::WriteResult written = platform::WriteWholeFile(fileName, HistoryTextContents(today()));
+    if (!written && error)
+        *error = written.error;
+    return written.ok;
 }
 
 } // namespace merrow

@@ -4,10 +4,10 @@
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/data/TextFile.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -19,10 +19,11 @@ namespace {
 const QString kFipSectionTitle = QStringLiteral("[FIP Codes]");
 const QString kEventSectionTitle = QStringLiteral("[Event Codes]");
 
-// Set when a load refused a file that exists, until that file has been kept as the backup.
-bool refusedFileOnDisk = false;
-// Set when the load found a file it could not read at all, until a save has replaced it.
-bool unreadableFileOnDisk = false;
+enum class LoadResult { Read, Missing, Unreadable, Damaged };
+
+// What the load found, until a save has replaced the file. A damaged file is kept as the backup
+// before it is first replaced.
+LoadResult fileAtLoad = LoadResult::Read;
 
 // Reads the file's lines the way comma-separated sequential text is read: leading blanks
 // skipped, a field ends at a comma or at the end of its line.
@@ -73,8 +74,6 @@ bool readSection(FieldReader& in, const QString& title, std::span<QString> entri
     return true;
 }
 
-enum class LoadResult { Read, Missing, Unreadable, Damaged };
-
 LoadResult readWholeFile()
 {
     TextFile file = ReadTextFile(DataFilePath(), kMaxFileBytes);
@@ -104,15 +103,20 @@ QString fileSafe(const QString& text)
     return out;
 }
 
-bool keepRefusedFile()
+platform::WriteResult keepRefusedFile()
 {
     const QString path = DataFilePath();
     if (!QFile::exists(path))
-        return true;
+        return {true, {}};
     const QString backup = QDir(DataFolder()).filePath(kDataBackupName);
-    if (QFile::exists(backup) && !QFile::remove(backup))
-        return false;
-    return QFile::copy(path, backup);
+    QFile refused(path);
+    if (!refused.open(QIODevice::ReadOnly))
+        return {false, platform::DescribeWriteFailure(backup, refused.errorString())};
+    const QByteArray bytes = refused.readAll();
+    if (refused.error() != QFileDevice::NoError)
+        return {false, platform::DescribeWriteFailure(backup, refused.errorString())};
+    const platform::WriteResult kept = platform::WriteWholeFile(backup, bytes);
+    return kept ? kept : platform::WriteResult{false, platform::DescribeWriteFailure(backup, kept.error)};
 }
 
 } // namespace
@@ -123,8 +127,7 @@ void resetParameterData()
         s.clear();
     for (QString& s : EventCodes)
         s.clear();
-    refusedFileOnDisk = false;
-    unreadableFileOnDisk = false;
+    fileAtLoad = LoadResult::Read;
 }
 
 QString DataFilePath()
@@ -136,13 +139,13 @@ bool LoadDataFile()
 {
     QString question =
         QStringLiteral("Error #199:  Missing or Corrupted Merrow Data File.\r\nCreate Default Data File?");
-    switch (readWholeFile()) {
+    fileAtLoad = readWholeFile();
+    switch (fileAtLoad) {
     case LoadResult::Read: return true;
-    case LoadResult::Missing: break;
-    case LoadResult::Damaged: refusedFileOnDisk = true; break;
+    case LoadResult::Missing:
+    case LoadResult::Damaged: break;
     case LoadResult::Unreadable:
         // Neither missing nor damaged: say where it is, so the user can put it right.
-        unreadableFileOnDisk = true;
         question = QStringLiteral("Error, Merrow Data File  %1  can not be read.\r\nCreate Default Data File?")
                        .arg(QDir::toNativeSeparators(DataFilePath()));
         break;
@@ -172,30 +175,23 @@ QByteArray DataFileContents()
 
 bool SaveDataFile()
 {
-    bool ok = !refusedFileOnDisk || keepRefusedFile();
-    if (ok) {
-        QSaveFile file(DataFilePath());
-        ok = file.open(QIODevice::WriteOnly);
-        if (ok) {
-            const QByteArray bytes = DataFileContents();
-            ok = file.write(bytes) == bytes.size() && file.commit();
-        }
-    }
-    if (!ok && unreadableFileOnDisk) {
-        // Reported at start-up already; ending here would lose every edit of the run, so the
-        // program stays open until the file can be written or the user leaves without saving.
-        platform::msgBox(QStringLiteral("Error, Merrow Data File  %1  can not be written.\r\n"
-                                        "Your changes are kept until you exit without saving.")
-                             .arg(QDir::toNativeSeparators(DataFilePath())),
-                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
+    platform::WriteResult written =
+        fileAtLoad == LoadResult::Damaged ? keepRefusedFile() : platform::WriteResult{true, {}};
+    if (written)
+        written = platform::WriteWholeFile(DataFilePath(), DataFileContents());
+    if (!written) {
+        // Ending here would lose every edit of the run: the old file stays, and so does the
+        // program, until the file can be written or the user leaves without saving. The
+        // numbered message still heads it where the file was missing or damaged when read.
+        QString text = QStringLiteral("Error, Merrow Data File  %1  can not be written.\r\n%2\r\n"
+                                      "Your changes are kept until you exit without saving.")
+                           .arg(QDir::toNativeSeparators(DataFilePath()), written.error);
+        if (fileAtLoad == LoadResult::Missing || fileAtLoad == LoadResult::Damaged)
+            text = DataFileErrorText(kErrFrequencyLimit) + QStringLiteral("\r\n") + text;
+        platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
         return false;
     }
-    if (!ok) {
-        ShowDataFileError(kErrFrequencyLimit);
-        return false;
-    }
-    refusedFileOnDisk = false;
-    unreadableFileOnDisk = false;
+    fileAtLoad = LoadResult::Read;
     return true;
 }
 

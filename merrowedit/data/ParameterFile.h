@@ -39,11 +39,10 @@ QString DataFilePath();
 // false and keeps whatever was read.
 bool LoadDataFile();
 
-// Replaces the file as a whole and returns false when it could not. The old file then stays and
-// ShowDataFileError(kErrFrequencyLimit) reports the failure, which ends the program; but when the
-// load found the file unreadable, the failure is reported with the file's path and the program
-// goes on, so the run's edits survive. The first write after a refused load keeps the refused
-// file as "Mwr_FILE1.BAK".
+// Replaces the file as a whole through the checked writer and returns false when it could not.
+// The old file then stays, and a message names the file and the reason (headed by "Error #108"
+// when the load found the file missing or damaged); the program goes on, so the run's edits
+// survive. The first write after a refused load keeps the refused file as "Mwr_FILE1.BAK".
 bool SaveDataFile();
 
 // The file's bytes for the current lists (CR LF lines, Latin-1).

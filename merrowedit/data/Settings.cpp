@@ -257,10 +257,9 @@ void LoadRegistrySettings()
     }
 }
 
-bool SaveRegistrySettings()
+platform::WriteResult SaveRegistrySettings()
 {
-    platform::SettingsStore& s = store();
-    bool allSaved = true;
+    std::vector<platform::Setting> values;
     for (const Key& k : allKeys()) {
         QString text;
         switch (k.kind) {
@@ -268,10 +267,14 @@ bool SaveRegistrySettings()
         case Key::Flag: text = *k.f.value ? QStringLiteral("True") : QStringLiteral("False"); break;
         case Key::Text: text = *k.t.value; break;
         }
-        if (!s.save(kApp, k.section, k.name, text))
-            allSaved = false;
+        values.push_back({k.section, k.name, text});
     }
-    return allSaved;
+    return store().saveAll(kApp, values);
+}
+
+QString SettingsLocation()
+{
+    return store().location(kApp);
 }
 
 QString NvSectionName(int section)

@@ -2,6 +2,8 @@
 // The receiver options and editor preferences kept in the per-user settings store under "Merrow",
 // mirrored by globals of the same names while the program runs. Only LoadRegistrySettings and
 // SaveRegistrySettings touch the store; everything else reads and writes these globals.
+#include "platform/WholeFile.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -132,8 +134,11 @@ void resetSettings();
 // or beyond 16 bits) take that key's default and loading goes on with the next key; any number
 // that converts is kept as it is, also outside the range its key is meant for.
 void LoadRegistrySettings();
-// Writes every global to its key; false when the store refused any of them (all are tried).
-bool SaveRegistrySettings();
+// Writes every global to its key, all in one step: either every key is stored, or none is and
+// the result says why.
+platform::WriteResult SaveRegistrySettings();
+// Where the store keeps these settings (the INI file), to name it when a save fails.
+QString SettingsLocation();
 
 inline constexpr int kNvSectionCount = 9;   // "NV8007" .. "NV800F"
 // "NV8007" for 0 .. "NV800F" for 8.

@@ -5,10 +5,10 @@
 #include "merrowedit/link/Link.h"
 #include "platform/SerialPort.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <utility>
 #include <vector>
@@ -190,14 +190,11 @@ QString DumpFilePath()
 
 bool SaveDumpFile(const QString& windowText, QString* error)
 {
-    QSaveFile file(DumpFilePath());
-    const QByteArray bytes = DumpFileContents(windowText, platform::services().clock->now());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const platform::WriteResult written =
+        platform::WriteWholeFile(DumpFilePath(), DumpFileContents(windowText, platform::services().clock->now()));
+    if (!written && error)
+        *error = written.error;
+    return written.ok;
 }
 
 } // namespace merrow

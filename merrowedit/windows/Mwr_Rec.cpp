@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -357,10 +358,9 @@ void Mwr_Rec::mnuAbout_Click()
     dialog.exec();
 }
 
-platform::MsgResult Mwr_Rec::ConfirmSaveChanges(int mode)
+platform::MsgResult Mwr_Rec::ConfirmSaveChanges()
 {
-    return platform::msgBox(QStringLiteral(" Do you want to save any changes? "),
-                            mode == 1 ? platform::MsgButtons::YesNoCancel : platform::MsgButtons::YesNo,
+    return platform::msgBox(QStringLiteral(" Do you want to save any changes? "), platform::MsgButtons::YesNoCancel,
                             platform::MsgIcon::Question, kProductTitle);
 }
 
@@ -368,7 +368,7 @@ void Mwr_Rec::mnuExit_Click()
 {
     if (commandsLocked_)
         return;
-    switch (ConfirmSaveChanges(1)) {
+    switch (ConfirmSaveChanges()) {
     case platform::MsgResult::Yes:
         ExitRequested = true;
         SaveAndExit();
@@ -392,10 +392,17 @@ void Mwr_Rec::mnuExitNoSave_Click()
 bool Mwr_Rec::SaveAndExit()
 {
     run(commands.ClosePort);
-    SaveRegistrySettings();
-    // A failed write has been reported: either #108, which has ended the program, or a data file
-    // that could not be read at start-up, where the window stays so that no edit is lost.
+    // The parameter file first: when it cannot be written nothing else is saved, and the run's
+    // edits stay in the open window (SaveDataFile has named the file and the reason).
     if (!SaveDataFile()) {
+        ExitRequested = false;
+        return false;
+    }
+    if (const platform::WriteResult saved = SaveRegistrySettings(); !saved) {
+        platform::msgBox(QStringLiteral("Error, Merrow Settings File  %1  can not be written.\r\n%2\r\n"
+                                        "Your changes are kept until you exit without saving.")
+                             .arg(QDir::toNativeSeparators(SettingsLocation()), saved.error),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
         ExitRequested = false;
         return false;
     }
@@ -418,15 +425,22 @@ void Mwr_Rec::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    event->accept();
     if (!ExitRequested) {
-        ExitRequested = true;
-        if (ConfirmSaveChanges(2) == platform::MsgResult::Yes) {
-            if (!SaveAndExit())
+        // The same question as File > Exit: a close box pressed by mistake, or Esc, keeps the
+        // program and its edits.
+        switch (ConfirmSaveChanges()) {
+        case platform::MsgResult::Yes:
+            ExitRequested = true;
+            if (SaveAndExit())
+                event->accept();
+            else
                 event->ignore();
             return;
+        case platform::MsgResult::No: ExitRequested = true; break;
+        default: event->ignore(); return;
         }
     }
+    event->accept();
     platform::widgets::Win95Shrival(*this);
     endProgram();
 }

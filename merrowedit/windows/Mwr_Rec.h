@@ -106,8 +106,10 @@ public:
     void mnuWebPage_Click(const QString& path);
     void PrintHistory();
 
-    platform::MsgResult ConfirmSaveChanges(int mode);
-    // False when the parameter file was not written and the window stays.
+    // Yes, No or Cancel, for every way of leaving; Esc and the box's close button are Cancel.
+    platform::MsgResult ConfirmSaveChanges();
+    // False when the parameter file or the settings were not written: the failure has been
+    // reported and the window stays with every edit.
     bool SaveAndExit();
     void ExitWithoutSave();
 

@@ -5,6 +5,7 @@
 #include "merrowedit/data/TestPackets.h"
 #include "merrowedit/windows/ImageList.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/Sound.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace merrow {
@@ -154,16 +154,16 @@ void frmTest::EnableButtons()
 bool frmTest::PlayTestPacket(int resource, int count)
 {
     const QString path = tempFilePath();
-    QSaveFile file(path);
     const QByteArray recording = TestResource(resource);
-    if (recording.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(recording) != recording.size()
-        || !file.commit()) {
+    const platform::WriteResult written =
+        recording.isEmpty() ? platform::WriteResult{} : platform::WriteWholeFile(path, recording);
+    if (!written) {
         // Playing nothing for the rest of the message without a word would look like a dead
         // sound card: say it once.
         if (!tempFileReported_) {
             tempFileReported_ = true;
             const QString why = recording.isEmpty() ? QStringLiteral("The recording is missing from the program.")
-                                                    : file.errorString();
+                                                    : written.error;
             platform::msgBox(QStringLiteral(" Error, Test packet could not be written to %1 ").arg(path) + "\r\n" + why,
                              platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
         }

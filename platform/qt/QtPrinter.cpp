@@ -1,17 +1,46 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "platform/WholeFile.h"
+
 #include <QApplication>
-#include <QCoreApplication>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// Everything the print engine wrote into the memory file.
+std::optional<QByteArray> memoryFileBytes(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
+    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        done += n;
+    }
+    return bytes;
+}
+
+} // namespace
 
 QtPrinter::QtPrinter() = default;
 
@@ -79,12 +108,26 @@ bool QtPrinter::beginDocument()
     if (!chosen_)
         return fail(QStringLiteral("No printer has been chosen"));
     applyOrientation();
-    // A file is written under a name of its own until it is complete.
     if (printer().outputFormat() == QPrinter::PdfFormat || !printer().outputFileName().isEmpty()) {
         if (target_.isEmpty())
             target_ = printer().outputFileName();
-        partial_ = QStringLiteral("%1.part%2").arg(target_).arg(QCoreApplication::applicationPid());
-        printer().setOutputFileName(partial_);
+        // The scratch file is made now, so a folder that cannot take the file fails the first
+        // line, not the end of a long run.
+        staged_ = std::make_unique<StagedFile>(target_);
+        if (!staged_->open()) {
+            const QString why = DescribeWriteFailure(target_, staged_->error());
+            discardOutput();
+            return fail(QStringLiteral("The file could not be written: %1").arg(why));
+        }
+        // The engine opens its output by name; the memory file's /proc name always leads to
+        // that file, whatever happens in the target's folder meanwhile.
+        memoryFd_ = ::memfd_create("print-job", MFD_CLOEXEC);
+        if (memoryFd_ < 0) {
+            const QString why = QString::fromLocal8Bit(std::strerror(errno));
+            discardOutput();
+            return fail(QStringLiteral("No memory for the print file: %1").arg(why));
+        }
+        printer().setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(memoryFd_));
     }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer())) {
@@ -127,16 +170,14 @@ bool QtPrinter::finishJob()
         discardOutput();
         return fail(QStringLiteral("The printer could not finish the document"));
     }
-    if (!partial_.isEmpty()) {
-        // rename() replaces an older file of that name in one step.
-        const bool renamed = std::rename(QFile::encodeName(partial_).constData(), QFile::encodeName(target_).constData()) == 0;
-        const QString written = target_;
-        if (!renamed)
-            discardOutput();
-        printer().setOutputFileName(target_);
-        partial_.clear();
-        if (!renamed)
-            return fail(QStringLiteral("The file \"%1\" could not be written").arg(written));
+    if (staged_) {
+        const std::optional<QByteArray> bytes = memoryFileBytes(memoryFd_);
+        const bool written = bytes && staged_->write(*bytes) && staged_->commit();
+        const QString why = DescribeWriteFailure(
+            target_, bytes ? staged_->error() : QStringLiteral("The printed document could not be read back"));
+        discardOutput();
+        if (!written)
+            return fail(QStringLiteral("The file could not be written: %1").arg(why));
     }
     return true;
 }
@@ -150,11 +191,14 @@ void QtPrinter::discardOutput()
         }
         painter_.reset();
     }
-    if (!partial_.isEmpty()) {
-        QFile::remove(partial_);
+    if (staged_) {
+        staged_.reset();   // removes the scratch file unless it has taken the target's place
         if (printer_)
             printer_->setOutputFileName(target_);
-        partial_.clear();
+    }
+    if (memoryFd_ >= 0) {
+        ::close(memoryFd_);
+        memoryFd_ = -1;
     }
 }
 

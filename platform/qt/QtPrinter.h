@@ -10,10 +10,13 @@ class QPrinter;
 
 namespace platform {
 
+class StagedFile;
+
 // The system printer through QPrinter and QPainter. selectPrinter() shows a QPrintDialog, unless
 // the environment variable QM_PRINT_TO_PDF names a PDF file, which then takes every document.
-// A file (PDF, or the dialog's print-to-file) is written beside its name first and takes the name
-// only once the document or run is complete, so a failed run never leaves half a file.
+// A file (PDF, or the dialog's print-to-file) is made in memory and written through the checked
+// whole-file writer once the document or run is complete, so a failed run never leaves half a
+// file, and nothing is ever written through a name someone else could have put in the folder.
 class QtPrinter final : public LinePrinter {
 public:
     QtPrinter();
@@ -45,7 +48,10 @@ private:
     bool finishJob();
 
     QString target_;       // the file the user asked for; empty for a printer
-    QString partial_;      // the file being written
+    // While a file is printed: the memory file the print engine writes, and the scratch file
+    // beside the target (made exclusively when the document begins) that takes its bytes.
+    int memoryFd_ = -1;
+    std::unique_ptr<StagedFile> staged_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     bool chosen_ = false;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtServices.h"
 
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerialPort.h"
@@ -9,7 +10,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -17,11 +20,13 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -112,6 +117,43 @@ private:
     }
 };
 
+// The INI text QSettings makes of `keys`, read back and compared: QSaveFile, which QSettings
+// writes through, can report success after its final flush failed, so what it wrote is checked
+// before it replaces anything. Made in a scratch folder of its own; nullopt when it did not hold.
+std::optional<QByteArray> iniText(const QVariantMap& keys)
+{
+    if (keys.isEmpty())
+        return QByteArray();
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return std::nullopt;
+    const QString made = scratch.filePath(QStringLiteral("made.ini"));
+    {
+        QSettings out(made, QSettings::IniFormat);
+        for (auto it = keys.begin(); it != keys.end(); ++it)
+            out.setValue(it.key(), it.value());
+        out.sync();
+        if (out.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    QFile in(made);
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = in.readAll();
+    // Parsed again under a name QSettings has not seen, so the check reads the bytes, not its cache.
+    QFile copy(scratch.filePath(QStringLiteral("check.ini")));
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || copy.write(text) != text.size())
+        return std::nullopt;
+    copy.close();
+    const QSettings back(copy.fileName(), QSettings::IniFormat);
+    if (back.status() != QSettings::NoError || back.allKeys().size() != keys.size())
+        return std::nullopt;
+    for (auto it = keys.begin(); it != keys.end(); ++it)
+        if (back.value(it.key()) != it.value())
+            return std::nullopt;
+    return text;
+}
+
 class QtSettingsStore final : public SettingsStore {
 public:
     QString get(const QString& app, const QString& section, const QString& key, const QString& def) override
@@ -125,12 +167,29 @@ public:
             return v.toStringList().join(u',');
         return v.toString();
     }
-    bool save(const QString& app, const QString& section, const QString& key, const QString& value) override
+    // The whole file is made anew and replaced through the checked writer, so a failed save
+    // leaves the old file as it was. Success is the write's: a line QSettings could not parse
+    // when reading is simply not written again.
+    WriteResult saveAll(const QString& app, const std::vector<Setting>& values) override
     {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, app, app);
-        s.setValue(section + '/' + key, value);
-        s.sync();
-        return s.status() == QSettings::NoError;
+        const QString file = location(app);
+        QVariantMap keys;
+        {
+            const QSettings current(file, QSettings::IniFormat);
+            for (const QString& key : current.allKeys())
+                keys.insert(key, current.value(key));
+        }
+        for (const Setting& s : values)
+            keys.insert(s.section + u'/' + s.key, s.value);
+        const std::optional<QByteArray> text = iniText(keys);
+        if (!text)
+            return {false, QStringLiteral("The settings could not be put into the file's form")};
+        QDir().mkpath(QFileInfo(file).absolutePath());   // a folder that cannot be made fails the write
+        return WriteWholeFile(file, *text);
+    }
+    QString location(const QString& app) override
+    {
+        return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app).fileName();
     }
 };
 

@@ -68,13 +68,14 @@ QString MemorySettingsStore::get(const QString& app, const QString& section, con
     return values.value(path(app, section, key), def);
 }
 
-bool MemorySettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value)
+WriteResult MemorySettingsStore::saveAll(const QString& app, const std::vector<Setting>& settings)
 {
-    ++saveCount;
+    saveCount += static_cast<int>(settings.size());
     if (failSaves)
-        return false;
-    values[path(app, section, key)] = value;
-    return true;
+        return {false, failureReason};
+    for (const Setting& s : settings)
+        values[path(app, s.section, s.key)] = s.value;
+    return {true, {}};
 }
 
 void FakeEventLoop::yield()

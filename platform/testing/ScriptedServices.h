@@ -42,11 +42,14 @@ public:
 class MemorySettingsStore final : public SettingsStore {
 public:
     QString get(const QString& app, const QString& section, const QString& key, const QString& def) override;
-    bool save(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    // All or nothing, as the real store; saveCount counts the values, one by one.
+    WriteResult saveAll(const QString& app, const std::vector<Setting>& values) override;
+    QString location(const QString& app) override { return "/scripted/settings/" + app + ".ini"; }
     static QString path(const QString& app, const QString& section, const QString& key);
     QMap<QString, QString> values;   // "app/section/key" -> value
     int saveCount = 0;
-    bool failSaves = false;
+    bool failSaves = false;          // every save then fails with failureReason
+    QString failureReason = QStringLiteral("Input/output error");
 };
 
 // Time moves only when a test advances it, or by stepPerYieldMs at each yield.

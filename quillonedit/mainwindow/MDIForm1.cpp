@@ -532,8 +532,9 @@ bool MDIForm1::MDIForm_QueryUnload()
 
 void MDIForm1::MDIForm_Unload()
 {
-    if (!SaveRegistry())
-        platform::msgBox(QStringLiteral("The printer font and the recent files could not be saved."),
+    if (const platform::WriteResult saved = SaveRegistry(); !saved)
+        platform::msgBox(QStringLiteral("The printer font and the recent files could not be saved.\n") +
+                             platform::DescribeWriteFailure(RegistryLocation(), saved.error),
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"));
     Timer1->stop();
     CloseModelessEditorsQuietly(*this);   // the program ends: no closing questions of theirs

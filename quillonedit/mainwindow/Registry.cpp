@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <vector>
 
 namespace quillon {
 namespace {
@@ -59,14 +60,18 @@ void GetRegistry()
         RecentFiles[i] = store.get(kSettingsApp, kProjects, projectKey(i), QString());
 }
 
-bool SaveRegistry()
+platform::WriteResult SaveRegistry()
 {
-    platform::SettingsStore& store = *platform::services().settings;
-    bool ok = store.save(kSettingsApp, kPrinter, QStringLiteral("FontName"), PrinterFontName);
-    ok = store.save(kSettingsApp, kPrinter, QStringLiteral("FontSize"), PrinterFontSize) && ok;
+    std::vector<platform::Setting> values = {{kPrinter, QStringLiteral("FontName"), PrinterFontName},
+                                             {kPrinter, QStringLiteral("FontSize"), PrinterFontSize}};
     for (int i = 0; i < 4; ++i)
-        ok = store.save(kSettingsApp, kProjects, projectKey(i), RecentFiles[i]) && ok;
-    return ok;
+        values.push_back({kProjects, projectKey(i), RecentFiles[i]});
+    return platform::services().settings->saveAll(kSettingsApp, values);
+}
+
+QString RegistryLocation()
+{
+    return platform::services().settings->location(kSettingsApp);
 }
 
 bool AddRecentFile(const QString& name)

@@ -2,6 +2,8 @@
 // The settings the editor keeps between runs: the printer font of the reports and the four most
 // recently used projects. The values are variables here; the print dialog reads the font through a
 // function the main window gives it. Reading and writing them is in Registry.cpp.
+#include "platform/WholeFile.h"
+
 #include <QString>
 
 #include <array>
@@ -27,8 +29,10 @@ inline void resetRegistry()
 
 // Reads the six settings, with "Arial" and "10" for an empty font name or size.
 void GetRegistry();
-// Writes the six settings; false when the store refused one of them (the rest are still tried).
-bool SaveRegistry();
+// Writes the six settings in one step: all of them are stored, or none is and the result says why.
+platform::WriteResult SaveRegistry();
+// Where the store keeps them, to name it when a save fails.
+QString RegistryLocation();
 
 // Puts a project name at the top of the recent list unless it is already in it (exact,
 // case-sensitive match); true when the list changed and the menu must be rebuilt.

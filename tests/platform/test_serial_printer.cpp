@@ -1,16 +1,22 @@
 // The serial port service over a pseudo-terminal, the port-to-device mapping, and the line
 // printer's position rules (recorded) and real PDF output.
 #include "platform/SerialPort.h"
+#include "platform/WholeFile.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerialPort.h"
 #include "platform/testing/RecordingPrinter.h"
 #include "tests/support/PdfText.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <termios.h>
@@ -327,6 +333,51 @@ TEST_F(QtPrinterPdf, WritesTheTextAndReportsAnUnwritableFile)
     ASSERT_TRUE(broken.selectPrinter());
     EXPECT_FALSE(broken.printText("x"));
     EXPECT_FALSE(broken.lastError().isEmpty());
+}
+
+// Someone who can write into the folder plants links where a scratch file might go: at the
+// name the printer once used and at names one might guess. The PDF still reaches only its own
+// name, as a file of its own. A write that fails keeps the older PDF and names the file.
+TEST_F(QtPrinterPdf, PlantedLinksCannotRedirectThePdfAndAFailedWriteKeepsTheOldOne)
+{
+    const QString pdf = printTo("report.pdf");
+    const QString victim = dir.filePath("victim.txt");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    const QStringList planted = {QStringLiteral("report.pdf.part%1").arg(QCoreApplication::applicationPid()),
+                                 "report.pdf.part", "report.pdf.tmp", "report.pdf.XXXXXX", "report.pdf~"};
+    for (const QString& name : planted)
+        ASSERT_TRUE(QFile::link(victim, dir.filePath(name))) << name.toStdString();
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    };
+    const auto print = [](const QString& text) {
+        QtPrinter printer;
+        if (!printer.selectPrinter() || !printer.setFont({"DejaVu Sans", 10, false, false}) ||
+            !printer.printText(text) || !printer.endDoc())
+            return printer.lastError();
+        return QString();
+    };
+
+    EXPECT_EQ(print("Not redirected"), "");
+    EXPECT_EQ(bytes(victim), "precious");
+    EXPECT_FALSE(QFileInfo(pdf).isSymLink());
+    EXPECT_TRUE(PdfText(pdf, {}).contains("Not redirected"));
+    for (const QString& name : planted)
+        EXPECT_EQ(QFileInfo(dir.filePath(name)).symLinkTarget(), victim) << name.toStdString();
+
+    const QByteArray first = bytes(pdf);
+    setWriteFaultForTests([&pdf](const QString& target) { return target == pdf ? ENOSPC : 0; });
+    const QString failed = print("Never written");
+    setWriteFaultForTests({});
+    EXPECT_TRUE(failed.contains(pdf + ": " + std::strerror(ENOSPC))) << failed.toStdString();
+    EXPECT_EQ(bytes(pdf), first);
+    EXPECT_EQ(bytes(victim), "precious");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), planted.size() + 2);
 }
 
 } // namespace

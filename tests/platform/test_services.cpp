@@ -1,19 +1,24 @@
 #include "platform/Services.h"
 #include "platform/WholeFile.h"
+#include "platform/qt/QtServices.h"
 #include "platform/testing/ScriptedServices.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-
-#include <sys/resource.h>
+#include <utility>
 
 #include <gtest/gtest.h>
+
+#include "tests/support/FileSizeLimit.h"
 
 using namespace platform;
 
@@ -38,6 +43,31 @@ TEST(ScriptedMessageBox, AnswersFromTheScriptThenWithTheDefaultButton)
     EXPECT_EQ(msgBox("Save?", MsgButtons::YesNoCancel, MsgIcon::Question, "T", MsgDefault::Third), MsgResult::Cancel);
     ASSERT_EQ(s.messageBox.shown.size(), 2u);
     EXPECT_EQ(s.messageBox.shown[1].title, "T");
+}
+
+// The real box: Esc answers Cancel where the box has one, otherwise its last button, so Esc at
+// a "save changes?" question never leaves without saving.
+TEST(QtMessageBox, EscapeAnswersCancelWhereOfferedOtherwiseTheLastButton)
+{
+    const Services saved = services();
+    installQtServices();
+    const std::pair<MsgButtons, MsgResult> rows[] = {
+        {MsgButtons::YesNoCancel, MsgResult::Cancel},
+        {MsgButtons::OKCancel, MsgResult::Cancel},
+        {MsgButtons::YesNo, MsgResult::No},
+        {MsgButtons::OK, MsgResult::OK},
+    };
+    for (const auto& [buttons, expected] : rows) {
+        QTimer escape;
+        QObject::connect(&escape, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        escape.start(10);
+        EXPECT_EQ(msgBox("Save?", buttons, MsgIcon::Question, "T", MsgDefault::First), expected)
+            << static_cast<int>(buttons);
+    }
+    services() = saved;
 }
 
 TEST(ScriptedServices, RestoresThePreviousServicesWhenDestroyed)
@@ -67,17 +97,10 @@ TEST(WholeFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
     const auto leftovers = [&dir] { return QDir(dir.path()).entryList({"*.XXXXXX", "data.txt.*"}, QDir::Files); };
 
     {   // the disk is full after 100 bytes
-        struct sigaction ignore {}, before {};
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignore, &before);
-        rlimit saved {};
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        const WriteResult r = WriteWholeFile(path, QByteArray(4096, 'n'));
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        ::sigaction(SIGXFSZ, &before, nullptr);
+        const WriteResult r = [&] {
+            const FileSizeLimit full(100);
+            return WriteWholeFile(path, QByteArray(4096, 'n'));
+        }();
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     }

@@ -15,6 +15,7 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -34,11 +35,13 @@ public:
     {
         return values.value(a + '/' + s + '/' + k, def);
     }
-    bool save(const QString& a, const QString& s, const QString& k, const QString& v) override
+    platform::WriteResult saveAll(const QString& a, const std::vector<platform::Setting>& settings) override
     {
-        values[a + '/' + s + '/' + k] = v;
-        return true;
+        for (const platform::Setting& s : settings)
+            values[a + '/' + s.section + '/' + s.key] = s.value;
+        return {true, {}};
     }
+    QString location(const QString& a) override { return a; }
     QMap<QString, QString> values;
 };
 

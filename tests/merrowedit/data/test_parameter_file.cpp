@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
 
 #include "DataFolderTest.h"
@@ -50,6 +53,12 @@ protected:
         DataFolderTest::TearDown();
     }
     QString path(const QString& name = kDataFileName) const { return QDir(dir.path()).filePath(name); }
+    // The report of a save that could not replace the file, with the reason given.
+    QString cannotWrite(const QString& why) const
+    {
+        return "Error, Merrow Data File  " + DataFilePath() + "  can not be written.\r\n" + why +
+               "\r\nYour changes are kept until you exit without saving.";
+    }
     void writeFile(const QByteArray& bytes, const QString& name = kDataFileName) const
     {
         QFile f(path(name));
@@ -196,15 +205,15 @@ TEST_F(ParameterFileTest, CommaNeverReachesTheFile)
     EXPECT_EQ(EventCodes[16], "TOR");
 }
 
-TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileReports108AndEnds)
+TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileIsNamedAndTheProgramGoesOn)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(kDataFileName));
     SetDefaultData();
     EXPECT_FALSE(SaveDataFile());
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text, "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
+    EXPECT_EQ(services.messageBox.shown[0].text, cannotWrite(std::strerror(EISDIR)));
     EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
-    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
@@ -224,9 +233,7 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     FipEntries[4] = "X 024033  Prince George's        Maryland";
     services.messageBox.shown.clear();
     EXPECT_FALSE(SaveDataFile());
-    EXPECT_EQ(services.messageBox.texts(),
-              QStringList{"Error, Merrow Data File  " + path() +
-                          "  can not be written.\r\nYour changes are kept until you exit without saving."});
+    EXPECT_EQ(services.messageBox.texts(), QStringList{cannotWrite(std::strerror(EISDIR))});
     EXPECT_EQ(programEnds, 0);
 
     // Once the folder is gone the same run saves its edits; nothing unreadable is kept aside.
@@ -249,15 +256,20 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     EXPECT_EQ(programEnds, 0);
 }
 
-TEST_F(ParameterFileTest, FolderThatCannotExistReports108)
+// The numbered message heads the report where the file was missing (or damaged) when read.
+TEST_F(ParameterFileTest, FolderThatCannotExistReports108AndGoesOn)
 {
     writeFile("plain file");
     SetDataFolder(path() + "/sub");   // under a regular file: can never be created
-    SetDefaultData();
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    services.messageBox.shown.clear();
     EXPECT_FALSE(SaveDataFile());
     EXPECT_EQ(services.messageBox.texts(),
-              QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter"});
-    EXPECT_EQ(programEnds, 1);
+              QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
+                          cannotWrite(std::strerror(ENOTDIR))});
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(EventCodes[16], "TOR");
 }
 
 TEST_F(ParameterFileTest, RefusedFileIsKeptAsBackupBeforeTheFirstOverwrite)
@@ -286,8 +298,9 @@ TEST_F(ParameterFileTest, FailedBackupLeavesTheOldFileAndReports108)
     ASSERT_TRUE(LoadDataFile());
     EXPECT_FALSE(SaveDataFile());
     EXPECT_EQ(services.messageBox.texts().last(),
-              "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter");
-    EXPECT_EQ(programEnds, 1);
+              "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
+                  cannotWrite(path(kDataBackupName) + ": " + std::strerror(EISDIR)));
+    EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(readFile(), refused);
 }
 

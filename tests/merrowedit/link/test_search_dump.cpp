@@ -4,10 +4,15 @@
 #include "merrowedit/data/DataFolder.h"
 #include "merrowedit/link/DataDump.h"
 #include "merrowedit/link/PortSearch.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 using namespace linktest;
 using platform::doubles::FakeSerialPort;
@@ -222,6 +227,50 @@ TEST_F(Dump, DumpFileLayoutAndFailures)
     QString error;
     EXPECT_FALSE(merrow::SaveDumpFile("x", &error));
     EXPECT_FALSE(error.isEmpty());
+    merrow::SetDataFolder(QString());
+}
+
+// The disk fills up under the write of each file the program saves: the old file keeps its
+// bytes and the save reports the failure instead of success over an empty file.
+TEST_F(Dump, AFullDiskKeepsTheOldParameterHistoryAndDumpFiles)
+{
+    QTemporaryDir dir;
+    merrow::SetDataFolder(dir.path());
+    merrow::SetDefaultData();
+    const QString history = dir.filePath("H.TXT");
+    struct Row {
+        const char* file;
+        QString path;
+        std::function<bool()> save;
+    };
+    const Row rows[] = {
+        {"parameter file", merrow::DataFilePath(), [] { return merrow::SaveDataFile(); }},
+        {"history text", history, [&history] { return merrow::SaveHistoryText(history); }},
+        {"dump file", merrow::DumpFilePath(), [] { return merrow::SaveDumpFile("RAW Data Dump..Please wait"); }},
+    };
+    const QByteArray old(428, 'o');
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.file);
+        {
+            QFile f(r.path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(old), old.size());
+        }
+        const bool saved = [&r] {
+            const FileSizeLimit full(100);
+            return r.save();
+        }();
+        EXPECT_FALSE(saved);
+        QFile f(r.path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), old);
+    }
+    // The parameter file says so itself, with its path and the reason.
+    ASSERT_EQ(s.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(s.messageBox.shown[0].text.contains(merrow::DataFilePath() + "  can not be written.\r\n" +
+                                                    std::strerror(EFBIG)))
+        << s.messageBox.shown[0].text.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"H.TXT", "Mwr_DUMP.TXT", "Mwr_FILE1.DAT"}));
     merrow::SetDataFolder(QString());
 }
 

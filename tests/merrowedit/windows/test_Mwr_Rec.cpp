@@ -1,6 +1,7 @@
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/frmAbout.h"
+#include "platform/WholeFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,10 @@
 #include <QToolBar>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 #include "../data/DataFolderTest.h"
 #include "tests/support/QStringPrinter.h"
@@ -173,15 +178,26 @@ TEST_F(MainWindowTest, ExitWithoutSaveAsksNothingAndNeitherDoesTheCloseBoxAfterI
     EXPECT_FALSE(dataFileWritten());
 }
 
-TEST_F(MainWindowTest, CloseBoxAsksYesOrNo)
+// The close box asks the question of File > Exit: Cancel (and Esc, which answers Cancel) keeps the
+// program and its edits; No then leaves without saving.
+TEST_F(MainWindowTest, CloseBoxAsksYesNoOrCancelAndCancelKeepsTheProgram)
 {
     w.show();
-    services.messageBox.answers = {MsgResult::No};
-    EXPECT_TRUE(w.close());
+    services.messageBox.answers = {MsgResult::Cancel};
+    EXPECT_FALSE(w.close());
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     EXPECT_EQ(services.messageBox.shown[0].text, kSaveQuestion);
-    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNoCancel);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.ExitRequested);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(events.isEmpty());
+
+    services.messageBox.answers = {MsgResult::No};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(services.messageBox.shown.size(), 2u);
     EXPECT_FALSE(dataFileWritten());
+    EXPECT_TRUE(services.settings.values.isEmpty());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -196,15 +212,57 @@ TEST_F(MainWindowTest, CloseBoxYesSaves)
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 }
 
-TEST_F(MainWindowTest, FailedParameterWriteReports108AndEndsThere)
+// A parameter file that was read but cannot be written (a full disk), or settings that cannot be
+// written: the saving exit names the file and the reason and the program stays with its edits.
+// The parameter file goes first, so its failure saves nothing at all.
+TEST_F(MainWindowTest, AFailedSaveOnExitIsNamedAndTheProgramStays)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkdir(kDataFileName));
-    services.messageBox.answers = {MsgResult::Yes};
-    w.mnuExit->trigger();
-    EXPECT_EQ(services.messageBox.texts(),
-              (QStringList{kSaveQuestion, "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter"}));
-    EXPECT_EQ(fatalEnds, 1);
-    EXPECT_EQ(programEnds, 0);
+    const QString data = QDir(dir.path()).filePath(kDataFileName);
+    ASSERT_TRUE(SaveDataFile());
+    resetParameterData();
+    ASSERT_TRUE(LoadDataFile());
+    FipEntries[4] = "X 024033  Prince George's        Maryland";
+    QFile f(data);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    const QString kept = "\r\nYour changes are kept until you exit without saving.";
+    struct Row {
+        const char* why;
+        std::function<void()> fault;
+        QString report;
+        bool dataFileReplaced;
+    };
+    const Row rows[] = {
+        {"parameter file on a full disk",
+         [&data] { platform::setWriteFaultForTests([data](const QString& t) { return t == data ? ENOSPC : 0; }); },
+         "Error, Merrow Data File  " + data + "  can not be written.\r\n" + std::strerror(ENOSPC) + kept, false},
+        {"settings store refuses", [this] { services.settings.failSaves = true; },
+         "Error, Merrow Settings File  /scripted/settings/Merrow.ini  can not be written.\r\nInput/output error" + kept,
+         true},
+    };
+    w.show();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.why);
+        services.messageBox.shown.clear();
+        r.fault();
+        services.messageBox.answers = {MsgResult::Yes};
+        w.mnuExit->trigger();
+        services.messageBox.answers = {MsgResult::Yes};
+        EXPECT_FALSE(w.close());   // the close box tries again, and fails the same way
+        platform::setWriteFaultForTests({});
+        services.settings.failSaves = false;
+        EXPECT_EQ(services.messageBox.texts(), (QStringList{kSaveQuestion, r.report, kSaveQuestion, r.report}));
+        EXPECT_TRUE(services.settings.values.isEmpty());
+        QFile after(data);
+        ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+        EXPECT_EQ(after.readAll() != before, r.dataFileReplaced);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(w.ExitRequested);
+        EXPECT_EQ(programEnds, 0);
+        EXPECT_EQ(fatalEnds, 0);
+    }
+    EXPECT_EQ(FipEntries[4], "X 024033  Prince George's        Maryland");
 }
 
 TEST_F(MainWindowTest, RunningTransferRefusesExitAndClose)

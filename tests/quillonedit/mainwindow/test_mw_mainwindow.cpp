@@ -290,6 +290,15 @@ TEST_F(MainWindow, ClosingWithoutEditsAsksNothingAndWritesTheSettings)
     EXPECT_EQ(s.settings.values["Quillon/Projects/File4"], "");
 }
 
+TEST_F(MainWindow, SettingsThatCannotBeSavedAtCloseAreNamedWithTheReason)
+{
+    MDIForm1& win = load();
+    s.settings.failSaves = true;
+    EXPECT_TRUE(win.close());
+    EXPECT_EQ(s.messageBox.texts(), QStringList{"The printer font and the recent files could not be saved.\n"
+                                                "/scripted/settings/Quillon.ini: Input/output error"});
+}
+
 TEST_F(MainWindow, CancelAtTheClosingQuestionKeepsEverything)
 {
     MDIForm1& win = load();
