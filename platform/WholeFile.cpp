@@ -45,7 +45,9 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-void syncFolder(const QString& file)
+} // namespace
+
+void SyncFolder(const QString& file)
 {
     // Makes the rename itself durable; a file system that cannot sync a folder still renamed.
     const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
@@ -55,9 +57,10 @@ void syncFolder(const QString& file)
     }
 }
 
-} // namespace
-
-StagedFile::StagedFile(const QString& target) : name_(target), target_(followLinks(target)) {}
+StagedFile::StagedFile(const QString& target, const QString& tempSuffix)
+    : name_(target), target_(followLinks(target)), suffix_(tempSuffix)
+{
+}
 
 StagedFile::~StagedFile()
 {
@@ -79,8 +82,9 @@ bool StagedFile::open()
     if (::stat(QFile::encodeName(target_).constData(), &there) == 0 && !S_ISREG(there.st_mode)
         && !S_ISFIFO(there.st_mode))
         return fail(S_ISDIR(there.st_mode) ? EISDIR : EINVAL);
-    QByteArray pattern = QFile::encodeName(target_) + ".XXXXXX";
-    fd_ = ::mkstemp(pattern.data());   // O_CREAT | O_EXCL: never follows a planted name
+    const QByteArray suffix = QFile::encodeName(suffix_);
+    QByteArray pattern = QFile::encodeName(target_) + ".XXXXXX" + suffix;
+    fd_ = ::mkstemps(pattern.data(), static_cast<int>(suffix.size()));   // O_CREAT | O_EXCL: never follows a planted name
     if (fd_ < 0)
         return fail(errno);
     tempPath_ = QFile::decodeName(pattern);
@@ -140,7 +144,7 @@ bool StagedFile::commit()
     if (std::rename(QFile::encodeName(tempPath_).constData(), QFile::encodeName(target_).constData()) != 0)
         return fail(errno);
     committed_ = true;
-    syncFolder(target_);
+    SyncFolder(target_);
     return true;
 }
 
@@ -152,6 +156,16 @@ void StagedFile::discard()
     }
     if (!committed_ && !tempPath_.isEmpty())
         ::unlink(QFile::encodeName(tempPath_).constData());
+    tempPath_.clear();
+}
+
+void StagedFile::release()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    committed_ = true;
     tempPath_.clear();
 }
 

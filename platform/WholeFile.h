@@ -13,8 +13,9 @@ namespace platform {
 // Dropped without commit(), the temporary file is removed.
 class StagedFile {
 public:
-    // `target` may be a symbolic link: the file it leads to is replaced and the link stays.
-    explicit StagedFile(const QString& target);
+    // `target` may be a symbolic link: the file it leads to is replaced and the link stays. The
+    // temporary file is named `target` + "." + six random characters + `tempSuffix`.
+    explicit StagedFile(const QString& target, const QString& tempSuffix = {});
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -31,6 +32,9 @@ public:
     bool commit();
     // Removes the temporary file, if still there; the target stays as it was.
     void discard();
+    // For a caller that puts several finished files in place itself: the temporary file now
+    // belongs to it and is no longer removed here.
+    void release();
 
     QString target() const { return target_; }        // the file that is replaced
     QString tempPath() const { return tempPath_; }
@@ -42,6 +46,7 @@ private:
 
     QString name_;       // as given
     QString target_;     // the file the name leads to
+    QString suffix_;     // the temporary file's name ends with it
     QString tempPath_;
     QString error_;
     int fd_ = -1;
@@ -57,6 +62,9 @@ struct WriteResult {
 
 // Replaces `path` whole with `bytes` through a StagedFile.
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// Syncs the folder holding `file`, so that a rename into it survives a crash.
+void SyncFolder(const QString& file);
 
 // The text of a failure that names its file: "<path>: <error>".
 QString DescribeWriteFailure(const QString& path, const QString& error);

@@ -34,10 +34,10 @@ int leadingNumber(const QString& field)
     return value;
 }
 
-QDate today()
+QDateTime now()
 {
     platform::Clock* clock = platform::services().clock;
-    return clock ? clock->now().date() : QDate::currentDate();
+    return clock ? clock->now() : QDateTime::currentDateTime();
 }
 
 } // namespace
@@ -76,9 +76,13 @@ QString ConvertHistoryHour(int offset)
     return QString::number(h);
 }
 
-QDate HistoryYearStart(int dayOfYear, const QDate& todayDate)
+QDate HistoryYearStart(int dayOfYear, const QDateTime& now)
 {
-    const int year = dayOfYear > todayDate.dayOfYear() ? todayDate.year() - 1 : todayDate.year();
+    // The receiver counts days in UTC, so today is taken in UTC too: by the local date, an
+    // alert of a US evening (already tomorrow in UTC) would lie in the future and go to last year.
+    // One day of slack allows for a clock kept in local time instead of UTC, on either side.
+    const QDate today = now.toUTC().date();
+    const int year = dayOfYear > today.dayOfYear() + 1 ? today.year() - 1 : today.year();
     return QDate(year, 1, 1);
 }
 
@@ -90,7 +94,7 @@ QString HistoryDateText(const QDate& date, bool fullMonth)
 
 void DecodeHistory()
 {
-    const QDate now = today();
+    const QDateTime decoded = now();
     for (int n = 0; n < kHistoryRecordCount; ++n) {
         const int p = kHistoryRecordSize * n;
         HistoryEntry& e = HistoryEntries[n];
@@ -104,7 +108,7 @@ void DecodeHistory()
             e.Time = t;
         else if (t.size() == 4 && t[1] == u':')
             e.Time = u'0' + t;
-        e.Date = HistoryDateText(HistoryYearStart(day, now).addDays(HistoryDayShift), true);
+        e.Date = HistoryDateText(HistoryYearStart(day, decoded).addDays(HistoryDayShift), true);
         const QString org = bytesText(p + 10, 3);
         if (org[0] >= u'A' && org[0] <= u'Z')
             e.Org = org;
@@ -150,7 +154,7 @@ QByteArray HistoryTextContents(const QDate& todayDate)
 
 bool SaveHistoryText(const QString& fileName, QString* error)
 {
-    const platform::WriteResult written = platform::WriteWholeFile(fileName, HistoryTextContents(today()));
+    const platform::WriteResult written = platform::WriteWholeFile(fileName, HistoryTextContents(now().date()));
     if (!written && error)
         *error = written.error;
     return written.ok;

@@ -7,6 +7,7 @@
 //   7-8 minutes   10-12 originator   14-16 SAME event code   18-19 / 20-21 duration hours / minutes
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -46,9 +47,9 @@ void resetHistory();
 // Empty when the digits are no hour 00..23.
 QString ConvertHistoryHour(int offset);
 
-// 1 January of the year a record of day dayOfYear belongs to: this year, or last year when the
-// day lies after today (a December alert read in January).
-QDate HistoryYearStart(int dayOfYear, const QDate& today);
+// 1 January of the year a record of day dayOfYear (a UTC day) belongs to: this year, or last year
+// when the day lies more than one day after today's UTC date (a December alert read in January).
+QDate HistoryYearStart(int dayOfYear, const QDateTime& now);
 
 // Records 0..39 of DownloadBuffer into HistoryEntries, dated against today (the services' clock).
 void DecodeHistory();

@@ -21,13 +21,8 @@ QString bytesText(int from, int count)
     return text;
 }
 
-QDate today()
-{
-    return platform::services().clock->now().date();
-}
-
 // One report row for record n, straight from the reply block.
-bool printHistoryRow(platform::Printer& printer, int n, const QDate& now)
+bool printHistoryRow(platform::Printer& printer, int n, const QDateTime& now)
 {
     const int p = kHistoryRecordSize * n;
     if (!printer.printText(QStringLiteral("\t ") + QString::number(n + 1) + u'\t'))
@@ -110,13 +105,13 @@ bool PrintHistoryReport()
             reportPrinterFailure(printer->lastError());
         return false;
     }
-    const QDate now = today();
+    const QDateTime now = platform::services().clock->now();
     const QString crlf = QStringLiteral("\r\n");
     bool ok = printer->setFont(platform::PrinterFont{QStringLiteral("Arial"), 10, false, false}) &&
               printer->printText(crlf + crlf + crlf + crlf) && printer->lineEnd() &&
               printer->printText(QStringLiteral("\t\tMerrow Digital Weather Receiver History Report")) &&
               printer->lineEnd() && printer->printText(crlf) && printer->lineEnd() &&
-              printer->printText(QStringLiteral("\tPrint date: ") + QLocale().toString(now, QLocale::LongFormat)) &&
+              printer->printText(QStringLiteral("\tPrint date: ") + QLocale().toString(now.date(), QLocale::LongFormat)) &&
               printer->lineEnd() && printer->printText(crlf) && printer->lineEnd() && PrintHistoryHeaders() &&
               printer->printText(crlf) && printer->lineEnd();
     for (int n = 0; ok && n < kHistoryRecordCount; ++n)

@@ -4,6 +4,7 @@
 #include "quillonedit/image/ControllerImage.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -15,15 +16,14 @@ struct ProjectState {
     QString ProjectFileName;     // the open project's ".001" path
     QString ProjectBasePath;     // that path less its last four characters
     bool ProjectOpen = false;
-    std::int32_t ChecksumBaseline = 0;
-    // The image as it was at the last successful open or save; "Mod" compares against it.
+    // The image as it was at the last successful open or save; "Mod" compares against it, so an
+    // edit that keeps the byte sum still counts.
     std::array<std::uint8_t, kImageBytes> Saved{};
 };
 
 ProjectState& project();
 void resetProject();   // tests
 
-std::int32_t BufferChecksum();   // sum of image bytes 0..32767
 bool ImageChanged();             // image differs from the copy taken at the last open/save
 // Takes the image as the saved state: ImageChanged() is false until the next edit.
 void MarkProjectSaved();
@@ -43,11 +43,34 @@ struct PageReadResult {
 // replaced by ".001" .. ".008"). On success the image holds them and ProjectBasePath is set; on
 // failure nothing changes.
 PageReadResult ReadProjectPages(const QString& name);
-// Writes the image as the eight pages of `base`, each replaced whole; the empty text on success,
-// else the page file that could not be written (the old pages then all stay as they were).
-QString WriteProjectPages(const QString& base);
-// Tests: the rename that puts a written page in place of the old one (std::rename until set; an
-// empty function puts that back). Failing it stops a save halfway.
+// Reads them as ReadProjectPages does but changes nothing: whether the open would succeed.
+PageReadResult CheckProjectPages(const QString& name);
+
+// A save keeps each old page as "<page file>.quillon-old" until all eight new pages are in place,
+// and writes each new page first to "<page file>.XXXXXX.quillon-new"; a save that was killed
+// leaves them beside the pages (links followed), the next successful save removes them.
+inline constexpr char kKeptPageSuffix[] = ".quillon-old";
+inline constexpr char kNewPageSuffix[] = ".quillon-new";
+
+struct PageWriteResult {
+    QString file;           // the page file that could not be written; empty on success
+    // Pages already replaced whose old page could not be put back after `file` failed: the
+    // project is then mixed, and these keep their old pages beside them.
+    QStringList nowNew;
+    bool ok() const { return file.isEmpty(); }
+};
+// Writes the image as the eight pages of `base`, each replaced whole. On failure the old pages
+// all stay as they were, unless even putting them back failed (`nowNew`).
+PageWriteResult WriteProjectPages(const QString& base);
+
+// The pages of the project whose first page is `name` that an interrupted save has replaced:
+// those whose kept old page lies beside them and differs from them.
+QStringList InterruptedSavePages(const QString& name);
+// Puts those pages' kept old pages back; the page that could not be put back, else empty.
+QString RestoreKeptPages(const QString& name);
+
+// Tests: every rename of a save, the putting back of old pages included (std::rename until set;
+// an empty function puts that back). Failing it stops a save halfway.
 void setPageRenameForTests(std::function<bool(const QString& from, const QString& to)> rename);
 
 } // namespace quillon

@@ -16,18 +16,38 @@ void reportOpenInvalid(const QString& file)
                      platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
 }
 
-void reportNotSaved(const QString& file)
+void reportNotSaved(const PageWriteResult& failed)
 {
-    platform::msgBox(QStringLiteral("ERROR, File ") + file + QStringLiteral(" Not Saved"), platform::MsgButtons::OK,
-                     platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
+    QString text = QStringLiteral("ERROR, File ") + failed.file + QStringLiteral(" Not Saved");
+    // A page that could not be put back leaves the project mixed: say which ones are new.
+    if (!failed.nowNew.isEmpty())
+        text += kLineBreak + QStringLiteral("These Pages Were Already Replaced:") + kLineBreak
+            + failed.nowNew.join(kLineBreak) + kLineBreak + QStringLiteral("Their Old Pages Are Kept Beside Them");
+    platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
 }
 
-} // namespace
-
-void GetFileIn(const QString& name, bool& ok, ProjectHost& /*host*/)
+// Pages an interrupted save left new beside kept old ones: offers to put the old ones back, so
+// the project is whole again before it is read.
+void offerToPutOldPagesBack(const QString& name)
 {
-    const PageReadResult read = ReadProjectPages(name);
-    ok = read.fault == PageFault::None;
+    const QStringList mixed = InterruptedSavePages(name);
+    if (mixed.isEmpty())
+        return;
+    const QString text = QStringLiteral("A Save Of This Project Was Interrupted") + kLineBreak
+        + QStringLiteral("These Pages Are New, The Others Old:") + kLineBreak + mixed.join(kLineBreak) + kLineBreak
+        + QStringLiteral("Put The Old Pages Back?");
+    if (platform::msgBox(text, platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation,
+                         QStringLiteral("Quillon File Open"))
+        != platform::MsgResult::Yes)
+        return;
+    const QString failed = RestoreKeptPages(name);
+    if (!failed.isEmpty())
+        platform::msgBox(QStringLiteral("ERROR, File ") + failed + QStringLiteral(" Not Put Back"),
+                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
+}
+
+void reportReadFault(const PageReadResult& read)
+{
     switch (read.fault) {
     case PageFault::None:
         break;
@@ -46,6 +66,15 @@ void GetFileIn(const QString& name, bool& ok, ProjectHost& /*host*/)
     }
 }
 
+} // namespace
+
+void GetFileIn(const QString& name, bool& ok, ProjectHost& /*host*/)
+{
+    const PageReadResult read = ReadProjectPages(name);
+    ok = read.fault == PageFault::None;
+    reportReadFault(read);
+}
+
 bool ProcessOpen(const QString& name, ProjectHost& host)
 {
     // The whole ".001" ending is required: "proj001" would otherwise open "pro.001".
@@ -55,6 +84,20 @@ bool ProcessOpen(const QString& name, ProjectHost& host)
         host.setBusy(false);
         return false;
     }
+    // The open would replace the image: unsaved edits are kept unless the user lets them go. A
+    // project that cannot be read is reported first, as there is then nothing to ask.
+    if (ImageChanged()) {
+        host.setBusy(true);
+        const PageReadResult check = CheckProjectPages(name);
+        host.setBusy(false);
+        if (check.fault != PageFault::None) {
+            reportReadFault(check);
+            return false;
+        }
+        if (!AskToSaveChanges(host))
+            return false;
+    }
+    offerToPutOldPagesBack(name);
     host.setBusy(true);
     bool ok = false;
     GetFileIn(name, ok, host);
@@ -103,11 +146,31 @@ bool CheckClosure()
 
 bool SaveAllFiles(const QString& base)
 {
-    const QString failed = WriteProjectPages(base);
-    if (failed.isEmpty())
+    const PageWriteResult written = WriteProjectPages(base);
+    if (written.ok())
         return true;
-    reportNotSaved(failed);
+    reportNotSaved(written);
     return false;
+}
+
+bool AskToSaveChanges(ProjectHost& host)
+{
+    if (!ImageChanged())
+        return true;
+    platform::beep();
+    switch (platform::msgBox(QStringLiteral("The Data File has changed") + kLineBreak
+                                 + QStringLiteral("Do you want to save the changes?"),
+                             platform::MsgButtons::YesNoCancel, platform::MsgIcon::Exclamation,
+                             QStringLiteral("Quillon Editor"), platform::MsgDefault::Third)) {
+    case platform::MsgResult::Yes:
+        // Going on after a save that did not happen (cancelled, name refused, "Save Anyway?"
+        // answered No, write failed) would throw the edits away.
+        return mnuSaveAs_Click(host);
+    case platform::MsgResult::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void mnuOpen_Click(ProjectHost& host, const QString& startFolder)

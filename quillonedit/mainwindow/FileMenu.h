@@ -18,11 +18,25 @@ public:
     virtual void setBusy(bool on) = 0;       // hourglass pointer on the main window
 };
 
+// No window behind the project operations (opening the example to check it, tests).
+class SilentProjectHost final : public ProjectHost {
+public:
+    void setStatusPanel(int, const QString&) override {}
+    void enableProjectMenus() override {}
+    void enableSaveMenu() override {}
+    void processFileList(const QString&) override {}
+    void setBusy(bool) override {}
+};
+
 bool ProcessOpen(const QString& name, ProjectHost& host);
 void GetFileIn(const QString& name, bool& ok, ProjectHost& host);
 bool CheckFileName(const QString& name);
 bool CheckClosure();
 bool SaveAllFiles(const QString& base);   // false (and reported) on failure
+// Before the image is replaced or the program ends: when the image has changed, asks "The Data
+// File has changed" (Yes runs Save File As, No lets the edits go, Cancel keeps them). True when
+// the caller may go on: nothing to save, saved, or No.
+bool AskToSaveChanges(ProjectHost& host);
 
 // The open dialog starts in `startFolder` when one is given.
 void mnuOpen_Click(ProjectHost& host, const QString& startFolder = {});

@@ -512,22 +512,7 @@ void MDIForm1::mnuHelpSearch_Click() { ShowHelpSearch(); }
 
 bool MDIForm1::MDIForm_QueryUnload()
 {
-    if (!ImageChanged())
-        return false;
-    platform::beep();
-    const platform::MsgResult answer = platform::msgBox(
-        QStringLiteral("The Data File has changed\nDo you want to save the changes?"), platform::MsgButtons::YesNoCancel,
-        platform::MsgIcon::Exclamation, QStringLiteral("Quillon Editor"), platform::MsgDefault::Third);
-    switch (answer) {
-    case platform::MsgResult::Yes:
-        // Closing after a save that did not happen (cancelled, name refused, "Save Anyway?" answered
-        // No, write failed) would throw the edits away: stay open instead.
-        return !quillon::mnuSaveAs_Click(*this);
-    case platform::MsgResult::No:
-        return false;
-    default:
-        return true;
-    }
+    return !AskToSaveChanges(*this);
 }
 
 void MDIForm1::MDIForm_Unload()

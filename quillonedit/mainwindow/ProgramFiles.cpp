@@ -10,19 +10,6 @@
 #include <algorithm>
 
 namespace quillon {
-namespace {
-
-// The check opens the example through the same code as File > Open, without a window behind it.
-class SilentHost final : public ProjectHost {
-public:
-    void setStatusPanel(int, const QString&) override {}
-    void enableProjectMenus() override {}
-    void enableSaveMenu() override {}
-    void processFileList(const QString&) override {}
-    void setBusy(bool) override {}
-};
-
-} // namespace
 
 QString ExamplesFolder()
 {
@@ -45,7 +32,8 @@ int CheckProgramFiles()
     if (check.expect(QStringLiteral("example"), example)) {
         // Every byte set first, so pages that were never read cannot pass as erased ones.
         image().bytes().fill(0xFF);
-        SilentHost host;
+        MarkProjectSaved();   // nothing to ask about before the open
+        SilentProjectHost host;
         const bool opened = ProcessOpen(example, host);
         const auto& bytes = image().bytes();
         const bool erased = std::all_of(bytes.begin(), bytes.begin() + kImageBytes, [](auto b) { return b == 0; });

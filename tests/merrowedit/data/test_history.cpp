@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +152,36 @@ TEST_F(History, ADayLaterThanTodayBelongsToLastYear)
     EXPECT_EQ(HistoryEntries[0].Date, "31-December");
     EXPECT_EQ(HistoryEntries[1].Date, "29-February");
     EXPECT_EQ(HistoryEntries[2].Date, "10-January");
+}
+
+TEST_F(History, EveningAlertsAreDatedByTheUtcDay)
+{
+    // The record's day is a UTC day: on a US evening it is already tomorrow's. Clocks carry their
+    // offset, so the machine's own time zone plays no part.
+    struct Case {
+        QDateTime now;
+        bool dstInForce;
+        const char* record;
+        const char* date;
+        const char* time;
+    };
+    const QTimeZone edt(-4 * 3600);   // zone -5 with daylight saving in force
+    const QTimeZone est(-5 * 3600);
+    const Case cases[] = {
+        {QDateTime(QDate(2025, 6, 15), QTime(21, 45), edt), true, "167 01:30 WXR TOR 0030", "15-June", "21:30"},
+        {QDateTime(QDate(2024, 6, 15), QTime(21, 45), edt), true, "168 01:30 WXR TOR 0030", "15-June", "21:30"},
+        // Read on 5 January, day 060 is 29 February of last year, not 1 March of this one.
+        {QDateTime(QDate(2025, 1, 5), QTime(21, 45), est), false, "060 15:00 WXR TOR 0030", "29-February", "10:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.now.toString(Qt::ISODate).toStdString() + " " + c.record);
+        s.clock.wallStart = c.now.addMSecs(-s.clock.ms);
+        DstInEffect = c.dstInForce;
+        putRecord(0, c.record);
+        DecodeHistory();
+        EXPECT_EQ(HistoryEntries[0].Date, c.date);
+        EXPECT_EQ(HistoryEntries[0].Time, c.time);
+    }
 }
 
 TEST_F(History, TextFileLayout)

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 
 #include <cstdlib>
+#include <deque>
+#include <optional>
 
 using namespace quillon;
 using quillon::testing::MainWindowTest;
@@ -122,6 +124,61 @@ TEST_F(MainWindow, ARecentItemOpensItsProjectWithoutReordering)
     EXPECT_TRUE(enabled(win, "mnuCodesTimers"));
     EXPECT_EQ(RecentFiles[0], a);
     EXPECT_EQ(RecentFiles[1], b);
+}
+
+TEST_F(MainWindow, OpeningAnotherProjectOverEditsAsksTheClosingQuestionFirst)
+{
+    using platform::MsgResult;
+    const QString a = writeProject(dir, "a");
+    const QString b = writeProject(dir, "b");
+    const QString saved = dir.filePath("saved.001");
+    struct Case {
+        const char* why;
+        bool recentItem;                         // else File > Open
+        std::deque<MsgResult> answers;
+        std::deque<std::optional<QString>> saveAs;
+        bool opened;                             // b replaced a
+    };
+    const Case cases[] = {
+        {"Cancel keeps the project", false, {MsgResult::Cancel}, {}, false},
+        {"No opens", true, {MsgResult::No}, {}, true},
+        {"Yes, save cancelled", true, {MsgResult::Yes}, {std::nullopt}, false},
+        {"Yes, save refused", false, {MsgResult::Yes}, {dir.filePath("no/such/saved.001")}, false},
+        {"Yes, saved", false, {MsgResult::Yes}, {saved}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        resetImage();
+        resetProject();
+        resetRegistry();
+        s.settings.values["Quillon/Projects/File1"] = a;
+        s.settings.values["Quillon/Projects/File2"] = b;
+        MDIForm1& win = load();
+        win.mnuFileList[0]->trigger();
+        ASSERT_EQ(project().ProjectFileName, a);
+        image().set(13602, 1);   // the edit; transmitter on, so a save asks nothing more
+        s.messageBox.shown.clear();
+        s.messageBox.answers = c.answers;
+        s.fileDialogs.saveAnswers = c.saveAs;
+        s.fileDialogs.openAnswers = {b};
+
+        if (c.recentItem)
+            win.mnuFileList[1]->trigger();
+        else
+            item(win, "mnuOpen")->trigger();
+
+        ASSERT_FALSE(s.messageBox.shown.empty());
+        EXPECT_EQ(s.messageBox.shown[0].text, "The Data File has changed\nDo you want to save the changes?");
+        EXPECT_EQ(s.messageBox.shown[0].buttons, platform::MsgButtons::YesNoCancel);
+        EXPECT_EQ(s.messageBox.shown[0].defaultButton, platform::MsgDefault::Third);
+        EXPECT_EQ(project().ProjectFileName, c.opened ? b : a);
+        EXPECT_EQ(image().at(13602), c.opened ? 4 : 1);
+        EXPECT_EQ(ImageChanged(), !c.opened);
+        QFile first(dir.filePath("a.004"));
+        ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+        EXPECT_EQ(first.readAll(), QByteArray(4096, 4));   // only Save File As writes
+        EXPECT_EQ(QFileInfo::exists(dir.filePath("saved.004")), c.saveAs == std::deque<std::optional<QString>>{saved});
+    }
 }
 
 TEST_F(MainWindow, AMissingRecentProjectIsReportedAndStaysListed)

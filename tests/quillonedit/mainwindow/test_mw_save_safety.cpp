@@ -3,6 +3,7 @@
 #include "quillonedit/mainwindow/FileMenu.h"
 
 #include "tests/support/ImageFixture.h"
+#include "platform/WholeFile.h"
 #include "platform/testing/ScriptedServices.h"
 
 #include <QDir>
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 
 using namespace quillon;
@@ -39,7 +42,7 @@ struct SafetyCase {
     bool saved;
 };
 
-class ProjectSafety : public ::testing::TestWithParam<SafetyCase> {
+class ProjectFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -53,12 +56,16 @@ protected:
         for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::Files))
             QFile::setPermissions(f.filePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         setPageRenameForTests({});
+        platform::setWriteFaultForTests({});
         resetImage();
         resetProject();
     }
+    QString pagePath(int k) const { return QDir(dir.path()).filePath(QStringLiteral("proj.00%1").arg(k)); }
     QTemporaryDir dir;
     platform::doubles::ScriptedServices services;
 };
+
+class ProjectSafety : public ProjectFolder, public ::testing::WithParamInterface<SafetyCase> {};
 
 const QByteArray kOld(4096, '\x5A');
 
@@ -146,6 +153,30 @@ INSTANTIATE_TEST_SUITE_P(
                        return QStringLiteral("proj.005");
                    },
                    false},
+        // Page 8 finds the disk full: the seven pages written before it replace nothing either.
+        SafetyCase{"FullDiskOnTheLastPage",
+                   [](QDir&) {
+                       platform::setWriteFaultForTests(
+                           [](const QString& target) { return target.endsWith(".008") ? ENOSPC : 0; });
+                       return QStringLiteral("proj.008");
+                   },
+                   false},
+        // Two page names of one file: saving would put two pages into it, one over the other.
+        SafetyCase{"SecondPageLinksToTheFirst",
+                   [](QDir& d) {
+                       QFile::remove(d.filePath("proj.002"));
+                       QFile::link("proj.001", d.filePath("proj.002"));
+                       return QStringLiteral("proj.002");
+                   },
+                   false},
+        SafetyCase{"FifthPageIsAHardLinkOfTheFirst",
+                   [](QDir& d) {
+                       QFile::remove(d.filePath("proj.005"));
+                       std::filesystem::create_hard_link(QFile::encodeName(d.filePath("proj.001")).constData(),
+                                                         QFile::encodeName(d.filePath("proj.005")).constData());
+                       return QStringLiteral("proj.005");
+                   },
+                   false},
         SafetyCase{"LinkedPage",
                    [](QDir& d) {
                        d.mkdir("store");
@@ -164,5 +195,79 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Names an unfinished save leaves beside the pages.
+QStringList leftovers(const QDir& folder)
+{
+    return folder.entryList({"*.quillon-old", "*.quillon-new"}, QDir::Files);
+}
+
+TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNew)
+{
+    for (int k = 1; k <= 8; ++k) {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    // From page 5 on every rename fails, putting pages 1..4 back included.
+    setPageRenameForTests([calls = 0](const QString& from, const QString& to) mutable {
+        return ++calls < 5 && std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    });
+
+    EXPECT_FALSE(SaveAllFiles(QDir(dir.path()).filePath("proj")));
+
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text,
+              "ERROR, File " + pagePath(5) + " Not Saved\nThese Pages Were Already Replaced:\n" + pagePath(1) + "\n"
+                  + pagePath(2) + "\n" + pagePath(3) + "\n" + pagePath(4) + "\nTheir Old Pages Are Kept Beside Them");
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(readFile(pagePath(k)), k < 5 ? page(k) : kOld) << k;
+        EXPECT_EQ(readFile(pagePath(k) + ".quillon-old"), k < 5 ? kOld : QByteArray()) << k;
+    }
+}
+
+TEST_F(ProjectFolder, AKilledSaveIsOfferedBackAtTheNextOpenAndItsLeftoversGoAtTheNextSave)
+{
+    // As a save killed after its third rename leaves the folder: pages 1..3 new, 4..8 old, every
+    // old page kept (4..8 as second names of the pages), 4..8 still waiting as temporary files.
+    const QByteArray kNew(4096, '\x3C');
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    for (int k = 1; k <= 8; ++k) {
+        ASSERT_TRUE(write(pagePath(k), k <= 3 ? kNew : kOld));
+        if (k <= 3)
+            ASSERT_TRUE(write(pagePath(k) + ".quillon-old", kOld));
+        else {
+            std::filesystem::create_hard_link(QFile::encodeName(pagePath(k)).constData(),
+                                              QFile::encodeName(pagePath(k) + ".quillon-old").constData());
+            ASSERT_TRUE(write(pagePath(k) + ".k3J9xQ.quillon-new", kNew));
+        }
+    }
+    ASSERT_TRUE(write(pagePath(1) + ".backup", kOld));   // the user's own: never touched
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    MarkProjectSaved();   // no edits of its own to ask about
+    SilentProjectHost host;
+
+    ASSERT_TRUE(ProcessOpen(pagePath(1), host));
+
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text,
+              "A Save Of This Project Was Interrupted\nThese Pages Are New, The Others Old:\n" + pagePath(1) + "\n"
+                  + pagePath(2) + "\n" + pagePath(3) + "\nPut The Old Pages Back?");
+    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNo);
+    for (int k = 1; k <= 8; ++k) {
+        EXPECT_EQ(page(k), kOld) << k;
+        EXPECT_EQ(readFile(pagePath(k)), kOld) << k;
+    }
+
+    image().set(kBaseZones, 1);
+    ASSERT_TRUE(SaveAllFiles(QDir(dir.path()).filePath("proj")));
+
+    EXPECT_EQ(leftovers(QDir(dir.path())), QStringList());
+    EXPECT_EQ(readFile(pagePath(1) + ".backup"), kOld);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+}
 
 } // namespace
