@@ -58,9 +58,8 @@ WordPickerRequest SpeedDialIdRequest(int offset, const QString& shownText, int m
 
 bool SaveSpeedDialId(int offset, const WordPickerResult& result, int maxWords)
 {
-    if (offset < 0)
-        return false;
-    return WriteWordSequence(offset + kSpeedDialWordCount, result, maxWords);
+    const auto words = PickedWords(result);
+    return words && SaveSpeedDialWords(offset, *words, maxWords);
 }
 
 frmSpeed::frmSpeed(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)

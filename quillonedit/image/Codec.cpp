@@ -156,10 +156,12 @@ void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
         WriteDtmfField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);
 }
 
+bool MacroHasCode(int offset) { return image().at(offset + kMacroCodeCount) != 0; }
+
 MacroRowTexts DecodeMacroLine(int offset)
 {
     MacroRowTexts row;
-    if (image().at(offset + kMacroCodeCount) == 0)
+    if (!MacroHasCode(offset))
         return row;   // a macro without a code shows as a blank row
     int maxLen = kCodeDigits;
     row.code = DecodeDtmfString(offset, maxLen);

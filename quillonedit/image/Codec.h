@@ -58,6 +58,8 @@ std::array<QString, 25> DecodeCodes(int codesMemory);
 // codesMemory outside 0..8.
 void SaveCodes(int codesMemory, const std::array<QString, 25>& texts);
 
+// Whether the macro record at offset holds a macro: its code count is not 0.
+bool MacroHasCode(int offset);
 // A macro row as the macro editor shows it: blank when the code count is 0.
 MacroRowTexts DecodeMacroLine(int offset);
 // Mode 0 writes all ten rows of the page, mode 1 only `row`; nothing for a page outside 0..3,

@@ -45,6 +45,9 @@ QString DisOffset(int offset);
 QString DisPower(int offset);
 QString DisPL(int offset);
 
+// Whether the entry at offset is empty (byte +0 is 0), whatever its other bytes hold.
+bool FrequencyEntryEmpty(int offset);
+
 // One list row: all four empty for an empty entry.
 struct FrequencyRowTexts {
     QString frequency, offset, power, ctcss;
