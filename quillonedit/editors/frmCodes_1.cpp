@@ -48,6 +48,7 @@ frmCodes_1::frmCodes_1(int codesMemory, QWidget* parent)
                           .fieldWidth = 90,
                           .columnGap = 24});
     grid->onEntry = nullptr;   // the codes wait in their boxes for OK
+    grid->onFieldClick = [this](int row) { lblCode_Click(row); };
     for (std::size_t k = 0; k < lblCode.size(); ++k) {
         lblCode[k] = grid->fieldLabels[k];
         lblA[k] = grid->captionLabels[k];

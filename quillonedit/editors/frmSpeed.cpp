@@ -83,6 +83,8 @@ frmSpeed::frmSpeed(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     grid = new DigitGrid(*this, [this](int group) { return SpeedDialFields(SelectedBlock, group); },
                          std::move(options));
     grid->onExtraClick = [this](int row) { Label2_Click(row); };
+    grid->onFieldClick = [this](int row) { lblNum_Click(row); };
+    grid->onGroupClick = [this](int group) { optGrp_Click(group); };
     for (std::size_t k = 0; k < lblNum.size(); ++k) {
         lblPos[k] = grid->captionLabels[k];
         lblNum[k] = grid->fieldLabels[k];
