@@ -3,6 +3,7 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/SlotNames.h"
+#include "quillonedit/tables/CommandDecoder.h"
 
 #include <algorithm>
 
@@ -76,17 +77,9 @@ QString GetCodeName(int index) { return CodeSlotName(index, SlotWording::Heading
 
 QString GetTimerName(int index) { return TimerSlotName(index, SlotWording::Heading); }
 
-QString TwoDigitText(std::uint8_t byte)
-{
-    QString text = QString::number(byte, 16).toUpper();
-    if (byte < 0x0A)
-        text.prepend(QLatin1Char('0'));
-    return text;
-}
-
 QString CommandWordText(int offset)
 {
-    return TwoDigitText(image().at(offset + 1)) + TwoDigitText(image().at(offset));
+    return CommandDisplayText(image().at(offset + 1), image().at(offset));
 }
 
 bool IsBcdCommandWord(int offset)
@@ -124,28 +117,11 @@ QString DigitFieldText(int offset, int capacity)
     return DecodeDtmfString(offset, maxLen);
 }
 
-void SaveDigitField(int offset, int capacity, const QString& text)
-{
-    if (DigitFieldText(offset, capacity) == text)
-        return;
-    WriteDtmfField(offset, capacity, text);
-}
-
 int CodeFieldOffset(int codesMemory, int k)
 {
     if (!isMemorySet(codesMemory) || k < 0 || k >= kCodeCount)
         return -1;
     return codeRecordOffset(codesMemory, k);
-}
-
-std::array<QString, 25> DecodeCodes(int codesMemory)
-{
-    std::array<QString, 25> texts;
-    for (int k = 0; k < kCodeCount; ++k) {
-        int maxLen = kCodeDigits;
-        texts[static_cast<std::size_t>(k)] = DecodeDtmfString(codeRecordOffset(codesMemory, k), maxLen);
-    }
-    return texts;
 }
 
 void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
