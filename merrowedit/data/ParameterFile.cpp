@@ -225,7 +225,7 @@ std::vector<FipsListItem> FillFipsList()
         if (entry.isEmpty())
             continue;
         if (IsSelectedEntry(entry))
-            items.push_back({entry.mid(2, 51), true});
+            items.push_back({EntryBody(entry).left(kListBodyMaxChars), true});
         else
             items.push_back({entry, false});
     }

@@ -1,12 +1,8 @@
 #pragma once
 // The parameter file "Mwr_FILE1.DAT" in the data folder, and the two lists it holds:
-// the county entries and the SAME event codes.
-//
-// County entry text, fixed columns:
-//   1-2  "X " selected for upload, two blanks not
-//   3-8  FIP code (0 + state SS + county CCC)
-//   9-10 blanks, 11-33 county name padded with blanks, 34.. state name
-// The entry body is the same text without its two-character mark.
+// the county entries (columns in CountyEntry.h) and the SAME event codes.
+#include "merrowedit/data/CountyEntry.h"
+
 #include <QString>
 
 #include <array>

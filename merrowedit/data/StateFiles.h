@@ -9,6 +9,8 @@
 //   51-55 unused, 56-62 frequency ("162.475"); anything after 62 is ignored
 // The transmitter key is columns 31-62: the same key stands in every file whose counties the
 // transmitter covers.
+#include "merrowedit/data/CountyEntry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +20,6 @@ inline constexpr int kStateCount = 54;
 inline constexpr int kStateFileMaxLines = 501;
 inline constexpr int kFrequencyCount = 8;     // "All" and the seven frequencies
 inline constexpr int kCountyListLimit = 99;   // the county entries have 99 slots
-inline constexpr int kEntryBodyWidth = 31;    // a county list item's state name starts in column 32
 inline const QString kNoCoverage = QStringLiteral("--No NWR Coverage--");
 
 // "Alabama" .. "US Virgin Islands" for 0..53 in the state list's order; "" outside.

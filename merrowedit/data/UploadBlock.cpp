@@ -87,8 +87,8 @@ bool BuildNvCodes()
         const QString& entry = FipEntries[static_cast<std::size_t>(i)];
         if (!IsSelectedEntry(entry))
             continue;
-        // Characters 3..8; a short entry leaves zeros where its digits are missing.
-        const QString digits = entry.mid(2, 6);
+        // A short entry leaves zeros where its digits are missing.
+        const QString digits = BodyFipCode(EntryBody(entry));
         for (qsizetype k = 0; k < digits.size(); ++k)
             nv[p + static_cast<std::size_t>(k)] = byteOf(digits[k]);
         nv[p + 6] = '-';

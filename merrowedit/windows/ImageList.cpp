@@ -1,7 +1,10 @@
 #include "merrowedit/windows/ImageList.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 
 #include <initializer_list>
 
@@ -215,6 +218,19 @@ QPixmap ReceiverPicture()
     p.setBrush(QColor(0xe5, 0x39, 0x35));
     p.drawEllipse(QPointF(44, 92), 5, 5);
     return pm;
+}
+
+QHBoxLayout* PictureOkCancelRow(QWidget* owner, QLabel*& picture, QPushButton*& ok, QPushButton*& cancel)
+{
+    picture = new QLabel(owner);
+    ok = new QPushButton(QStringLiteral("OK"), owner);
+    cancel = new QPushButton(QStringLiteral("Cancel"), owner);
+    auto* row = new QHBoxLayout;
+    row->addWidget(picture);
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 } // namespace merrow

@@ -4,6 +4,11 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
 namespace merrow {
 
 inline constexpr int kToolbarImageCount = 12;
@@ -16,5 +21,9 @@ QPixmap ImageList1(int index);
 QIcon ProgramIcon();
 // The receiver picture.
 QPixmap ReceiverPicture();
+
+// The bottom row of the county windows: a label for their picture at the left, OK and Cancel at
+// the right. The widgets belong to owner.
+QHBoxLayout* PictureOkCancelRow(QWidget* owner, QLabel*& picture, QPushButton*& ok, QPushButton*& cancel);
 
 } // namespace merrow

@@ -46,9 +46,7 @@ frmEnterFIP::frmEnterFIP(frmFIPS* counties, QWidget* parent) : QDialog(parent), 
         info->addWidget(lblInstruction[i]);
     }
 
-    picture = new QLabel(this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    QHBoxLayout* buttons = PictureOkCancelRow(this, picture, cmdOK, cmdCancel);
 
     auto* choices = new QGridLayout;
     choices->addWidget(new QLabel(QStringLiteral("State - Territories"), this), 0, 0);
@@ -59,11 +57,6 @@ frmEnterFIP::frmEnterFIP(frmFIPS* counties, QWidget* parent) : QDialog(parent), 
     choices->addWidget(lstCounty, 3, 0, 1, 2);
     choices->setColumnStretch(0, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(picture);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(info);

@@ -90,16 +90,8 @@ frmFIPEdit::frmFIPEdit(QWidget* parent) : QDialog(parent)
         info->addWidget(label);
     }
 
-    picture = new QLabel(this);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    QHBoxLayout* buttons = PictureOkCancelRow(this, picture, cmdOK, cmdCancel);
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(picture);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addLayout(info);
@@ -131,9 +123,9 @@ void frmFIPEdit::Form_Activate()
 
 void frmFIPEdit::FillBoxes()
 {
-    txtFIP->setText(FipEditEntry.left(6));
-    txtCounty->setText(FipEditEntry.mid(8, 23));
-    txtState->setText(FipEditEntry.mid(kEntryBodyWidth));
+    txtFIP->setText(BodyFipCode(FipEditEntry));
+    txtCounty->setText(BodyCountyName(FipEditEntry));
+    txtState->setText(BodyStateName(FipEditEntry));
 }
 
 void frmFIPEdit::FillInfo(int mode)

@@ -1,6 +1,5 @@
 #pragma once
-// The two CW identifier messages as the editor shows them: one stored character and a whole
-// message as text. Free of widgets; the layout and the writes are in image/CwIdentifier.
+// The two CW identifier messages as the editor shows them: a whole message as text. Free of widgets; the layout and the writes are in image/CwIdentifier.
 #include "quillonedit/image/CwIdentifier.h"
 
 #include <QString>
@@ -9,9 +8,6 @@ namespace quillon {
 
 constexpr int kCwEditHelpContext = 402;
 
-// The text of the CW character code stored at offset; the empty text for codes 47..255 and for an
-// offset outside the image.
-QString GetCwChar(int offset);
 // What the editor shows for message 1 or 2: "(Empty)" for count 0, otherwise the texts of its
 // codes. A count beyond the message's area reads only the codes inside the area.
 QString CwMessageText(int which);

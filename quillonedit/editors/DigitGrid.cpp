@@ -38,7 +38,7 @@ DigitGrid::DigitGrid(EditorDialog& owner, Fields fields, DigitGridOptions option
             }
         }
         AddFieldRow(this, grid, row, column, shown_[k].caption, options_.fieldWidth, captionLabels[k], fieldLabels[k],
-                    [this, r] { Field_Click(r); });
+                    [this, r] { onFieldClick ? onFieldClick(r) : Field_Click(r); });
         if (options_.extraColumn) {
             auto* extra = new ClickLabel(this);
             StyleFieldLabel(extra, platform::widgets::FieldLook::Editable, options_.extraWidth);
@@ -59,7 +59,7 @@ DigitGrid::DigitGrid(EditorDialog& owner, Fields fields, DigitGridOptions option
     if (options_.groupCaptions.size() > 1) {
         groupOptions.resize(static_cast<std::size_t>(options_.groupCaptions.size()));
         groupFrame = GroupOptionFrame(this, options_.groupTitle, options_.groupCaptions, groupOptions,
-                                      [this](int g) { Group_Click(g); });
+                                      [this](int g) { onGroupClick ? onGroupClick(g) : Group_Click(g); });
         layout->addSpacing(12);
         layout->addWidget(groupFrame, 0, Qt::AlignTop);
     }

@@ -95,6 +95,10 @@ public:
 
     std::function<void(int row)> onEntry;
     std::function<void(int row)> onExtraClick;
+    // A click on a field or a group option goes through the dialog's own handler when it sets
+    // one (which then calls Field_Click or Group_Click); else straight to them.
+    std::function<void(int row)> onFieldClick;
+    std::function<void(int group)> onGroupClick;
 
     std::vector<QLabel*> captionLabels;     // one per row
     std::vector<ClickLabel*> fieldLabels;   // one per row

@@ -73,17 +73,31 @@ QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::functi
     return row;
 }
 
+QGroupBox* OptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
+                       std::span<QRadioButton*> options, int rowsPerColumn)
+{
+    auto* frame = new QGroupBox(title, owner);
+    QVBoxLayout* column = rowsPerColumn > 0 ? nullptr : new QVBoxLayout(frame);
+    QGridLayout* columns = rowsPerColumn > 0 ? new QGridLayout(frame) : nullptr;
+    for (int k = 0; k < captions.size() && k < static_cast<int>(options.size()); ++k) {
+        auto* option = new QRadioButton(captions[k], frame);
+        options[static_cast<std::size_t>(k)] = option;
+        if (column)
+            column->addWidget(option);
+        else
+            columns->addWidget(option, k % rowsPerColumn, k / rowsPerColumn);
+    }
+    if (column)
+        column->addStretch();   // a frame taller than its options keeps them at the top
+    return frame;
+}
+
 QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
                             std::span<QRadioButton*> options, const std::function<void(int)>& onClick)
 {
-    auto* frame = new QGroupBox(title, owner);
-    auto* column = new QVBoxLayout(frame);
-    for (int g = 0; g < captions.size() && g < static_cast<int>(options.size()); ++g) {
-        auto* option = new QRadioButton(captions[g], frame);
-        QObject::connect(option, &QRadioButton::clicked, owner, [onClick, g] { onClick(g); });
-        options[static_cast<std::size_t>(g)] = option;
-        column->addWidget(option);
-    }
+    QGroupBox* frame = OptionFrame(owner, title, captions, options);
+    for (int g = 0; g < captions.size() && g < static_cast<int>(options.size()); ++g)
+        QObject::connect(options[static_cast<std::size_t>(g)], &QRadioButton::clicked, owner, [onClick, g] { onClick(g); });
     if (!options.empty() && options.front())
         options.front()->setChecked(true);
     return frame;

@@ -53,8 +53,14 @@ QLabel* ValueLabel(QWidget* owner, int minimumWidth);
 // The button row under an editor: its default OK button, at the right. A click runs onClick.
 QHBoxLayout* OKButtonRow(QWidget* owner, QPushButton*& button, const std::function<void()>& onClick);
 
-// A frame of option buttons choosing which group of rows a list shows, one per caption, the first
-// checked; a click on option g runs onClick(g). The buttons go into `options` (as many as captions).
+// A frame of option buttons, one per caption, none checked; the buttons go into `options` (as many
+// as captions). With rowsPerColumn 0 they stand in one column at the top of the frame, otherwise
+// they fill columns of that many rows.
+QGroupBox* OptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
+                       std::span<QRadioButton*> options, int rowsPerColumn = 0);
+
+// An option frame choosing which group of rows a list shows, the first option checked; a click on
+// option g runs onClick(g).
 QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringList& captions,
                             std::span<QRadioButton*> options, const std::function<void(int)>& onClick);
 

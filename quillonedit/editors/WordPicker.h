@@ -7,6 +7,7 @@
 #include <array>
 #include <deque>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace quillon {
@@ -66,10 +67,12 @@ inline void setWordPickerService(WordPickerService* service) { detail::wordPicke
 // A word number as the picker records it: three digits, leading zeros kept.
 QString WordNumberText(int wordNumber);
 
-// The writer every word sequence goes through. Nothing when the result is not accepted, when its
-// count exceeds maxWords or when a recorded word is not a three-digit number 000..999. Otherwise
-// the count byte at offset, then per word its hundreds digit and its last two digits; the bytes
-// after the last word keep what they held. Returns whether it wrote.
+// The picked words of an accepted result; nullopt for a result that is not accepted or whose count
+// lies outside 0..32.
+std::optional<std::span<const QString>> PickedWords(const WordPickerResult& result);
+
+// Writes a voice slot's words (WriteWordTexts at offset) from an accepted result; nothing for any
+// other result. Returns whether it wrote.
 bool WriteWordSequence(int offset, const WordPickerResult& result, int maxWords);
 
 } // namespace quillon

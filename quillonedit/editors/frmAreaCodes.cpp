@@ -35,6 +35,7 @@ frmAreaCodes::frmAreaCodes(QWidget* parent) : EditorDialog(parent, CloseBox::AsO
     // Every keypad return, Cancel included (the keypad then gives back the shown text), rewrites
     // all 20 entries from their texts, so entries stored in an odd form come out plain.
     grid->onEntry = [this](int) { SaveAreaCodes(); };
+    grid->onFieldClick = [this](int row) { lblAC_Click(row); };
     for (std::size_t k = 0; k < lblAC.size(); ++k) {
         lblAC[k] = grid->fieldLabels[k];
         lblA[k] = grid->captionLabels[k];

@@ -2,42 +2,12 @@
 
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SlotNames.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace quillon {
-
-namespace {
-
-constexpr std::array<const char*, 25> kRoleCaptions = {
-    "Control Operator Prefix",
-    "Link Bridge Code",
-    "Memory Recall Prefix",
-    "DTMF Generator Prefix",
-    "DTMF Access Code",
-    "DTMF Pad Test Code",
-    "Time Of Day Request Code",
-    "Transceiver Control Prefix",
-    "Remote Base Freq. Load Prefix",
-    "User Function Switch Prefix",
-    "Serial Card #1 Switch Prefix",
-    "Serial Card #2 Switch Prefix",
-    "Autopatch Access Code",
-    "Autopatch Disconnect Code",
-    "User Speed Dial Prefix [Block 1]",
-    "User Speed Dial Prefix [Block 2]",
-    "User Speed Dial Prefix [Block 3]",
-    "Emergency Speed Dial Prefix",
-    "Voice Synthesizer Prefix",
-    "DVR Control Prefix",
-    "Paging Tones Prefix",
-    "Reverse Autopatch Code",
-    "HF Remote Base Code",
-    "Monitor Repeater By Telephone",
-    "Reverse DTMF Paging Code",
-};
-} // namespace
 
 QString CodesCaption(int codesMemory)
 {
@@ -50,9 +20,7 @@ QString CodesCaption(int codesMemory)
 
 QString CodeRoleCaption(int index)
 {
-    if (index < 0 || index >= kCodeCount)
-        return {};
-    return QString::fromLatin1(kRoleCaptions[static_cast<std::size_t>(index)]);
+    return CodeSlotName(index, SlotWording::Caption);
 }
 
 std::vector<DigitField> CodeFields(int codesMemory)
@@ -80,6 +48,7 @@ frmCodes_1::frmCodes_1(int codesMemory, QWidget* parent)
                           .fieldWidth = 90,
                           .columnGap = 24});
     grid->onEntry = nullptr;   // the codes wait in their boxes for OK
+    grid->onFieldClick = [this](int row) { lblCode_Click(row); };
     for (std::size_t k = 0; k < lblCode.size(); ++k) {
         lblCode[k] = grid->fieldLabels[k];
         lblA[k] = grid->captionLabels[k];

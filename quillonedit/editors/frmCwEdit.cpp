@@ -17,19 +17,6 @@
 namespace quillon {
 
 namespace {
-template <std::size_t N>
-QGroupBox* optionFrame(const QString& title, std::array<QRadioButton*, N>& options,
-                       const std::array<const char*, N>& captions, QWidget* parent)
-{
-    auto* frame = new QGroupBox(title, parent);
-    auto* grid = new QGridLayout(frame);
-    for (std::size_t k = 0; k < N; ++k) {
-        options[k] = new QRadioButton(QString::fromLatin1(captions[k]), frame);
-        grid->addWidget(options[k], static_cast<int>(k % 4), static_cast<int>(k / 4));
-    }
-    return frame;
-}
-
 QGroupBox* messageFrame(const QString& title, QLineEdit*& text, QWidget* parent)
 {
     auto* frame = new QGroupBox(title, parent);
@@ -61,10 +48,11 @@ frmCwEdit::frmCwEdit(QWidget* parent) : EditorDialog(parent, CloseBox::AsCancel)
 
     Frame1 = messageFrame(QStringLiteral("CW Message #1"), Text1, this);
     Frame2 = messageFrame(QStringLiteral("CW Message #2"), Text2, this);
-    Frame3 = optionFrame(QStringLiteral("CW Speed WPM Buffer #1"), opt1Spd, kCwSpeedCaptions, this);
-    Frame4 = optionFrame(QStringLiteral("Tone Frequency Hertz Buffer #1"), opt1Frq, kCwToneCaptions, this);
-    Frame5 = optionFrame(QStringLiteral("CW Speed WPM Buffer #2"), opt2Spd, kCwSpeedCaptions, this);
-    Frame6 = optionFrame(QStringLiteral("Tone Frequency Hertz Buffer #2"), opt2Frq, kCwToneCaptions, this);
+    // Four options to a column.
+    Frame3 = OptionFrame(this, QStringLiteral("CW Speed WPM Buffer #1"), CwSpeedCaptions(), opt1Spd, 4);
+    Frame4 = OptionFrame(this, QStringLiteral("Tone Frequency Hertz Buffer #1"), CwToneCaptions(), opt1Frq, 4);
+    Frame5 = OptionFrame(this, QStringLiteral("CW Speed WPM Buffer #2"), CwSpeedCaptions(), opt2Spd, 4);
+    Frame6 = OptionFrame(this, QStringLiteral("Tone Frequency Hertz Buffer #2"), CwToneCaptions(), opt2Frq, 4);
     Shape1[0] = selectionMark(this);
     Shape1[1] = selectionMark(this);
 

@@ -40,6 +40,8 @@ frmDTMF::frmDTMF(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
                           .groupCaptions = {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30"),
                                             QStringLiteral("31-40")},
                           .writeOnCancel = true});
+    grid->onFieldClick = [this](int row) { lblDis_Click(row); };
+    grid->onGroupClick = [this](int group) { optSelect_Click(group); };
     for (std::size_t k = 0; k < lblDis.size(); ++k) {
         lblA[k] = grid->captionLabels[k];
         lblDis[k] = grid->fieldLabels[k];

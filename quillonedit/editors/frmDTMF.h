@@ -26,6 +26,7 @@ public:
     void lblDis_Click(int index);
     void cmdOK_Click();
 
+    // The group shown; the grid keeps it and no program path asks for it here (tests do).
     int DtmfSelectedGroup() const;
 
     DigitGrid* grid = nullptr;

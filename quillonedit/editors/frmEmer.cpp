@@ -29,6 +29,7 @@ frmEmer::frmEmer(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
 
     grid = new DigitGrid(*this, [](int) { return EmergencyFields(); }, SpeedDialGridOptions());
     grid->onExtraClick = [this](int row) { lblID_Click(row); };
+    grid->onFieldClick = [this](int row) { lblNum_Click(row); };
     for (std::size_t k = 0; k < lblNum.size(); ++k) {
         rowNumbers[k] = grid->captionLabels[k];
         lblNum[k] = grid->fieldLabels[k];

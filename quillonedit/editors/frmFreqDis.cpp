@@ -90,7 +90,7 @@ void frmFreqDis::lblF_Click(int index)
 {
     if (index < 0 || index >= kRbiGroupRows)
         return;
-    const int offset = FreqGroupOffset + kRbiFrequencyBytes * index;
+    const int offset = rbiFrequencyOffset(kRbiGroupRows * FreqGroup + index);
     // Each edit starts from the clicked entry's own bytes, never from what the last edit left.
     const std::optional<FrequencyEditState> start = FrequencyEditFromEntry(offset);
     if (!start) {

@@ -37,6 +37,8 @@ frmLockout::frmLockout(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
                           .writeOnCancel = true});
     // Every entry, and a cancelled one too, rewrites the whole group from what it shows.
     grid->onEntry = [this](int) { SaveLockout(); };
+    grid->onFieldClick = [this](int row) { Label1_Click(row); };
+    grid->onGroupClick = [this](int group) { optSel_Click(group); };
     for (std::size_t k = 0; k < Label1.size(); ++k) {
         lblNum[k] = grid->captionLabels[k];
         Label1[k] = grid->fieldLabels[k];

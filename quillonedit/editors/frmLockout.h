@@ -27,6 +27,7 @@ public:
     void Label1_Click(int index);
     void cmdOK_Click();
 
+    // The group shown; the grid keeps it and no program path asks for it here.
     int LockoutSelectedGroup() const;
 
     DigitGrid* grid = nullptr;

@@ -28,6 +28,7 @@ frmPreDial::frmPreDial(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
         SavePreDial();
         DisplayPreDial();
     };
+    grid->onFieldClick = [this](int) { lblNum_Click(); };
     lblNum = grid->fieldLabels[0];
 
     QHBoxLayout* buttons = OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); });

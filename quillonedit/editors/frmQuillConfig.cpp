@@ -15,20 +15,6 @@ namespace quillon {
 
 namespace {
 
-template <std::size_t N>
-QGroupBox* optionFrame(QWidget* parent, const QString& caption, std::array<QRadioButton*, N>& buttons,
-                       std::array<const char*, N> texts)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    auto* column = new QVBoxLayout(frame);
-    for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(QString::fromLatin1(texts[i]), frame);
-        column->addWidget(buttons[i]);
-    }
-    column->addStretch();
-    return frame;
-}
-
 // Checks button `choice`, or none: the buttons of a frame exclude each other, so clearing one
 // needs that rule lifted for the moment.
 void showChoice(std::span<QRadioButton* const> buttons, std::optional<int> choice)
@@ -57,10 +43,10 @@ frmQuillConfig::frmQuillConfig(QWidget* parent) : ModelessEditor(parent)
     setWindowTitle(QStringLiteral("Quillon Configuration"));
     setHelpContextID(kHardwareOptionsHelpContext);
 
-    fraHf = optionFrame<3>(this, QStringLiteral("HF  Type"), optHf, {"No HF", "K-44", "O-76"});
-    fraPPS = optionFrame<2>(this, QStringLiteral("Pulse Dialing PPS"), optPPS, {"10 PPS", "20 PPS"});
-    fraHfSquelch = optionFrame<2>(this, QStringLiteral("HF Squelch"), optHfSquelch, {"No", "Yes"});
-    fraDvr = optionFrame<2>(this, QStringLiteral("DVR Type"), optDvr, {"Brindle", "Sorrel"});
+    fraHf = OptionFrame(this, QStringLiteral("HF  Type"), {"No HF", "K-44", "O-76"}, optHf);
+    fraPPS = OptionFrame(this, QStringLiteral("Pulse Dialing PPS"), {"10 PPS", "20 PPS"}, optPPS);
+    fraHfSquelch = OptionFrame(this, QStringLiteral("HF Squelch"), {"No", "Yes"}, optHfSquelch);
+    fraDvr = OptionFrame(this, QStringLiteral("DVR Type"), {"Brindle", "Sorrel"}, optDvr);
 
     auto* frames = new QGridLayout;
     frames->addWidget(fraHf, 0, 0);

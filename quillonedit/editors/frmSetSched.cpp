@@ -196,10 +196,10 @@ void frmSetSched::DisplayWeek()
 void frmSetSched::DisplayTime()
 {
     if (stage_[kStageHour] == kScheduleEveryHour) {
-        lblTime->setText(TwoDigitText(stage_[kStageMinute]));
+        lblTime->setText(CommandByteText(stage_[kStageMinute]));
         chkHour->setChecked(true);
     } else {
-        lblTime->setText(TwoDigitText(stage_[kStageHour]) + TwoDigitText(stage_[kStageMinute]));
+        lblTime->setText(CommandByteText(stage_[kStageHour]) + CommandByteText(stage_[kStageMinute]));
         chkHour->setChecked(false);
     }
 }
@@ -208,7 +208,7 @@ void frmSetSched::DisplayCommand()
 {
     CmdByte = stage_[kStageCommand];
     ArgByte = stage_[kStageArgument];
-    lblCmd->setText(TwoDigitText(CmdByte) + TwoDigitText(ArgByte));
+    lblCmd->setText(CommandDisplayText(CmdByte, ArgByte));
     lblReview->setText(DecodeCommand(CmdByte, ArgByte));
 }
 

@@ -58,9 +58,8 @@ WordPickerRequest SpeedDialIdRequest(int offset, const QString& shownText, int m
 
 bool SaveSpeedDialId(int offset, const WordPickerResult& result, int maxWords)
 {
-    if (offset < 0)
-        return false;
-    return WriteWordSequence(offset + kSpeedDialWordCount, result, maxWords);
+    const auto words = PickedWords(result);
+    return words && SaveSpeedDialWords(offset, *words, maxWords);
 }
 
 frmSpeed::frmSpeed(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
@@ -84,6 +83,8 @@ frmSpeed::frmSpeed(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     grid = new DigitGrid(*this, [this](int group) { return SpeedDialFields(SelectedBlock, group); },
                          std::move(options));
     grid->onExtraClick = [this](int row) { Label2_Click(row); };
+    grid->onFieldClick = [this](int row) { lblNum_Click(row); };
+    grid->onGroupClick = [this](int group) { optGrp_Click(group); };
     for (std::size_t k = 0; k < lblNum.size(); ++k) {
         lblPos[k] = grid->captionLabels[k];
         lblNum[k] = grid->fieldLabels[k];

@@ -3,26 +3,13 @@
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/Timers.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SlotNames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace quillon {
-
-namespace {
-
-constexpr std::array<const char*, 19> kTimerCaptions = {
-    "Repeater Time-Out",       "Repeater Sleep Time",     "Turn On Delay Time",
-    "COR Drop To Beep Time",   "Beep To PTT Drop Time",   "DTMF Mute Delay Time",
-    "Repeater ID Time",        "Squelch Message Time",    "Drop Out Message Time",
-    "Voice Delay Timer",       "Autopatch Length Time",   "Autopatch Activity Time",
-    "DTMF Pre-Window Time",    "DTMF Window Time",        "Program Max Length Time",
-    "Audio Test Tone Length",  "Ring Detector Time",      "Modem Connect Time",
-    "Link Auto Disconnect Time",
-};
-
-} // namespace
 
 QString TimersCaption(int timersMemory)
 {
@@ -45,7 +32,7 @@ frmTimer1::frmTimer1(int timersMemory, QWidget* parent)
         // Timers 0..9 in the left column, 10..18 in the right.
         const int row = i < 10 ? i : i - 10;
         const int column = i < 10 ? 0 : 4;
-        AddFieldRow(this, grid, row, column, QString::fromLatin1(kTimerCaptions[k]), 70, lblA[k], lblTime[k],
+        AddFieldRow(this, grid, row, column, TimerSlotName(i, SlotWording::Caption), 70, lblA[k], lblTime[k],
                     [this, i] { lblTime_Click(i); });
         QLabel* unit = nullptr;
         if (IsTenthsTimer(i))

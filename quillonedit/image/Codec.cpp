@@ -2,6 +2,8 @@
 
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SlotNames.h"
+#include "quillonedit/tables/CommandDecoder.h"
 
 #include <algorithm>
 
@@ -12,43 +14,6 @@ namespace {
 // Index = digit code; the controller stores "D" as 0 and "0" as 10.
 constexpr char16_t kDigitChars[16] = {u'D', u'1', u'2', u'3', u'4', u'5', u'6', u'7',
                                       u'8', u'9', u'0', u'*', u'#', u'A', u'B', u'C'};
-
-const std::array<QString, 25>& codeNames()
-{
-    static const std::array<QString, 25> names = {
-        QStringLiteral("Control Op Prefix"),     QStringLiteral("Link Bridge Code"),
-        QStringLiteral("Memory Recall Prefix"),  QStringLiteral("DTMF Generator Prefix"),
-        QStringLiteral("DTMF Access Prefix"),    QStringLiteral("DTMF Pad Test Prefix"),
-        QStringLiteral("Time Of Day Prefix"),    QStringLiteral("Link Control Prefix"),
-        QStringLiteral("Link Frequency Prefix"), QStringLiteral("User Function Switch"),
-        QStringLiteral("Serial Card #1 Prefix"), QStringLiteral("Serial Card #2 Prefix"),
-        QStringLiteral("Autopatch Prefix"),      QStringLiteral("Autopatch Dump Prefix"),
-        QStringLiteral("User SD Block #1"),      QStringLiteral("User SD Block #2"),
-        QStringLiteral("User SD Block #3"),      QStringLiteral("Emergency SD"),
-        QStringLiteral("Voice Prefix"),          QStringLiteral("DVR Prefix"),
-        QStringLiteral("Paging Tone Prefix"),    QStringLiteral("Reverse Autopatch"),
-        QStringLiteral("HF Remote Base"),        QStringLiteral("Monitor By Phone"),
-        QStringLiteral("DTMF Paging"),
-    };
-    return names;
-}
-
-const std::array<QString, 19>& timerNames()
-{
-    static const std::array<QString, 19> names = {
-        QStringLiteral("Repeater Time-Out"),      QStringLiteral("Repeater Sleep"),
-        QStringLiteral("Turn-On Delay"),          QStringLiteral("COR Drop To Beep"),
-        QStringLiteral("Beep To PTT Drop"),       QStringLiteral("DTMF Muting Delay"),
-        QStringLiteral("Repeater ID"),            QStringLiteral("Squelch Tail Message"),
-        QStringLiteral("Drop-Out Message"),       QStringLiteral("Voice Delay."),
-        QStringLiteral("Autopatch Length"),       QStringLiteral("Autopatch Activity"),
-        QStringLiteral("DTMF Pre-window"),        QStringLiteral("DTMF Window"),
-        QStringLiteral("Programming Max Length"), QStringLiteral("Audio Test Tone Length"),
-        QStringLiteral("Ring Detector Time"),     QStringLiteral("Modem Connect Time"),
-        QStringLiteral("Link Auto Disconnect"),
-    };
-    return names;
-}
 
 // Character i (0-based) of text as a one-character text, empty beyond its end.
 QString charAt(const QString& text, int i)
@@ -108,31 +73,13 @@ QString DecodeThreeDigits(int offset)
     return text;
 }
 
-QString GetCodeName(int index)
-{
-    if (index < 0 || index >= kCodeCount)
-        return {};
-    return codeNames()[static_cast<std::size_t>(index)];
-}
+QString GetCodeName(int index) { return CodeSlotName(index, SlotWording::Heading); }
 
-QString GetTimerName(int index)
-{
-    if (index < 0 || index >= kTimerCount)
-        return {};
-    return timerNames()[static_cast<std::size_t>(index)];
-}
-
-QString TwoDigitText(std::uint8_t byte)
-{
-    QString text = QString::number(byte, 16).toUpper();
-    if (byte < 0x0A)
-        text.prepend(QLatin1Char('0'));
-    return text;
-}
+QString GetTimerName(int index) { return TimerSlotName(index, SlotWording::Heading); }
 
 QString CommandWordText(int offset)
 {
-    return TwoDigitText(image().at(offset + 1)) + TwoDigitText(image().at(offset));
+    return CommandDisplayText(image().at(offset + 1), image().at(offset));
 }
 
 bool IsBcdCommandWord(int offset)
@@ -170,28 +117,11 @@ QString DigitFieldText(int offset, int capacity)
     return DecodeDtmfString(offset, maxLen);
 }
 
-void SaveDigitField(int offset, int capacity, const QString& text)
-{
-    if (DigitFieldText(offset, capacity) == text)
-        return;
-    WriteDtmfField(offset, capacity, text);
-}
-
 int CodeFieldOffset(int codesMemory, int k)
 {
     if (!isMemorySet(codesMemory) || k < 0 || k >= kCodeCount)
         return -1;
     return codeRecordOffset(codesMemory, k);
-}
-
-std::array<QString, 25> DecodeCodes(int codesMemory)
-{
-    std::array<QString, 25> texts;
-    for (int k = 0; k < kCodeCount; ++k) {
-        int maxLen = kCodeDigits;
-        texts[static_cast<std::size_t>(k)] = DecodeDtmfString(codeRecordOffset(codesMemory, k), maxLen);
-    }
-    return texts;
 }
 
 void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
@@ -202,10 +132,12 @@ void SaveCodes(int codesMemory, const std::array<QString, 25>& texts)
         WriteDtmfField(codeRecordOffset(codesMemory, k), kCodeDigits, texts[static_cast<std::size_t>(k)]);
 }
 
+bool MacroHasCode(int offset) { return image().at(offset + kMacroCodeCount) != 0; }
+
 MacroRowTexts DecodeMacroLine(int offset)
 {
     MacroRowTexts row;
-    if (image().at(offset + kMacroCodeCount) == 0)
+    if (!MacroHasCode(offset))
         return row;   // a macro without a code shows as a blank row
     int maxLen = kCodeDigits;
     row.code = DecodeDtmfString(offset, maxLen);

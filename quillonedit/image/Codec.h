@@ -26,9 +26,8 @@ std::uint8_t DigitPairToBcd(const QString& text);
 QString DecodeThreeDigits(int offset);
 QString GetCodeName(int index);    // empty outside 0..24
 QString GetTimerName(int index);   // empty outside 0..18
-// A byte as capital hexadecimal, with a leading "0" only below 0x0A ("05", "A", "9A", "50").
-QString TwoDigitText(std::uint8_t byte);
-// The four-digit text of the command word at offset: command byte first, then argument.
+// The four-digit text of the command word at offset (CommandDisplayText): command byte first,
+// then argument.
 QString CommandWordText(int offset);
 // Whether both bytes of the command word at offset are BCD pairs (every nibble 0..9).
 bool IsBcdCommandWord(int offset);
@@ -42,22 +41,16 @@ void WriteDtmfField(int offset, int capacity, const QString& text);
 
 // The text of a digit field of `capacity` digits: DecodeDtmfString without the in-out maximum.
 QString DigitFieldText(int offset, int capacity);
-// Writes a digit field from a text unless the field already shows that text, so its stored bytes
-// stay as they are. Only for a grid that rewrites a whole group where a row's text may not carry
-// all its stored digits (a generator memory whose count is above 15 shows empty): rewriting such
-// a row would wipe digits the user never touched. Where the text is the whole entry, use
-// WriteDtmfField.
-void SaveDigitField(int offset, int capacity, const QString& text);
 // The image offset of code record k (0..24) of a memory; -1 when either lies outside its range.
 int CodeFieldOffset(int codesMemory, int k);
 
-// The 25 code texts of a memory (0 = base set, 1..8 = memory save), as the codes dialog shows them.
-std::array<QString, 25> DecodeCodes(int codesMemory);
 // Writes all 25 code records of a memory from their texts, in index order, changed or not: each
 // count becomes the text's length (at most 7) and every byte behind the text 0. Nothing for
 // codesMemory outside 0..8.
 void SaveCodes(int codesMemory, const std::array<QString, 25>& texts);
 
+// Whether the macro record at offset holds a macro: its code count is not 0.
+bool MacroHasCode(int offset);
 // A macro row as the macro editor shows it: blank when the code count is 0.
 MacroRowTexts DecodeMacroLine(int offset);
 // Mode 0 writes all ten rows of the page, mode 1 only `row`; nothing for a page outside 0..3,

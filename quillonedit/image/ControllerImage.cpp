@@ -1,5 +1,6 @@
 #include "quillonedit/image/ControllerImage.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +39,17 @@ ControllerImage& image()
 void resetImage()
 {
     image().clear();
+}
+
+void fillImage(std::uint8_t value)
+{
+    image().bytes().fill(value);
+}
+
+bool imageErased()
+{
+    const auto& bytes = image().bytes();
+    return std::all_of(bytes.begin(), bytes.begin() + kImageBytes, [](std::uint8_t b) { return b == 0; });
 }
 
 } // namespace quillon

@@ -35,5 +35,7 @@ private:
 
 ControllerImage& image();   // the one instance for the program's life
 void resetImage();          // all zero (tests)
+void fillImage(std::uint8_t value);   // every byte, the spare one included
+bool imageErased();         // the 32,768 memory bytes are all 0, as an erased controller reads
 
 } // namespace quillon

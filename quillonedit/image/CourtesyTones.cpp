@@ -61,11 +61,13 @@ QString DelayOut(const QString& digit) { return timeText(digitCode(digit)); }
 std::uint8_t SaveTones(const QString& text) { return static_cast<std::uint8_t>(std::max(0, frequencyCode(text))); }
 std::uint8_t SaveDelay(const QString& text) { return static_cast<std::uint8_t>(std::max(0, timeCode(text))); }
 
+bool CourtesyToneEmpty(int row) { return image().at(courtesyToneOffset(row)) == 0; }
+
 std::array<QString, kCourtesyCells> DisplayCourtesyRow(int row)
 {
     const int o = courtesyToneOffset(row);
     std::array<QString, kCourtesyCells> texts;
-    if (image().at(o) == 0)
+    if (CourtesyToneEmpty(row))
         return texts;
     for (int k = 0; k < kCourtesyCells; ++k) {
         const CourtesyCell& cell = kCourtesyCellLayout[static_cast<std::size_t>(k)];

@@ -40,6 +40,8 @@ QString DelayOut(const QString& digit); // "1" -> "50"
 std::uint8_t SaveTones(const QString& text);
 std::uint8_t SaveDelay(const QString& text);
 
+// Whether tone row 0..9 is empty: its first byte is 0.
+bool CourtesyToneEmpty(int row);
 // What a row shows: the eight texts, all empty when the tone's first byte is 0.
 std::array<QString, kCourtesyCells> DisplayCourtesyRow(int row);
 

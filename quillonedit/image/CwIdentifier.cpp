@@ -2,27 +2,58 @@
 
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/tables/CwCharacters.h"
 
 #include <algorithm>
 
 namespace quillon {
 
-const std::array<const char*, kCwSpeedOptionCount> kCwSpeedCaptions = {"25", "20", "18", "15", "13", "10"};
-const std::array<const char*, kCwToneOptionCount> kCwToneCaptions = {"500", "600", "700", "800",
-                                                                     "900", "1000", "1100", "1200"};
-
 namespace {
-constexpr std::array<std::uint8_t, kCwSpeedOptionCount> kSpeedCodes = {4, 6, 7, 8, 9, 10};
-// 894,000 / hertz, rounded up: the controller's tone timer divisor.
-constexpr std::array<int, kCwToneOptionCount> kToneDivisors = {1788, 1490, 1278, 1118, 994, 894, 813, 745};
-
 bool validMessage(int which) { return which == 1 || which == 2; }
 int speedOffset(int which) { return which == 1 ? kCwSpeed1 : kCwSpeed2; }
 int toneCodeOffset(int which) { return which == 1 ? kCwToneCode1 : kCwToneCode2; }
 int toneDivisorOffset(int which) { return which == 1 ? kCwToneDivisor1 : kCwToneDivisor2; }
 // Codes the message's area has room for after its count byte.
 int areaRoom(int which) { return (which == 1 ? kCwMessage1Bytes : kCwMessage2Bytes) - 1; }
+
+// The option of a stored speed code; -1 for a code without one.
+int speedOptionOf(int code)
+{
+    for (int k = 0; k < kCwSpeedOptionCount; ++k)
+        if (kCwSpeedOptions[static_cast<std::size_t>(k)].code == code)
+            return k;
+    return -1;
+}
+bool isToneCode(int code) { return code >= 1 && code <= kCwToneOptionCount; }
 } // namespace
+
+QStringList CwSpeedCaptions()
+{
+    QStringList captions;
+    for (const CwSpeedOption& option : kCwSpeedOptions)
+        captions << QString::fromLatin1(option.caption);
+    return captions;
+}
+
+QStringList CwToneCaptions()
+{
+    QStringList captions;
+    for (const CwToneOption& option : kCwToneOptions)
+        captions << QString::fromLatin1(option.caption);
+    return captions;
+}
+
+QString CwSpeedCaptionOfCode(int speedCode)
+{
+    const int option = speedOptionOf(speedCode);
+    return option < 0 ? QString() : QString::fromLatin1(kCwSpeedOptions[static_cast<std::size_t>(option)].caption);
+}
+
+QString CwToneCaptionOfCode(int toneCode)
+{
+    return isToneCode(toneCode) ? QString::fromLatin1(kCwToneOptions[static_cast<std::size_t>(toneCode - 1)].caption)
+                                : QString();
+}
 
 int CwMessageOffset(int which)
 {
@@ -45,6 +76,11 @@ int CwCodeAt(int offset)
     return image().at(offset);
 }
 
+QString GetCwChar(int offset)
+{
+    return CwCharacterText(CwCodeAt(offset));   // an offset outside the image reads as no character
+}
+
 int CwMessageCount(int which)
 {
     const int base = CwMessageOffset(which);
@@ -63,23 +99,31 @@ std::vector<std::uint8_t> CwMessageCodes(int which)
     return codes;
 }
 
+QString CwMessageCharacters(int which)
+{
+    const int base = CwMessageOffset(which);
+    if (base < 0)
+        return {};
+    QString text;
+    const int count = std::min(CwMessageCount(which), areaRoom(which));
+    for (int i = 0; i < count; ++i)
+        text += GetCwChar(base + 1 + i);
+    return text;
+}
+
+int CwSpeedCode(int which) { return validMessage(which) ? image().at(speedOffset(which)) : 0; }
+
+int CwToneCode(int which) { return validMessage(which) ? image().at(toneCodeOffset(which)) : 0; }
+
 int GetCWSpeed(int which)
 {
-    if (!validMessage(which))
-        return 0;
-    const std::uint8_t code = image().at(speedOffset(which));
-    for (int k = 0; k < kCwSpeedOptionCount; ++k)
-        if (kSpeedCodes[static_cast<std::size_t>(k)] == code)
-            return k;
-    return 0;
+    return std::max(0, speedOptionOf(CwSpeedCode(which)));
 }
 
 int GetCWFreq(int which)
 {
-    if (!validMessage(which))
-        return 0;
-    const int code = image().at(toneCodeOffset(which));
-    return code >= 1 && code <= kCwToneOptionCount ? code - 1 : 0;
+    const int code = CwToneCode(which);
+    return isToneCode(code) ? code - 1 : 0;
 }
 
 void SaveCwBuffer(int which, const CwBuffer& buffer)
@@ -96,14 +140,14 @@ void SaveWPM(int which, int speedOption)
 {
     if (!validMessage(which) || speedOption < 0 || speedOption >= kCwSpeedOptionCount)
         return;
-    image().set(speedOffset(which), kSpeedCodes[static_cast<std::size_t>(speedOption)]);
+    image().set(speedOffset(which), kCwSpeedOptions[static_cast<std::size_t>(speedOption)].code);
 }
 
 void SaveFreq(int which, int toneOption)
 {
     if (!validMessage(which) || toneOption < 0 || toneOption >= kCwToneOptionCount)
         return;
-    const int divisor = kToneDivisors[static_cast<std::size_t>(toneOption)];
+    const int divisor = kCwToneOptions[static_cast<std::size_t>(toneOption)].divisor;
     image().set(toneCodeOffset(which), static_cast<std::uint8_t>(toneOption + 1));
     image().set(toneDivisorOffset(which), static_cast<std::uint8_t>(divisor & 0xFF));
     image().set(toneDivisorOffset(which) + 1, static_cast<std::uint8_t>(divisor >> 8));

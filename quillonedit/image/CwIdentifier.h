@@ -1,6 +1,9 @@
 #pragma once
 // The two CW identifier messages in the image: a count byte and character codes each, with a speed
 // code, a tone code and a tone divisor. Where they lie and how the editor's choices are written.
+#include <QString>
+#include <QStringList>
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -12,9 +15,31 @@ constexpr int kCwBufferCodes = 33;
 constexpr int kCwSpeedOptionCount = 6;
 constexpr int kCwToneOptionCount = 8;
 
-// The option captions (words per minute, hertz) in option order.
-extern const std::array<const char*, kCwSpeedOptionCount> kCwSpeedCaptions;
-extern const std::array<const char*, kCwToneOptionCount> kCwToneCaptions;
+// The speed options in option order: caption (words per minute) and the speed code stored.
+struct CwSpeedOption {
+    const char* caption;
+    std::uint8_t code;
+};
+inline constexpr std::array<CwSpeedOption, kCwSpeedOptionCount> kCwSpeedOptions{{
+    {"25", 4}, {"20", 6}, {"18", 7}, {"15", 8}, {"13", 9}, {"10", 10},
+}};
+// The tone options in option order (tone code = option + 1): caption (hertz) and the controller's
+// tone timer divisor, 894,000 / hertz rounded up.
+struct CwToneOption {
+    const char* caption;
+    int divisor;
+};
+inline constexpr std::array<CwToneOption, kCwToneOptionCount> kCwToneOptions{{
+    {"500", 1788}, {"600", 1490}, {"700", 1278}, {"800", 1118},
+    {"900", 994},  {"1000", 894}, {"1100", 813}, {"1200", 745},
+}};
+
+// The option captions in option order.
+QStringList CwSpeedCaptions();
+QStringList CwToneCaptions();
+// The caption of a stored speed code or tone code; empty for a code without an option.
+QString CwSpeedCaptionOfCode(int speedCode);
+QString CwToneCaptionOfCode(int toneCode);
 
 // Offset of message 1 or 2 (its count byte); -1 for another number.
 int CwMessageOffset(int which);
@@ -26,9 +51,18 @@ int CwMessageCapacity(int which);
 int CwCodeAt(int offset);
 // The stored count of message 1 or 2; 0 for another number.
 int CwMessageCount(int which);
+// The text of the CW character code stored at offset; the empty text for codes 47..255 and for an
+// offset outside the image.
+QString GetCwChar(int offset);
 // The stored codes of message 1 or 2 as the editor reads them: count of them, but no more than
 // the message's area holds; none for another number.
 std::vector<std::uint8_t> CwMessageCodes(int which);
+// Those codes as text, each through GetCwChar; empty for another number.
+QString CwMessageCharacters(int which);
+
+// The speed code and the tone code stored for message 1 or 2; 0 for another number.
+int CwSpeedCode(int which);
+int CwToneCode(int which);
 
 // The option index of the stored speed code (0 for a code without option) and of the stored tone
 // code (0 for a code outside 1..8); 0 for another message number.

@@ -144,9 +144,11 @@ QString DisPL(int offset)
     return CtcssToneText(b3 & 0x3F);
 }
 
+bool FrequencyEntryEmpty(int offset) { return image().at(offset) == 0; }
+
 FrequencyRowTexts DisplayFrequencyRow(int offset)
 {
-    if (image().at(offset) == 0)
+    if (FrequencyEntryEmpty(offset))
         return {};
     return {DisFreq(offset), DisOffset(offset), DisPower(offset), DisPL(offset)};
 }

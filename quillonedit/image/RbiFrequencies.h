@@ -45,6 +45,9 @@ QString DisOffset(int offset);
 QString DisPower(int offset);
 QString DisPL(int offset);
 
+// Whether the entry at offset is empty (byte +0 is 0), whatever its other bytes hold.
+bool FrequencyEntryEmpty(int offset);
+
 // One list row: all four empty for an empty entry.
 struct FrequencyRowTexts {
     QString frequency, offset, power, ctcss;
@@ -71,7 +74,9 @@ struct FrequencyEditState {
 };
 
 // Row-text parsers: each sets its field(s) for a text of its table and leaves the state alone for
-// any other text.
+// any other text. No program path uses them or ParseFrequencyRow: the list opens the editor from
+// the entry's bytes (FrequencyEditFromEntry), which also takes rows whose texts do not read back;
+// they stay as the inverse of the row texts, which the tests hold to.
 void SetBand2(FrequencyEditState& state, const QString& lead);   // "52", "28"
 void SetBand3(FrequencyEditState& state, const QString& lead);   // two-digit leads
 void SetBand4(FrequencyEditState& state, const QString& lead);   // "12x" leads

@@ -4,6 +4,7 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/tables/Calendar.h"
+#include "quillonedit/tables/CommandDecoder.h"
 
 #include <stdexcept>
 
@@ -57,8 +58,8 @@ ScheduleRowTexts ScheduleRowText(int offset, const ScheduleRowMarks& marks)
     } else {
         row.weekday = GetScheduleDayText(b[kWeekday]);
     }
-    row.time = b[kHour] != kScheduleEveryHour ? TwoDigitText(b[kHour]) + QLatin1Char(':') + TwoDigitText(b[kMinute])
-                                      : marks.everyHour + TwoDigitText(b[kMinute]);
+    row.time = b[kHour] != kScheduleEveryHour ? CommandByteText(b[kHour]) + QLatin1Char(':') + CommandByteText(b[kMinute])
+                                      : marks.everyHour + CommandByteText(b[kMinute]);
     row.command = CommandWordText(offset + kArgument);
     return row;
 }

@@ -3,6 +3,7 @@
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/tables/Vocabulary.h"
 
 #include <algorithm>
@@ -93,6 +94,13 @@ bool SpeedDialShown(int offset)
 {
     const int count = image().at(offset);
     return count >= 1 && count <= kSpeedDialMaxDigits;
+}
+
+bool SaveSpeedDialWords(int offset, std::span<const QString> words, int maxWords)
+{
+    if (offset < 0)
+        return false;
+    return WriteWordTexts(offset + kSpeedDialWordCount, words, maxWords);
 }
 
 bool SpeedDialHasWords(int offset)

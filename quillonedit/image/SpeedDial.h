@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quillon {
@@ -38,6 +39,10 @@ void SaveTelNum(int offset, const QString& text);
 // 13..15 would vanish). An empty text is always stored (count 0), even for an entry that showed
 // empty: the user chose an empty entry.
 void SaveTelNumIfChanged(int offset, const QString& text);
+
+// Writes the identification words (three-digit texts) of the entry at offset: WriteWordTexts on
+// its word count. Nothing for an offset of -1. Returns whether it wrote.
+bool SaveSpeedDialWords(int offset, std::span<const QString> words, int maxWords);
 
 // Whether the entry's number count is one an entry can hold (1..16); only such rows are shown.
 bool SpeedDialShown(int offset);

@@ -9,6 +9,22 @@
 
 namespace quillon {
 
+namespace {
+// The value of a three-digit word number text; -1 for anything else.
+int wordNumberValue(const QString& text)
+{
+    if (text.size() != 3)
+        return -1;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+} // namespace
+
 int BaseVoiceSlotOffset(int message)
 {
     if (message < 1 || message > kBaseVoiceCount)
@@ -51,6 +67,22 @@ void WriteWordNumbers(int offset, const std::vector<int>& wordNumbers)
         image().set(at, static_cast<std::uint8_t>(word / 100));
         image().set(at + 1, static_cast<std::uint8_t>(word % 100));
     }
+}
+
+bool WriteWordTexts(int offset, std::span<const QString> words, int maxWords)
+{
+    if (static_cast<int>(words.size()) > maxWords)
+        return false;
+    // Check every word before the first byte goes in, so a bad list never leaves half a message.
+    std::vector<int> values;
+    for (const QString& text : words) {
+        const int value = wordNumberValue(text);
+        if (value < 0)
+            return false;
+        values.push_back(value);
+    }
+    WriteWordNumbers(offset, values);
+    return true;
 }
 
 std::vector<std::uint16_t> VoiceSlotStoredCodes(int offset)

@@ -1,7 +1,10 @@
 #pragma once
 // The voice message slots of the base set (40) and of the memory saves (12 each): a word count and
 // two bytes per word, the word number's hundreds first.
+#include <QString>
+
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quillon {
@@ -22,6 +25,10 @@ std::vector<int> VoiceSlotWordCodes(int offset);
 // Writes a count and the given word numbers (000..999) at offset; the bytes after the last word
 // keep what they held.
 void WriteWordNumbers(int offset, const std::vector<int>& wordNumbers);
+// The writer every picked word sequence goes through, words given as three-digit texts ("007").
+// Nothing when there are more than maxWords or a text is not a three-digit number 000..999;
+// otherwise WriteWordNumbers. Returns whether it wrote.
+bool WriteWordTexts(int offset, std::span<const QString> words, int maxWords);
 
 // Words a 64-byte voice slot has room for after its count byte.
 constexpr int kVoiceSlotWordCapacity = 31;

@@ -31,12 +31,11 @@ int CheckProgramFiles()
     const QString example = ExamplesFolder() + QStringLiteral("/Blank.001");
     if (check.expect(QStringLiteral("example"), example)) {
         // Every byte set first, so pages that were never read cannot pass as erased ones.
-        image().bytes().fill(0xFF);
+        fillImage(0xFF);
         MarkProjectSaved();   // nothing to ask about before the open
         SilentProjectHost host;
         const bool opened = ProcessOpen(example, host);
-        const auto& bytes = image().bytes();
-        const bool erased = std::all_of(bytes.begin(), bytes.begin() + kImageBytes, [](auto b) { return b == 0; });
+        const bool erased = imageErased();
         check.report(QStringLiteral("example project"), opened && erased,
                      !opened  ? QStringLiteral("not opened")
                      : erased ? QStringLiteral("opened, %1 pages, all zero").arg(kPageCount)

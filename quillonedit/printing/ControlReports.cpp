@@ -2,6 +2,7 @@
 
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SlotNames.h"
 #include "quillonedit/image/Timers.h"
 #include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/image/Zones.h"
@@ -9,48 +10,10 @@
 #include "quillonedit/tables/Vocabulary.h"
 
 #include <array>
+#include <functional>
 
 namespace quillon {
 namespace {
-
-const std::array<QString, kCodeCount> kCodeLabels = {
-    QStringLiteral("Control Operator Prefix"), QStringLiteral("Link Bridge Code"),
-    QStringLiteral("Memory Recall Prefix"), QStringLiteral("DTMF Generator Prefix"),
-    QStringLiteral("DTMF Access Prefix"), QStringLiteral("DTMF Pad Test Prefix"),
-    QStringLiteral("Time Of Day Prefix"), QStringLiteral("Link Control Prefix"),
-    QStringLiteral("Link Frequency Prefix"), QStringLiteral("User Function Switch"),
-    QStringLiteral("Serial Card #1 Prefix"), QStringLiteral("Serial Card #2 Prefix"),
-    QStringLiteral("Autopatch Prefix"), QStringLiteral("Autopatch Dump Prefix"),
-    QStringLiteral("User Speed Dial Block #1"), QStringLiteral("User Speed Dial Block #2"),
-    QStringLiteral("User Speed Dial Block #3"), QStringLiteral("Emergency Speed Dial"),
-    QStringLiteral("Voice Synthesizer Prefix"), QStringLiteral("DVR Prefix"),
-    QStringLiteral("Paging Tones Prefix"), QStringLiteral("Reverse Autopatch Prefix"),
-    QStringLiteral("HF Remote Prefix"), QStringLiteral("Monitor By Phone"),
-    QStringLiteral("DTMF Paging Prefix"),
-};
-
-// The report's names of the timers; which count tenths is the editors' own rule (IsTenthsTimer).
-const std::array<QString, kTimerCount> kTimerLabels = {
-    QStringLiteral("Repeater Time Out"),
-    QStringLiteral("Repeater Sleep Timer"),
-    QStringLiteral("Turn On Delay"),
-    QStringLiteral("COR Drop To Beep Time"),
-    QStringLiteral("Beep To PTT Drop Time"),
-    QStringLiteral("DTMF Muting Delay Time"),
-    QStringLiteral("Repeater ID Timer"),
-    QStringLiteral("Squelch Message Time"),
-    QStringLiteral("Drop Out Message Time"),
-    QStringLiteral("Voice Delay Timer"),
-    QStringLiteral("Autopatch Length Timer"),
-    QStringLiteral("Autopatch Activity Timer"),
-    QStringLiteral("DTMF Pre-Window Time"),
-    QStringLiteral("DTMF Window Time"),
-    QStringLiteral("Program Max Length Time"),
-    QStringLiteral("Audio Test Tone Length"),
-    QStringLiteral("Ring Detector Time"),
-    QStringLiteral("Modem Connect Time"),
-    QStringLiteral("Link Auto Disconnect Time"),
-};
 
 // The report's names of the zone functions; the zone editor words some of them differently.
 const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
@@ -79,10 +42,12 @@ const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
      QStringLiteral("Output #5"), QStringLiteral("Output #6"), QStringLiteral("Output #7"), QStringLiteral("Output #8")},
 }};
 
-void voiceRows(ReportComposer& out, int firstSlot, int lastSlot, int base, int textTab)
+// Messages firstSlot + 1 .. lastSlot + 1; slotOffset gives the offset of message n.
+void voiceRows(ReportComposer& out, int firstSlot, int lastSlot, const std::function<int(int)>& slotOffset,
+               int textTab)
 {
     for (int m = firstSlot; m <= lastSlot; ++m)
-        out.row({{8, Number(m + 1)}, {textTab, VoiceReportText(base + kVoiceSlotBytes * m)}});
+        out.row({{8, Number(m + 1)}, {textTab, VoiceReportText(slotOffset(m + 1))}});
 }
 
 // Zones `first` and first + 1 (first = 1, 3, 5 or 7).
@@ -102,15 +67,9 @@ void printZonePair(ReportComposer& out, int offset, int first)
 
 } // namespace
 
-QString CodeReportLabel(int k)
-{
-    return k >= 0 && k < kCodeCount ? kCodeLabels[static_cast<std::size_t>(k)] : QString();
-}
+QString CodeReportLabel(int k) { return CodeSlotName(k, SlotWording::Report); }
 
-QString TimerReportLabel(int k)
-{
-    return k >= 0 && k < kTimerCount ? kTimerLabels[static_cast<std::size_t>(k)] : QString();
-}
+QString TimerReportLabel(int k) { return TimerSlotName(k, SlotWording::Report); }
 
 int TimerReportForm(int k)
 {
@@ -168,15 +127,15 @@ QString VoiceReportText(int offset)
 
 void PMessages(ReportComposer& out)
 {
-    voiceRows(out, 0, 19, kBaseVoice, 14);
+    voiceRows(out, 0, 19, BaseVoiceSlotOffset, 14);
     out.newPage();
     out.PageHeadingM(0);
-    voiceRows(out, 20, kBaseVoiceCount - 1, kBaseVoice, 14);
+    voiceRows(out, 20, kBaseVoiceCount - 1, BaseVoiceSlotOffset, 14);
 }
 
 void PMessagesM(ReportComposer& out, int memory)
 {
-    voiceRows(out, 0, kMemoryVoiceCount - 1, memoryVoiceOffset(memory), 12);
+    voiceRows(out, 0, kMemoryVoiceCount - 1, [memory](int n) { return MemoryVoiceSlotOffset(memory, n); }, 12);
 }
 
 QString GetZoneBitMark(std::uint8_t zoneByte, int bit)

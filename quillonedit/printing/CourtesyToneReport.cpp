@@ -2,7 +2,6 @@
 // its header, the two delays under theirs. Texts come from the editor's own conversions.
 #include "quillonedit/printing/CourtesyToneReport.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/CourtesyTones.h"
 #include "quillonedit/printing/ReportComposer.h"
 
@@ -12,15 +11,16 @@ void PCourtesyTones(ReportComposer& out)
 {
     const QString dash = QStringLiteral("-");
     for (int i = 0; i < kCourtesyToneCount; ++i) {
-        const int o = courtesyToneOffset(i);
-        if (image().at(o) == 0) {   // an empty tone prints its number only
+        if (CourtesyToneEmpty(i)) {   // an empty tone prints its number only
             out.row({{8, Number(i + 1)}});
             continue;
         }
+        // The editor's eight cells: tone, length, delay, tone, length, delay, tone, length.
+        const std::array<QString, kCourtesyCells> t = DisplayCourtesyRow(i);
         out.row({{8, Number(i + 1)},
-                 {15, CFreq(o)}, {21, dash}, {24, CDly(o + 1)}, {35, CDly(o + 2)},
-                 {45, CFreq(o + 3)}, {51, dash}, {54, CDly(o + 4)}, {65, CDly(o + 5)},
-                 {75, CFreq(o + 6)}, {81, dash}, {84, CDly(o + 7)}});
+                 {15, t[0]}, {21, dash}, {24, t[1]}, {35, t[2]},
+                 {45, t[3]}, {51, dash}, {54, t[4]}, {65, t[5]},
+                 {75, t[6]}, {81, dash}, {84, t[7]}});
     }
 }
 

@@ -1,39 +1,26 @@
 #include "quillonedit/printing/CwMessageReport.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/CwIdentifier.h"
-#include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
-#include "quillonedit/tables/CwCharacters.h"
 
 namespace quillon {
 
 QString CwSpeedReportText(int code)
 {
-    switch (code) {
-    case 4: return QStringLiteral("25 WPM");
-    case 6: return QStringLiteral("20 WPM");
-    case 7: return QStringLiteral("18 WPM");
-    case 8: return QStringLiteral("15 WPM");
-    case 9: return QStringLiteral("13 WPM");
-    case 10: return QStringLiteral("10 WPM");
-    default: return {};
-    }
+    const QString caption = CwSpeedCaptionOfCode(code);
+    return caption.isEmpty() ? QString() : caption + QStringLiteral(" WPM");
 }
 
 QString CwToneReportText(int code)
 {
-    if (code < 1 || code > 8)
-        return {};
-    return QStringLiteral("%1Hz").arg(400 + 100 * code);
+    const QString caption = CwToneCaptionOfCode(code);
+    return caption.isEmpty() ? QString() : caption + QStringLiteral("Hz");
 }
 
 QString CWSpeedFreq(int message)
 {
-    const bool first = message == 1;
-    const auto& img = image();
-    return CwSpeedReportText(img.at(first ? kCwSpeed1 : kCwSpeed2)) + QStringLiteral(" at ") +
-           CwToneReportText(img.at(first ? kCwToneCode1 : kCwToneCode2));
+    const int which = message == 1 ? 1 : 2;   // any other number reads message 2
+    return CwSpeedReportText(CwSpeedCode(which)) + QStringLiteral(" at ") + CwToneReportText(CwToneCode(which));
 }
 
 QString CwMessageReportText(int message)
@@ -41,10 +28,7 @@ QString CwMessageReportText(int message)
     if (CwMessageCount(message) == 0)
         return QStringLiteral("Empty");
     // A stored count past the area would read the next area's bytes as characters.
-    QString text;
-    for (const std::uint8_t code : CwMessageCodes(message))
-        text += CwCharacterText(code);
-    return text;
+    return CwMessageCharacters(message);
 }
 
 void PCWMessages(ReportComposer& out)

@@ -1,7 +1,6 @@
 #include "quillonedit/printing/MacroReport.h"
 
 #include "quillonedit/image/Codec.h"
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
 
@@ -15,7 +14,7 @@ constexpr int kMacrosPerPage = 20;
 
 void MacroLine(ReportComposer& out, int offset, int row)
 {
-    if (image().at(offset + kMacroCodeCount) == 0) {
+    if (!MacroHasCode(offset)) {
         out.row({{8, Number(row + 1)}});
         return;
     }

@@ -1,6 +1,5 @@
 #include "quillonedit/printing/RemoteBaseReport.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/RbiFrequencies.h"
 #include "quillonedit/printing/ReportComposer.h"
 
@@ -8,7 +7,7 @@ namespace quillon {
 
 void RBILine(ReportComposer& out, int offset, int row)
 {
-    if (image().at(offset) == 0) {
+    if (FrequencyEntryEmpty(offset)) {
         out.row({{8, Number(row + 1)}});
         return;
     }

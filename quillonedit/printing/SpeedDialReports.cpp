@@ -1,6 +1,5 @@
 #include "quillonedit/printing/SpeedDialReports.h"
 
-#include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/SpeedDial.h"
 #include "quillonedit/printing/ReportComposer.h"
@@ -12,9 +11,9 @@ constexpr int kRowsPerPage = 20;
 
 void speedDialRow(ReportComposer& out, int number, int offset)
 {
-    // An entry without a number still prints the words its count byte holds.
-    const QString text = image().at(offset) != 0 ? DisplayAPNum(offset) : QString();
-    out.row({{8, Number(number)}, {15, text}, {32, SpeedDialReportIdText(offset)}});
+    // An entry without a number (count 0, DisplayAPNum empty) still prints the words its count
+    // byte holds.
+    out.row({{8, Number(number)}, {15, DisplayAPNum(offset)}, {32, SpeedDialReportIdText(offset)}});
 }
 } // namespace
 

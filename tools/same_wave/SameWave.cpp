@@ -55,9 +55,9 @@ QByteArray Tone(double hz, int ms)
     return out;
 }
 
-QByteArray Silence(int ms)
+QByteArray Silence(qsizetype samples)
 {
-    return QByteArray(kSampleRate * ms / 1000, static_cast<char>(0x80));
+    return QByteArray(samples, static_cast<char>(0x80));
 }
 
 QByteArray WaveFile(const QByteArray& samples)

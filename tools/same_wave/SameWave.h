@@ -13,7 +13,8 @@ inline constexpr int kSampleRate = 8000;
 QByteArray Burst(const QByteArray& text);
 // A sine tone with short fades at both ends so it starts and stops without a click.
 QByteArray Tone(double hz, int ms);
-QByteArray Silence(int ms);
+// `samples` samples of silence (the unsigned midpoint, 0x80).
+QByteArray Silence(qsizetype samples);
 // The samples as a PCM RIFF WAVE file (mono, 8 bits, kSampleRate).
 QByteArray WaveFile(const QByteArray& samples);
 

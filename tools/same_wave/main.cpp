@@ -21,7 +21,7 @@ QByteArray padded(const QByteArray& burst, int totalMs)
     const qsizetype total = qsizetype(same::kSampleRate) * totalMs / 1000;
     const qsizetype lead = qMax<qsizetype>(0, (total - burst.size()) / 2);
     const qsizetype tail = qMax<qsizetype>(0, total - lead - burst.size());
-    return QByteArray(lead, static_cast<char>(0x80)) + burst + QByteArray(tail, static_cast<char>(0x80));
+    return same::Silence(lead) + burst + same::Silence(tail);
 }
 
 bool write(const QString& folder, int resource, const QByteArray& samples)

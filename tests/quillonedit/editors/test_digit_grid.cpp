@@ -33,11 +33,19 @@ std::vector<DigitField> TestFields(int group)
     return fields;
 }
 
+// A write that keeps a field already showing the text, so a whole-group rewrite leaves the rows
+// the user did not touch as they are.
+void writeUnlessShown(int offset, int capacity, const QString& text)
+{
+    if (DigitFieldText(offset, capacity) != text)
+        WriteDtmfField(offset, capacity, text);
+}
+
 struct GridDialog : EditorDialog {
     explicit GridDialog(bool writeOnCancel)
     {
         grid = new DigitGrid(*this, TestFields,
-                             {.format = {.read = DigitFieldText, .write = SaveDigitField},
+                             {.format = {.read = DigitFieldText, .write = writeUnlessShown},
                               .rowsPerColumn = 2,
                               .groupTitle = QStringLiteral("Group"),
                               .groupCaptions = {QStringLiteral("1-3"), QStringLiteral("4-6")},
@@ -124,7 +132,7 @@ TEST(DigitGrid, HeadingsAndASecondClickableLabelPerRow)
     ScriptedKeyPad keys;
     EditorDialog owner;
     DigitGrid grid(owner, TestFields,
-                   {.format = {.read = DigitFieldText, .write = SaveDigitField},
+                   {.format = {.read = DigitFieldText, .write = writeUnlessShown},
                     .rowsPerColumn = 3,
                     .headings = {QStringLiteral("Telephone Number"), QStringLiteral("Identification")},
                     .extraColumn = true});

@@ -57,6 +57,7 @@ TEST_F(TelephoneDialogs, SpeedDialShowsBlocksAndGroupsAndStoresANumber)
 
     QTest::mouseClick(dialog.optBlock[2], Qt::LeftButton);
     QTest::mouseClick(dialog.grid->groupOptions[9], Qt::LeftButton);
+    EXPECT_EQ(dialog.GroupFirstNumber, 90) << "the group option goes through optGrp_Click";
     EXPECT_EQ(dialog.GetPT(0), 31144);
     EXPECT_EQ(dialog.lblPos[0]->text(), "90");
     EXPECT_EQ(dialog.lblPos[9]->text(), "99");

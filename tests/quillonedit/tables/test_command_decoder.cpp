@@ -195,6 +195,16 @@ TEST_F(DecoderTest, WordCommandsBeforeTheVocabularyIsFilledGiveTheEmptyText)
     EXPECT_EQ(DecodeCommand(0x50, 0x01), QStringLiteral("Execute Macro 1"));
 }
 
+TEST(CommandText, ByteText)
+{
+    const std::pair<int, const char*> cases[] = {
+        {0x00, "00"}, {0x05, "05"}, {0x09, "09"}, {0x0A, "A"}, {0x0F, "F"},
+        {0x10, "10"}, {0x50, "50"}, {0x9A, "9A"}, {0xFF, "FF"},
+    };
+    for (const auto& [byte, text] : cases)
+        EXPECT_EQ(CommandByteText(static_cast<std::uint8_t>(byte)), QString::fromLatin1(text)) << byte;
+}
+
 TEST(CommandText, DisplayAndArgumentTexts)
 {
     struct Text {
