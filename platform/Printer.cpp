@@ -55,6 +55,15 @@ bool LinePrinter::setOrientation(int value)
     return true;
 }
 
+double LinePrinter::printableWidthIn(int orientation)
+{
+    const int inForce = orientation_;
+    orientation_ = orientation == 2 ? 2 : 1;
+    const double width = pageWidth();
+    orientation_ = inForce;
+    return width;
+}
+
 bool LinePrinter::setCurrentX(double x)
 {
     if (!std::isfinite(x))

@@ -33,6 +33,8 @@ public:
     // printable area / the top of the page's printable area.
     virtual double textWidth(const QString& text) = 0;
     virtual double printableWidth() = 0;
+    // The printable width the paper has in layout value 1 or 2, whichever is in force.
+    virtual double printableWidthIn(int orientation) = 0;
     // Where tab column n starts (see tab()).
     virtual double columnX(int column) = 0;
     virtual double currentX() const = 0;
@@ -85,6 +87,7 @@ public:
 
     double textWidth(const QString& text) override { return measure(text); }
     double printableWidth() override { return pageWidth(); }
+    double printableWidthIn(int orientation) override;
     double columnX(int column) override;
     double currentX() const override { return x_; }
     double currentY() const override { return y_; }

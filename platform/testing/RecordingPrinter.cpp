@@ -146,26 +146,37 @@ bool RecordingPrinter::drawText(double x, double top, const QString& text)
 
 double RecordingPrinter::measure(const QString& text)
 {
+    if (metrics && metrics->setFont(effectiveFont()))
+        return metrics->textWidth(text);
     return text.size() * averageCharWidth();
 }
 
 double RecordingPrinter::averageCharWidth()
 {
+    // Tab columns follow the font without the emphasis.
+    if (metrics && metrics->setFont(font()))
+        return metrics->columnX(2);
     return font().size / 2.0;
 }
 
 double RecordingPrinter::lineHeight()
 {
+    if (metrics && metrics->setFont(effectiveFont()))
+        return metrics->lineSpacing();
     return font().size * 1.2;
 }
 
 double RecordingPrinter::pageWidth()
 {
+    if (metrics)
+        return metrics->printableWidthIn(orientation());
     return orientation() == 2 ? landscapeWidth : portraitWidth;
 }
 
 double RecordingPrinter::pageHeight()
 {
+    if (metrics && metrics->setOrientation(orientation()))
+        return metrics->printableHeight();
     return orientation() == 2 ? landscapeHeight : portraitHeight;
 }
 

@@ -47,6 +47,9 @@ public:
     bool failFinish = false;
 
     // Metrics: a fixed-pitch font whose character is half its size wide; 1.2 × size per line.
+    // With `metrics` set, that printer's instead (a QtPrinter: real fonts on its paper), which
+    // only measures.
+    Printer* metrics = nullptr;
     double portraitWidth = 540;
     double landscapeWidth = 720;
     double portraitHeight = 720;

@@ -1,5 +1,6 @@
 #include "quillonedit/mainwindow/Registry.h"
 
+#include "platform/Printer.h"
 #include "platform/Services.h"
 #include "quillonedit/printing/ReportComposer.h"
 
@@ -7,7 +8,9 @@
 #include <QFontDialog>
 #include <QIntValidator>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
+#include <QStringListModel>
 
 #include <algorithm>
 #include <vector>
@@ -21,18 +24,57 @@ constexpr int kShownNameChars = 26;
 
 QString projectKey(int i) { return QStringLiteral("File%1").arg(i + 1); }
 
+// The largest size the report fits on the printer's paper in this font; without a printer, the
+// largest the settings allow.
+int largestSize(const QString& fontName)
+{
+    platform::Printer* printer = platform::services().printer;
+    if (!printer)
+        return int(kMaxPrintFontSize);
+    return LargestReportFontSize(*printer, fontName).value_or(int(kMinPrintFontSize));
+}
+
 std::optional<FontChoice> realFontDialog(const FontChoice& current)
 {
     QFont font(current.name);
-    font.setPointSizeF(current.size);
-    // Qt's own dialog, whose size box can be held to the sizes a report page can print (its list
-    // of sizes ends at 72 already); a desktop's native dialog offers any size.
+    font.setPointSizeF(std::min(current.size, double(largestSize(current.name))));
+    // Qt's own dialog, whose size box and size list can be held to the sizes a report page can
+    // print in the font shown; a desktop's native dialog offers any size.
     QFontDialog dialog(QApplication::activeWindow());
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setCurrentFont(font);
-    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
-        if (qobject_cast<const QIntValidator*>(edit->validator()))
-            edit->setValidator(new QIntValidator(int(kMinPrintFontSize), int(kMaxPrintFontSize), edit));
+    QString boundFamily;
+    const auto holdSizes = [&dialog, &boundFamily](const QFont& shown) {
+        // The list of sizes is rebuilt for every family; trim it each time.
+        const int largest = largestSize(shown.family());
+        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+            if (const auto* v = qobject_cast<const QIntValidator*>(edit->validator()); v && v->top() != largest)
+                edit->setValidator(new QIntValidator(int(kMinPrintFontSize), largest, edit));
+        for (QListView* list : dialog.findChildren<QListView*>()) {
+            auto* sizes = qobject_cast<QStringListModel*>(list->model());
+            if (!sizes || sizes->rowCount() == 0)
+                continue;
+            QStringList kept;
+            bool allSizes = true;
+            for (const QString& entry : sizes->stringList()) {
+                bool ok = false;
+                const int size = entry.toInt(&ok);
+                allSizes = allSizes && ok;
+                if (ok && size <= largest)
+                    kept << entry;
+            }
+            if (allSizes && kept.size() < sizes->rowCount())
+                sizes->setStringList(kept);
+        }
+        if (shown.pointSizeF() > largest && boundFamily != shown.family()) {
+            boundFamily = shown.family();
+            QFont held = shown;
+            held.setPointSize(largest);
+            dialog.setCurrentFont(held);
+        }
+    };
+    QObject::connect(&dialog, &QFontDialog::currentFontChanged, &dialog, holdSizes);
+    holdSizes(dialog.currentFont());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
@@ -96,12 +138,11 @@ QString RecentFileCaption(int number, const QString& name)
 
 double PrintFontSizeValue(const QString& text)
 {
-    bool ok = false;
-    float size = QLocale().toFloat(text, &ok);
-    if (!ok)
-        size = QLocale::c().toFloat(text, &ok);
+    // Single precision, as the size always was read; either decimal separator.
+    const std::optional<double> read = PrintFontSizeNumber(text);
+    const float size = read ? static_cast<float>(*read) : 0.0f;
     // A size no report page can hold opens the dialog as one that is no number does.
-    if (!ok || !(size >= kMinPrintFontSize && size <= kMaxPrintFontSize))
+    if (!read || !(size >= kMinPrintFontSize && size <= kMaxPrintFontSize))
         return 10;
     return size;
 }
@@ -124,7 +165,9 @@ void SelectPrintFont()
     if (!chosen)
         return;
     PrinterFontName = chosen->name;
-    PrinterFontSize = PrintFontSizeText(std::clamp(chosen->size, kMinPrintFontSize, kMaxPrintFontSize));
+    // Held to what the report fits on the paper in the chosen font.
+    const double largest = largestSize(chosen->name);
+    PrinterFontSize = PrintFontSizeText(std::clamp(chosen->size, kMinPrintFontSize, std::max(kMinPrintFontSize, largest)));
 }
 
 } // namespace quillon

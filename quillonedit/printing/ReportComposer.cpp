@@ -1,6 +1,10 @@
 #include "quillonedit/printing/ReportComposer.h"
 
 #include "platform/Printer.h"
+#include "quillonedit/image/RbiFrequencies.h"
+#include "quillonedit/tables/Calendar.h"
+#include "quillonedit/tables/PagingTones.h"
+#include "quillonedit/tables/Vocabulary.h"
 
 #include <QLocale>
 
@@ -13,9 +17,79 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-// Lines a section title takes with the empty lines around it and a header row, and one more so a
-// title never stands alone at the foot of a page.
-constexpr int kSubHeadingLines = 10;
+
+// The column-header rows of the sections that have one, printed emphasised.
+std::vector<ReportCell> headerCells(int section)
+{
+    switch (section) {
+    case 40:
+        return {{15, QStringLiteral("Time")}, {25, QStringLiteral("Day Of Week")}, {45, QStringLiteral("Month")},
+                {56, QStringLiteral("Day Of Month")}, {75, QStringLiteral("Command")}};
+    case 70:
+        return {{15, QStringLiteral("Frequency")}, {35, QStringLiteral("Offset")}, {50, QStringLiteral("TX Power")},
+                {65, QStringLiteral("CTCSS Frequency")}};
+    case 90:
+        return {{15, QStringLiteral("Tone #1")}, {35, QStringLiteral("Tone #2")}};
+    case 100:
+        return {{15, QStringLiteral("Tone #1 Hz-Ms")}, {35, QStringLiteral("Delay")}, {45, QStringLiteral("Tone #2 Hz-Ms")},
+                {65, QStringLiteral("Delay")}, {75, QStringLiteral("Tone #3 Hz-Ms")}};
+    default:
+        return {};
+    }
+}
+
+// Lines a title block takes below the print position besides the title line itself: the empty
+// lines before and after it, and the header row with the empty lines that follow it.
+int titleBlockLines(int section)
+{
+    const int before = (section == 110 || section == 120 || section == 130) ? 4 : 2;
+    const int header = section == 40 ? 1 : section == 70 || section == 90 ? 2 : section == 100 ? 3 : 2;
+    return before + 2 + header;
+}
+
+// For each index of a text, whether a break before it would split a bracketed group: "[F
+// Evening]", "(SK)" are one word each. A group is a closing bracket and the nearest opening one
+// before it; a bracket without its partner is a character like any other.
+std::vector<bool> insideGroups(const QString& text)
+{
+    std::vector<bool> inside(std::size_t(text.size()) + 1, false);
+    qsizetype square = -1;
+    qsizetype round = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'[')
+            square = i;
+        else if (c == u'(')
+            round = i;
+        else if ((c == u']' && square >= 0) || (c == u')' && round >= 0)) {
+            qsizetype& open = c == u']' ? square : round;
+            for (qsizetype k = open + 1; k <= i; ++k)
+                inside[std::size_t(k)] = true;
+            open = -1;
+        }
+    }
+    return inside;
+}
+
+// The words of a text as wrapping keeps them: split at blanks outside bracketed groups.
+QStringList wordsOf(const QString& text)
+{
+    const std::vector<bool> inside = insideGroups(text);
+    QStringList words;
+    QString word;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u' ' && !inside[std::size_t(i)]) {
+            if (!word.isEmpty())
+                words << word;
+            word.clear();
+        } else {
+            word += text.at(i);
+        }
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
+}
 
 // Ties to even, as the size setting has always been rounded.
 double roundHalfEven(double v)
@@ -28,15 +102,189 @@ double roundHalfEven(double v)
 
 std::optional<double> fontSizeValue(const QString& setting)
 {
-    bool ok = false;
-    const double v = setting.trimmed().toDouble(&ok);
+    const std::optional<double> v = PrintFontSizeNumber(setting);
     // A size no page can hold (hundreds of points, or a few hundredths) is as unusable as no number.
-    if (!ok || !std::isfinite(v) || v < kMinPrintFontSize || v > kMaxPrintFontSize)
+    if (!v || !std::isfinite(*v) || *v < kMinPrintFontSize || *v > kMaxPrintFontSize)
         return std::nullopt;
     return v;
 }
 
+// The widest of `count` characters of `alphabet` in the printer's font: a field of digits at its
+// widest.
+QString widestRun(platform::Printer& printer, const QString& alphabet, int count, const QString& before = {})
+{
+    QString widest;
+    double width = -1;
+    for (const QChar c : alphabet) {
+        const QString run = (before + c).repeated(count);
+        if (const double w = printer.textWidth(run); w > width) {
+            width = w;
+            widest = run;
+        }
+    }
+    return widest;
+}
+
+struct WidestCell {
+    int tab;
+    QStringList texts;   // every text the column can hold at its widest; each word must fit
+    bool header = false;
+    int orientation = 1;
+};
+
+// Each section's widest row: the columns that reach furthest right, with the texts they hold.
+std::vector<WidestCell> widestCells(platform::Printer& printer)
+{
+    const QString dtmf = QStringLiteral("0123456789*#ABCD");
+    const QString hex = QStringLiteral("0123456789ABCDEF");
+    QStringList vocabulary;
+    for (const VocabularyEntry& e : VocabularyTable())
+        vocabulary << e.Text;
+    QStringList days, months, tones, rbiPower, rbiOffset, rbiTone;
+    for (int code = 0; code <= 9; ++code)
+        days << GetScheduleDayText(std::uint8_t(code));
+    for (const std::uint8_t code : MonthCodes())
+        months << GetScheduleMonthText(code);
+    for (const PagingToneRecord& r : PagingToneTable())
+        tones << r.Text;
+    for (int code = 0; code < 4; ++code)
+    {
+        rbiPower << PowerText(code);
+        rbiOffset << TxOffsetText(code);
+    }
+    rbiTone << NoCtcssText();
+    for (int tone = 1; tone <= kCtcssToneCount; ++tone)
+        rbiTone << CtcssToneText(tone);
+    const QString frequency = widestRun(printer, hex, 4) + QStringLiteral(".") + widestRun(printer, hex, 3);
+    // The words of the zone names that stand furthest right.
+    const QString zoneWords = QStringLiteral("Transceiver Synthesizer Grandfather Disconnect Autopatch Readback Output #8");
+    const QString freq = QStringLiteral("1200");
+    const QString delay = QStringLiteral("450");
+    std::vector<WidestCell> cells = {
+        // heading
+        {8, {QStringLiteral("File: No File Name Assigned"), QStringLiteral("Print Date: 12/31/2026")}},
+        // codes, DTMF memories, lock-out numbers and area codes
+        {45, {widestRun(printer, dtmf, 7)}},
+        {15, {widestRun(printer, dtmf, 15)}},
+        // timers
+        {8, {QStringLiteral("Link Auto Disconnect Time")}},
+        {40, {QStringLiteral("546:07"), QStringLiteral("3276.7")}},
+        {48, {QStringLiteral("Min/Sec")}},
+        // macros
+        {14, {widestRun(printer, dtmf, 7)}},
+        {28, {widestRun(printer, hex, 4)}},
+        // scheduler
+        {15, {QStringLiteral("---:") + widestRun(printer, hex, 2)}},
+        {25, days},
+        {45, months},
+        {56, {widestRun(printer, hex, 2)}},
+        {75, {widestRun(printer, hex, 4)}},
+        // speed dials: a pause before every digit, and the identification words
+        {15, {widestRun(printer, QStringLiteral("0123456789*#"), 16, QStringLiteral(","))}},
+        {32, vocabulary},
+        // zones
+        {8, {QStringLiteral("Zone 7")}, true},
+        {60, {QStringLiteral("Zone 8")}, true},
+        {63, {QStringLiteral("X")}},
+        {66, {zoneWords}},
+        // remote base frequencies
+        {15, {frequency}},
+        {35, rbiOffset},
+        {50, rbiPower},
+        {65, rbiTone},
+        // paging tones
+        {35, tones},
+        // courtesy tones
+        {15, {freq}}, {21, {QStringLiteral("-")}}, {24, {delay}}, {35, {delay}},
+        {45, {freq}}, {51, {QStringLiteral("-")}}, {54, {delay}}, {65, {delay}},
+        {75, {freq}}, {81, {QStringLiteral("-")}}, {84, {delay}},
+        // CW messages: the speed line (a message itself is one word of any length)
+        {12, {QStringLiteral("25 WPM at 1200Hz")}},
+        // voice messages, on landscape pages
+        {14, vocabulary, false, 2},
+        {12, vocabulary, false, 2},
+    };
+    for (const int section : {40, 70, 90, 100})
+        for (const ReportCell& c : headerCells(section))
+            cells.push_back({c.tab, {c.text}, true});
+    return cells;
+}
+
 } // namespace
+
+std::optional<double> PrintFontSizeNumber(const QString& setting)
+{
+    QString text = setting.trimmed();
+    text.replace(u',', u'.');
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (ok)
+        return v;
+    // A locale of other digits or another separator still reads what it wrote.
+    const double local = QLocale().toDouble(setting.trimmed(), &ok);
+    if (ok)
+        return local;
+    return std::nullopt;
+}
+
+bool ReportFitsPaper(platform::Printer& printer, double size)
+{
+    const platform::PrinterFont inForce = printer.font();
+    const auto restore = [&] { printer.setFont(inForce); };
+    platform::PrinterFont f = inForce;
+    f.size = size;
+    f.bold = false;
+    if (!printer.setFont(f)) {
+        restore();
+        return false;
+    }
+    const double widths[] = {printer.printableWidthIn(1), printer.printableWidthIn(2)};
+    bool fits = true;
+    for (const WidestCell& cell : widestCells(printer)) {
+        const double room = widths[cell.orientation - 1] - printer.columnX(cell.tab);
+        if (cell.header)
+            printer.setEmphasis(true);
+        for (const QString& text : cell.texts)
+            for (const QString& word : wordsOf(text))
+                fits = fits && printer.textWidth(word) <= room + kEpsilon;
+        if (cell.header)
+            printer.setEmphasis(false);
+        if (!fits)
+            break;
+    }
+    // Titles are centred whole, at the whole size plus 2.
+    f.size = std::round(size) + 2;
+    if (fits && printer.setFont(f)) {
+        for (int section = 0; section <= 130 && fits; ++section)
+            fits = printer.textWidth(SubHeadingTitle(section)) <= widths[0] + kEpsilon;
+        for (int memory = 0; memory <= 8 && fits; ++memory)
+            fits = printer.textWidth(VoicePageTitle(memory)) <= widths[1] + kEpsilon;
+    }
+    restore();
+    return fits;
+}
+
+std::optional<int> LargestReportFontSize(platform::Printer& printer, const QString& fontName)
+{
+    const platform::PrinterFont inForce = printer.font();
+    platform::PrinterFont f = inForce;
+    f.name = fontName;
+    if (!printer.setFont(f))
+        return std::nullopt;
+    // Wider sizes take more room, so the largest that fits is found by halving.
+    int low = int(kMinPrintFontSize) - 1;   // the largest known to fit (none yet)
+    int high = int(kMaxPrintFontSize);
+    if (ReportFitsPaper(printer, high))
+        low = high;
+    while (high - low > 1) {
+        const int mid = (low + high) / 2;
+        (ReportFitsPaper(printer, mid) ? low : high) = mid;
+    }
+    printer.setFont(inForce);
+    if (low < kMinPrintFontSize)
+        return std::nullopt;
+    return low;
+}
 
 std::optional<int> WholeFontSize(const QString& setting)
 {
@@ -102,10 +350,40 @@ void ReportComposer::check(bool ok)
 }
 
 void ReportComposer::text(const QString& t) { check(printer_.printText(t)); }
-void ReportComposer::lineEnd() { check(printer_.lineEnd()); }
 void ReportComposer::fontSize(int points) { check(printer_.setFontSize(points)); }
 
-void ReportComposer::cells(std::initializer_list<ReportCell> cells) { printLaidOut(cells, layout(cells)); }
+bool ReportComposer::currentLineFits()
+{
+    return printer_.currentY() + printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon;
+}
+
+double ReportComposer::linesHeight(int lines) { return lines * printer_.lineSpacing(); }
+
+void ReportComposer::lineBreak()
+{
+    // A line that holds text fits; an empty one past the foot is left out, so the printer never
+    // starts a page of its own, without headings.
+    if (currentLineFits())
+        text(kLineBreak);
+    else
+        check(printer_.setCurrentX(0));
+}
+
+void ReportComposer::lineEnd()
+{
+    if (currentLineFits())
+        check(printer_.lineEnd());
+    else
+        check(printer_.setCurrentX(0));
+}
+
+void ReportComposer::blankPrint()
+{
+    lineBreak();
+    lineEnd();
+}
+
+void ReportComposer::cells(const std::vector<ReportCell>& items) { printLaidOut(layout(items)); }
 
 bool ReportComposer::PrinterInit()
 {
@@ -118,6 +396,10 @@ bool ReportComposer::PrinterInit()
                              .arg(kMaxPrintFontSize));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
+    // The run's first rows may print at the size as set, the pages at its whole size.
+    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole))
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is too large for the report's columns on this paper")
+                             .arg(setup_.fontSize));
     return true;
 }
 
@@ -153,11 +435,9 @@ void ReportComposer::PageHeading()
     section_.reset();
     check(printer_.setOrientation(1));
     fontSize(wholeSize_);
-    text(kLineBreak);
-    lineEnd();
+    blankPrint();
     fileAndDateLines();
-    text(kLineBreak);
-    lineEnd();
+    blankPrint();
 }
 
 void ReportComposer::centred(const QString& title, bool roundHalves)
@@ -180,81 +460,80 @@ void ReportComposer::PageHeadingM(int memory)
     voiceMemory_ = memory;
     section_.reset();
     check(printer_.setOrientation(2));
-    for (int i = 0; i < 2; ++i) {
-        text(kLineBreak);
-        lineEnd();
-    }
+    blankPrint();
+    blankPrint();
     fontSize(wholeSize_);
     fileAndDateLines();
     fontSize(wholeSize_ + 2);
     centred(VoicePageTitle(memory), true);
     fontSize(wholeSize_);
-    text(kLineBreak);
-    lineEnd();
+    blankPrint();
 }
 
 void ReportComposer::SubHeading(int section)
 {
-    // A title never stands alone at the foot of a page.
+    // The title waits for its first row, so both go on the same page.
+    flushTitle(0);
     section_.reset();
-    ensureRoom(kSubHeadingLines);
+    pendingTitle_ = section;
+}
+
+double ReportComposer::titleHeight(int section)
+{
+    const double lines = linesHeight(titleBlockLines(section));
+    fontSize(wholeSize_ + 2);
+    const double title = printer_.lineSpacing();
+    fontSize(wholeSize_);
+    return lines + title;
+}
+
+void ReportComposer::flushTitle(double firstRow)
+{
+    if (!pendingTitle_)
+        return;
+    const int section = *pendingTitle_;
+    pendingTitle_.reset();
+    ensureRoom(titleHeight(section) + firstRow);
+    printTitle(section);
+}
+
+void ReportComposer::printTitle(int section)
+{
     section_ = section;
     const int blanks = (section == 110 || section == 120 || section == 130) ? 2 : 1;
-    for (int i = 0; i < blanks; ++i) {
-        text(kLineBreak);
-        lineEnd();
-    }
+    for (int i = 0; i < blanks; ++i)
+        blankPrint();
     fontSize(wholeSize_ + 2);
     centred(SubHeadingTitle(section), false);
     fontSize(wholeSize_);
-    text(kLineBreak);
-    lineEnd();
-    const auto emphasis = [this](bool on) { check(printer_.setEmphasis(on)); };
-    switch (section) {
-    case 40:
-        emphasis(true);
-        cells({{15, QStringLiteral("Time")}, {25, QStringLiteral("Day Of Week")}, {45, QStringLiteral("Month")},
-               {56, QStringLiteral("Day Of Month")}, {75, QStringLiteral("Command")}});
-        lineEnd();
-        emphasis(false);
-        break;
-    case 70:
-    case 90:
-        emphasis(true);
-        if (section == 70)
-            cells({{15, QStringLiteral("Frequency")}, {35, QStringLiteral("Offset")}, {50, QStringLiteral("TX Power")},
-                   {65, QStringLiteral("CTCSS Frequency")}});
-        else
-            cells({{15, QStringLiteral("Tone #1")}, {35, QStringLiteral("Tone #2")}});
-        emphasis(false);
-        text(kLineBreak);
-        lineEnd();
-        break;
-    case 100:
-        emphasis(true);
-        cells({{15, QStringLiteral("Tone #1 Hz-Ms")}, {35, QStringLiteral("Delay")}, {45, QStringLiteral("Tone #2 Hz-Ms")},
-               {65, QStringLiteral("Delay")}, {75, QStringLiteral("Tone #3 Hz-Ms")}});
-        lineEnd();
-        emphasis(false);
-        text(kLineBreak);
-        lineEnd();
-        break;
-    default:
-        text(kLineBreak);
-        lineEnd();
-        break;
+    blankPrint();
+    const std::vector<ReportCell> header = headerCells(section);
+    if (header.empty()) {
+        blankPrint();
+        return;
     }
+    check(printer_.setEmphasis(true));
+    cells(header);
+    if (section == 70 || section == 90) {
+        check(printer_.setEmphasis(false));
+        blankPrint();
+        return;
+    }
+    lineEnd();
+    check(printer_.setEmphasis(false));
+    if (section == 100)
+        blankPrint();
 }
 
-void ReportComposer::ensureRoom(int lines)
+void ReportComposer::ensureRoom(double height)
 {
-    // A page holding only its headings gains nothing from another one: at a font size where the
-    // headings fill most of a page, the row goes on below them.
+    // A page holding only its headings gains nothing from another one: a row taller than the
+    // room below them goes on below them, its lines continuing on pages of their own.
     if (continuing_ || opener_ == Opener::None || !pageHasBody_)
         return;
     const double y = printer_.currentY();
-    // A row that fits, down to its last empty line, stays on the page.
-    if (y <= 0 || y + lines * printer_.lineSpacing() <= printer_.printableHeight() + kEpsilon)
+    // A row that fits, down to its last line, stays on the page; its empty line need not.
+    if (y <= 0 || y + height <= printer_.printableHeight() + kEpsilon)
         return;
     continuing_ = true;
     const std::optional<int> section = section_;
@@ -266,9 +545,9 @@ void ReportComposer::ensureRoom(int lines)
         PageHeadingM(voiceMemory_);
     else
         PageHeading();
-    continuing_ = false;
     if (section)
-        SubHeading(*section);
+        printTitle(*section);
+    continuing_ = false;
 }
 
 QStringList ReportComposer::wrapped(const QString& text, double room)
@@ -283,6 +562,8 @@ QStringList ReportComposer::wrapped(const QString& text, double room)
             pieces << rest;
             break;
         }
+        const std::vector<bool> inside = insideGroups(rest);
+        const auto breakable = [&](qsizetype i) { return rest.at(i) == u' ' && !inside[std::size_t(i)]; };
         // The most characters that fit, at least one so every line takes something.
         qsizetype low = 1;
         qsizetype high = rest.size() - 1;
@@ -294,16 +575,29 @@ QStringList ReportComposer::wrapped(const QString& text, double room)
                 high = mid - 1;
         }
         qsizetype cut = low;
-        // Break at the last blank before the cut, unless the word after it is too wide for a line
-        // of its own: such a word fills the line and continues on the next.
-        if (cut < rest.size() && rest.at(cut) != u' ') {
-            const qsizetype blank = rest.lastIndexOf(u' ', cut - 1);
+        if (!breakable(cut)) {
+            // Break at the last blank before the cut, unless the word after it is too wide for a
+            // line of its own: such a word fills the line and continues on the next.
+            qsizetype blank = cut - 1;
+            while (blank > 0 && !breakable(blank))
+                --blank;
+            bool atBlank = false;
             if (blank > 0) {
-                qsizetype wordEnd = rest.indexOf(u' ', blank + 1);
-                if (wordEnd < 0)
-                    wordEnd = rest.size();
-                if (fits(rest.mid(blank + 1, wordEnd - blank - 1)))
+                qsizetype wordEnd = blank + 1;
+                while (wordEnd < rest.size() && !breakable(wordEnd))
+                    ++wordEnd;
+                if (fits(rest.mid(blank + 1, wordEnd - blank - 1))) {
                     cut = blank;
+                    atBlank = true;
+                }
+            }
+            // Inside a word, never inside a bracketed group, unless the group alone is too wide.
+            if (!atBlank) {
+                qsizetype before = cut;
+                while (before > 0 && inside[std::size_t(before)])
+                    --before;
+                if (before > 0)
+                    cut = before;
             }
         }
         QString piece = rest.left(cut);
@@ -317,35 +611,57 @@ QStringList ReportComposer::wrapped(const QString& text, double room)
     return pieces;
 }
 
-std::vector<QStringList> ReportComposer::layout(std::initializer_list<ReportCell> items)
+ReportComposer::Laid ReportComposer::layout(const std::vector<ReportCell>& items)
 {
-    std::vector<QStringList> laid;
+    Laid laid;
     const double width = printer_.printableWidth();
-    for (const ReportCell& c : items)
-        laid.push_back(wrapped(c.text, width - printer_.columnX(c.tab)));
+    const double blank = printer_.textWidth(QStringLiteral(" "));
+    std::vector<double> ends;   // where the text on each line of the row ends
+    int start = 0;              // the line the previous cell began on
+    for (const ReportCell& c : items) {
+        const double x = printer_.columnX(c.tab);
+        const QStringList pieces = wrapped(c.text, width - x);
+        const auto clear = [&](int line) {
+            for (int i = 0; i < pieces.size(); ++i) {
+                const std::size_t l = std::size_t(line + i);
+                if (l < ends.size() && ends[l] >= 0 && !pieces[i].trimmed().isEmpty() && ends[l] + blank > x + kEpsilon)
+                    return false;
+            }
+            return true;
+        };
+        int line = start;
+        while (!clear(line))
+            ++line;
+        for (int i = 0; i < pieces.size(); ++i) {
+            const std::size_t l = std::size_t(line + i);
+            if (ends.size() <= l)
+                ends.resize(l + 1, -1);
+            // A number item's own trailing blank counts toward the distance to the next cell.
+            QString shown = pieces[i];
+            while (shown.endsWith(u' '))
+                shown.chop(1);
+            if (!shown.isEmpty())
+                ends[l] = x + printer_.textWidth(shown);
+            laid.pieces.push_back({line + i, c.tab, pieces[i]});
+        }
+        laid.lines = std::max(laid.lines, line + int(pieces.size()));
+        start = line;
+    }
     return laid;
 }
 
-int ReportComposer::lineCount(const std::vector<QStringList>& laid)
+void ReportComposer::printLaidOut(const Laid& laid)
 {
-    qsizetype lines = 1;
-    for (const QStringList& pieces : laid)
-        lines = std::max(lines, pieces.size());
-    return int(lines);
-}
-
-void ReportComposer::printLaidOut(std::initializer_list<ReportCell> items, const std::vector<QStringList>& laid)
-{
-    const int lines = lineCount(laid);
-    for (int l = 0; l < lines; ++l) {
-        if (l > 0)
+    for (int l = 0; l < laid.lines; ++l) {
+        if (l > 0) {
             lineEnd();
-        std::size_t i = 0;
-        for (const ReportCell& c : items) {
-            const QStringList& pieces = laid[i++];
-            if (l < pieces.size()) {
-                check(printer_.tab(c.tab));
-                text(pieces[l]);
+            // Only a row taller than a whole page gets here without room.
+            ensureRoom(printer_.lineSpacing());
+        }
+        for (const Piece& p : laid.pieces) {
+            if (p.line == l) {
+                check(printer_.tab(p.tab));
+                text(p.text);
             }
         }
     }
@@ -353,13 +669,14 @@ void ReportComposer::printLaidOut(std::initializer_list<ReportCell> items, const
 
 void ReportComposer::row(std::initializer_list<ReportCell> items)
 {
-    const std::vector<QStringList> laid = layout(items);
-    // The row's lines and the empty line after them.
-    ensureRoom(lineCount(laid) + 1);
+    const Laid laid = layout(items);
+    flushTitle(linesHeight(laid.lines));
+    ensureRoom(linesHeight(laid.lines));
     pageHasBody_ = true;
-    printLaidOut(items, laid);
-    text(kLineBreak);
-    lineEnd();
+    printLaidOut(laid);
+    pageHasBody_ = true;
+    // The line-break item and the line end: one empty line follows the row.
+    blankPrint();
 }
 
 void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
@@ -367,31 +684,38 @@ void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasis
     // Measured as printed: emphasised texts are wider.
     if (emphasised)
         check(printer_.setEmphasis(true));
-    const std::vector<QStringList> laid = layout(items);
+    const Laid laid = layout(items);
     if (emphasised)
         check(printer_.setEmphasis(false));
-    ensureRoom(lineCount(laid));
+    flushTitle(linesHeight(laid.lines));
+    ensureRoom(linesHeight(laid.lines));
     pageHasBody_ = true;
     if (emphasised)
         check(printer_.setEmphasis(true));
-    printLaidOut(items, laid);
+    printLaidOut(laid);
     lineEnd();
     if (emphasised)
         check(printer_.setEmphasis(false));
+    pageHasBody_ = true;
 }
 
 void ReportComposer::blankLine()
 {
-    ensureRoom(2);
+    // Empty lines start no page: at the foot they are left out.
+    flushTitle(0);
     pageHasBody_ = true;
-    text(kLineBreak);
-    lineEnd();
+    blankPrint();
 }
 
-void ReportComposer::newPage() { check(printer_.newPage()); }
+void ReportComposer::newPage()
+{
+    flushTitle(0);
+    check(printer_.newPage());
+}
 
 void ReportComposer::endDocument()
 {
+    flushTitle(0);
     opener_ = Opener::None;
     section_.reset();
     check(printer_.endDoc());

@@ -43,13 +43,27 @@ struct ReportSetup {
     std::function<void()> onPageStart;
 };
 
-// The printer font sizes a report page can hold, in points; the font dialog offers only these.
+// The printer font sizes a report page can hold at most, in points. Within them, the largest
+// size is what the widest row of every section fits on the paper in the font
+// (LargestReportFontSize); the font dialog offers no more.
 constexpr double kMinPrintFontSize = 4;
 constexpr double kMaxPrintFontSize = 72;
+
+// A size setting as a number, written with a decimal point or a decimal comma ("10.5", "10,5"):
+// the setting is stored with the locale's separator, which may not be this run's locale.
+std::optional<double> PrintFontSizeNumber(const QString& setting);
 
 // The whole-number page font size of a size setting: rounded to the nearest, ties to even
 // ("10.5" gives 10); nullopt for a text that is no number or a size outside the printable range.
 std::optional<int> WholeFontSize(const QString& setting);
+
+// Whether every section's widest row fits the printable width of the printer's paper in the
+// printer's font at `size` points (titles at the whole size plus 2): every column starts on the
+// paper with room for the widest word it can hold. The printer's font is left as it was.
+bool ReportFitsPaper(platform::Printer& printer, double size);
+// The largest whole size from kMinPrintFontSize to kMaxPrintFontSize at which the report in font
+// `fontName` fits the printer's paper; nullopt when not even the smallest does.
+std::optional<int> LargestReportFontSize(platform::Printer& printer, const QString& fontName);
 
 // A number item: the sign place (a blank), the digits and one blank (" 7 ").
 QString Number(int n);
@@ -62,8 +76,8 @@ class ReportComposer {
 public:
     ReportComposer(platform::Printer& printer, ReportSetup setup);
 
-    // Sets the run's printer font from the settings (throws for a size that is no number or one
-    // outside the printable range).
+    // Sets the run's printer font from the settings (throws for a size that is no number, one
+    // outside the printable range, or one at which the widest rows do not fit the paper).
     bool PrinterInit();
 
     // Page openers of the job table: the page-start hook, then the heading.
@@ -91,25 +105,52 @@ public:
     int continuationPages() const { return continuations_; }
 
 private:
+    // A row laid out once, before anything of it is printed: each piece of a cell's text on its
+    // line of the row, at the cell's tab column.
+    struct Piece {
+        int line = 0;
+        int tab = 1;
+        QString text;
+    };
+    struct Laid {
+        std::vector<Piece> pieces;
+        int lines = 1;
+    };
+
     void check(bool ok);
-    // The cells at their tabs; a text too long for its room goes on under its column below.
-    void cells(std::initializer_list<ReportCell> cells);
-    // The pieces of a text, one to a line, each no wider than `room`: broken at blanks, inside a
-    // word only where the word alone is wider than a line.
+    // The pieces of a text, one to a line, each no wider than `room`: broken at blanks outside
+    // brackets (a bracketed group such as "[F Evening]" or "(SK)" is one word), inside a word
+    // only where the word alone is wider than a line, and never inside a bracketed group that
+    // fits a line.
     QStringList wrapped(const QString& text, double room);
-    // Each cell's pieces, for the room between its column and the right edge of the page.
-    std::vector<QStringList> layout(std::initializer_list<ReportCell> cells);
-    static int lineCount(const std::vector<QStringList>& laid);
-    // The cells' first pieces on the current line, the further pieces under their own columns on
-    // the lines below; leaves the position on the last of these lines.
-    void printLaidOut(std::initializer_list<ReportCell> cells, const std::vector<QStringList>& laid);
+    // The cells on the lines of a row: each text wrapped for the room between its column and the
+    // right edge; a cell whose line already reaches within a blank's width of its column goes
+    // down to the first line below where it keeps that distance, and the cells after it follow
+    // it down.
+    Laid layout(const std::vector<ReportCell>& cells);
+    // Prints a laid-out row; leaves the position on its last line.
+    void printLaidOut(const Laid& laid);
+    void cells(const std::vector<ReportCell>& cells);
     void text(const QString& t);
+    // The line-break item and the line end. An empty line that would pass the page foot is left
+    // out: the page is full, and only this composer starts the next one.
+    void lineBreak();
     void lineEnd();
+    void blankPrint();
+    bool currentLineFits();
+    double linesHeight(int lines);
     void fontSize(int points);
     void centred(const QString& title, bool roundHalves);
     void fileAndDateLines();
-    // Makes room for `lines` more lines, continuing on a new page with the headings if needed.
-    void ensureRoom(int lines);
+    // A section title with its empty lines and column-header row.
+    void printTitle(int section);
+    // Its height from the print position down to where its first row begins.
+    double titleHeight(int section);
+    // Prints a pending section title, keeping room for it and `firstRow` points of the first row
+    // below it on the same page.
+    void flushTitle(double firstRow);
+    // Makes room for `height` more points, continuing on a new page with the headings if needed.
+    void ensureRoom(double height);
 
     platform::Printer& printer_;
     ReportSetup setup_;
@@ -117,7 +158,8 @@ private:
     // What heads the current page, for a continuation page.
     enum class Opener { None, Plain, Voice } opener_ = Opener::None;
     int voiceMemory_ = 0;
-    std::optional<int> section_;
+    std::optional<int> section_;          // the section whose rows are being printed
+    std::optional<int> pendingTitle_;     // a title waiting for its first row
     bool pageHasBody_ = false;   // a row was printed below the headings of the current page
     bool continuing_ = false;
     int continuations_ = 0;

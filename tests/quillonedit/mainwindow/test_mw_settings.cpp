@@ -172,7 +172,7 @@ TEST_F(Settings, AStoredSizeThatIsNotANumberStillOpensTheDialog)
 }
 
 // A stored size no report page can hold opens the dialog as a size that is no number does, and
-// what the dialog hands back stays within the printable sizes.
+// what the dialog hands back stays within the sizes at which the report fits the printer's paper.
 TEST_F(Settings, AStoredSizeOutsideThePrintableRangeOpensTheDialogAt10)
 {
     for (const QString stored : {"200", "32767", "inf", "nan", "3", "72.5"}) {
@@ -187,7 +187,7 @@ TEST_F(Settings, AStoredSizeOutsideThePrintableRangeOpensTheDialogAt10)
         SelectPrintFont();
         ASSERT_TRUE(seen) << stored.toStdString();
         EXPECT_DOUBLE_EQ(seen->size, 10.0) << stored.toStdString();
-        EXPECT_EQ(PrinterFontSize, "72") << stored.toStdString();
+        EXPECT_EQ(PrinterFontSize, "12") << stored.toStdString();   // the recording printer's paper
     }
     EXPECT_DOUBLE_EQ(PrintFontSizeValue("4"), 4.0);
     EXPECT_DOUBLE_EQ(PrintFontSizeValue("72"), 72.0);

@@ -7,6 +7,10 @@
 #include "quillonedit/image/Project.h"
 #include "quillonedit/printing/PrintJobs.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/RbiFrequencies.h"
+#include "quillonedit/image/Scheduler.h"
+#include "quillonedit/image/SpeedDial.h"
+#include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/tables/Tables.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +70,44 @@ inline QStringList numberedRows(int first, int last, const std::map<int, QString
         rows << Chopped(line);
     }
     return rows;
+}
+
+// Every area filled at its widest: long words, bracketed words and prosigns, a number reaching
+// the next column, September rows, all courtesy tones at 1200 Hz and 450 ms.
+inline void FillWidestImage()
+{
+    const std::vector<int> words = {215, 982, 220, 107, 226, 779, 227, 105, 228, 106, 215};
+    for (int m = 1; m <= kBaseVoiceCount; ++m)
+        WriteWordNumbers(BaseVoiceSlotOffset(m), words);
+    for (int s = 1; s <= kMemorySaveCount; ++s) {
+        image().set(zonesOffset(s), 0xFF);
+        for (int m = 0; m < kMemoryVoiceCount; ++m)
+            WriteWordNumbers(memoryVoiceOffset(s) + kVoiceSlotBytes * m, words);
+    }
+    for (int i = 0; i < kCourtesyToneCount; ++i)
+        PutBytes(kCourtesyTones + kCourtesyToneBytes * i, {8, 9, 9, 8, 9, 9, 8, 9});
+    for (int i = 1; i <= kSchedulerCount; ++i)
+        PutBytes(ScheduleEntryOffset(i), {0x09, 0x30, 0, 0x23, 0x59, 0x99, 0x99});
+    for (int block = 1; block <= 3; ++block)
+        for (int e = 0; e < 100; ++e) {
+            const int o = SpeedDialOffset(block, e);
+            image().set(o, 16);
+            for (int d = 1; d <= 16; ++d)
+                image().set(o + d, std::uint8_t(d == 4 ? 0x15 : 12));
+            image().set(o + 17, 11);
+            for (int w = 0; w < 11; ++w)
+                PutBytes(o + 18 + 2 * w, {words[size_t(w)] / 100, words[size_t(w)] % 100});
+        }
+    for (int m = 1; m <= kMacroCount; ++m)
+        PutBytes(macroOffset(m), {7, 12, 12, 12, 12, 12, 12, 12, 0x99, 0x99});
+    for (int i = 0; i < 40; ++i)
+        PutBytes(rbiFrequencyOffset(i), {0x1B, 0x69, 0x99, 0x40 | 20, 0, 0});
+    const std::vector<int> cw = {46, 10, 38, 37, 45};   // "(SK)A (AR)("
+    image().set(kCwMessage1, 120);
+    for (int i = 0; i < 120; ++i)
+        image().set(kCwMessage1 + 1 + i, std::uint8_t(cw[size_t(i % 5)]));
+    PutBytes(kCwSpeed1, {4});
+    PutBytes(kCwToneCode1, {8});
 }
 
 class ReportTest : public ::testing::Test {

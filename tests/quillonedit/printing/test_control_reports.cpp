@@ -318,5 +318,56 @@ TEST_F(ReportTest, AWholeRunPrintedToPdfReadsBack)
     EXPECT_EQ(checked, pages.size());
 }
 
+// All 20 sections at the smallest, the default and the largest size the paper takes: pdftotext
+// finds every word inside the printable area of its page.
+TEST_F(ReportTest, EveryWordOfARunLiesInsideThePrintableArea)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "poppler-utils is not installed";
+    FillWidestImage();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("report.pdf");
+    qputenv("QM_PRINT_TO_PDF", pdf.toLocal8Bit());
+    platform::QtPrinter qt;
+    const std::optional<int> largest = LargestReportFontSize(qt, setup.fontName);
+    ASSERT_TRUE(largest);
+    // The margins of each orientation, the same on both sides.
+    double printable[3][2] = {};
+    for (int o : {1, 2}) {
+        qt.setOrientation(o);
+        printable[o][0] = qt.printableWidth();
+        printable[o][1] = qt.printableHeight();
+    }
+    const QRegularExpression pageTag(R"RE(<page width="([\d.]+)" height="([\d.]+)">)RE");
+    const QRegularExpression wordTag(R"RE(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)RE");
+    for (const int size : {int(kMinPrintFontSize), 10, *largest}) {
+        setup.fontSize = QString::number(size);
+        PrintRun r;
+        r.ticked = [](int) { return true; };
+        const PrintRunResult result = RunPrintJobs(qt, setup, r);
+        ASSERT_EQ(result.outcome, Outcome::Dispatched) << size << " " << result.error.toStdString();
+        int words = 0;
+        double width = 0, height = 0, mx = 0, my = 0;
+        for (const QString& line : PdfTextAsWritten(pdf, {"-bbox"}).split('\n')) {
+            if (const auto page = pageTag.match(line); page.hasMatch()) {
+                width = page.captured(1).toDouble();
+                height = page.captured(2).toDouble();
+                const int o = width > height ? 2 : 1;
+                mx = (width - printable[o][0]) / 2;
+                my = (height - printable[o][1]) / 2;
+            } else if (const auto w = wordTag.match(line); w.hasMatch()) {
+                ++words;
+                const double x0 = w.captured(1).toDouble(), y0 = w.captured(2).toDouble();
+                const double x1 = w.captured(3).toDouble(), y1 = w.captured(4).toDouble();
+                EXPECT_TRUE(x0 >= mx - 0.5 && x1 <= width - mx + 0.5 && y0 >= my - 0.5 && y1 <= height - my + 0.5)
+                    << "size " << size << " \"" << w.captured(5).toStdString() << "\" " << x0 << "," << y0 << " "
+                    << x1 << "," << y1 << " on " << width << "x" << height;
+            }
+        }
+        EXPECT_GT(words, 1000) << size;
+    }
+    qunsetenv("QM_PRINT_TO_PDF");
+}
+
 } // namespace
 } // namespace quillon::testing

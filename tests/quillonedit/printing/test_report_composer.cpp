@@ -2,6 +2,10 @@
 // recording printer.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
 
+#include "platform/qt/QtPrinter.h"
+#include "quillonedit/image/RbiFrequencies.h"
+#include "quillonedit/image/Scheduler.h"
+#include "quillonedit/image/SpeedDial.h"
 #include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/printing/ControlReports.h"
 #include "quillonedit/printing/CwMessageReport.h"
@@ -18,6 +22,7 @@ TEST(ReportComposerRules, WholeFontSizeRoundsTiesToEvenAndRefusesNonNumbers)
 {
     const std::vector<std::pair<QString, std::optional<int>>> cases = {
         {"10", 10}, {" 10.5", 10}, {"11.5", 12}, {"9.5", 10}, {"12.49", 12}, {"8.51", 9},
+        {"10,5", 10}, {" 11,5", 12},   // stored under a locale with a decimal comma
         {"abc", std::nullopt}, {"", std::nullopt}, {"0.4", std::nullopt}, {"40000", std::nullopt},
     };
     for (const auto& [setting, whole] : cases)
@@ -193,12 +198,13 @@ TEST_F(ReportTest, ARowThatWouldPassThePageBottomContinuesOnANewPage)
             EXPECT_LE(item.top + 12, printer.portraitHeight);
 }
 
-// A row whose empty line ends exactly at the page foot stays; a hair less room sends it on.
+// A row whose text ends exactly at the page foot stays, its empty line left out; a hair less
+// room sends it on.
 TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
 {
     // Voice heading: 4 empty lines, file and date (12 points each), the 14.4-point title, 2 empty
-    // lines; then 20 rows of 2 lines: the 20th row's empty line ends at 110.4 + 480 points.
-    printer.landscapeHeight = 590.4;
+    // lines; then 20 rows of 2 lines: the 20th row's text ends at 110.4 + 468 points.
+    printer.landscapeHeight = 578.4;
     PrintRunResult result = run({4});
     ASSERT_EQ(result.outcome, Outcome::Dispatched);
     EXPECT_EQ(result.continuationPages, 0);
@@ -207,7 +213,7 @@ TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
     EXPECT_EQ(Chopped(lines(0, 1).last()).trimmed(), "40");
 
     printer = {};
-    printer.landscapeHeight = 590.3;
+    printer.landscapeHeight = 578.3;
     result = run({4});
     ASSERT_EQ(result.outcome, Outcome::Dispatched);
     EXPECT_EQ(result.continuationPages, 2);
@@ -224,6 +230,18 @@ TEST_F(ReportTest, ARowThatFitsExactlyAtThePageFootStaysOnItsPage)
     ASSERT_EQ(printer.documents[0].pages.size(), 2u);
     EXPECT_EQ(rowsAfter(lines(0, 0), "Memory Save 1 Voice Messages").last(), "        6");
     EXPECT_EQ(rowsAfter(lines(0, 1), "Memory Save 1 Voice Messages").first(), "        7");
+}
+
+// A section title goes to the next page with its first row rather than stand alone at the foot.
+TEST_F(ReportTest, ASectionTitleGoesOnWithItsFirstRow)
+{
+    // Box 17: headings to 72 points, the courtesy tones to 410.4; the CW title block takes 110.4
+    // more and its first row, "#1. Empty", one line: to 532.8.
+    printer.portraitHeight = 531;
+    ASSERT_EQ(run({17}).outcome, Outcome::Dispatched);
+    EXPECT_EQ(titles(), (QStringList{"Courtesy Tones", "CW Messages"}));
+    ASSERT_EQ(pageCount(), 2);
+    EXPECT_EQ(rowsAfter(lines(0, 1), "CW Messages").first(), Tabs({{8, "#1. Empty"}}));
 }
 
 // A text too long for the room right of its column goes on, under that column, on the lines
@@ -282,6 +300,47 @@ TEST_F(ReportTest, ALongTextContinuesUnderItsColumnAndCountsForThePageBreak)
     }
 }
 
+// Two cells on one line keep at least a blank's width apart (the next one goes a line down), and
+// a text breaks only between its words: a bracketed word or prosign stays whole.
+TEST_F(ReportTest, CellsKeepABlankApartAndBracketedWordsStayWhole)
+{
+    PutBytes(ScheduleEntryOffset(1), {0x09, 0x10, 0, 0x09, 0x30, 0x15, 0x03});   // September 10
+    std::vector<int> words(10, 215);   // ten times "Acknowledge": 119 characters
+    words.push_back(107);              // "[Hi/Lo Temp]" across the 131st character of the line
+    WriteWordNumbers(BaseVoiceSlotOffset(1), words);
+    image().set(kCwMessage1, 50);      // "(SK)(AR)" 25 times: one word, wider than its line
+    for (int i = 0; i < 50; ++i)
+        image().set(kCwMessage1 + 1 + i, std::uint8_t(i % 2 ? 37 : 46));
+    printer.portraitHeight = printer.landscapeHeight = 2000;
+    ASSERT_EQ(run({4, 17}).outcome, Outcome::Dispatched);
+    for (const auto& d : printer.documents)
+        for (const auto& page : d.pages)
+            for (const auto& item : page)
+                EXPECT_TRUE(item.text.count('[') == item.text.count(']') && item.text.count('(') == item.text.count(')'))
+                    << item.text.toStdString();
+    EXPECT_TRUE(lines(0, 0).contains(Tabs({{8, " 1 "}, {14, QStringList(10, "Acknowledge").join(' ')}})));
+    EXPECT_TRUE(lines(1, 0).contains(Tabs({{8, "#1. " + QString("(SK)(AR)").repeated(12)}})));
+
+    // With the fonts' own widths ("September" leaves less than a blank before tab 56 in some).
+    platform::QtPrinter real;
+    printer = {};
+    printer.metrics = &real;
+    ASSERT_EQ(run({7}).outcome, Outcome::Dispatched);
+    const auto& items = printer.documents.at(0).pages.at(0);
+    const auto month = std::find_if(items.begin(), items.end(), [](const auto& i) { return i.text == "September"; });
+    ASSERT_NE(month, items.end());
+    real.setFont({setup.fontName, 10, false, false});
+    const double blank = real.textWidth(" ");
+    for (const auto& item : items) {
+        if (std::abs(item.top - month->top) < 1e-6 && item.x > month->x) {
+            EXPECT_GE(item.x, month->x + real.textWidth("September") + blank - 1e-6) << item.text.toStdString();
+        }
+    }
+    const auto day = std::find_if(month, items.end(), [](const auto& i) { return i.text == "10"; });
+    ASSERT_NE(day, items.end());
+    EXPECT_DOUBLE_EQ(day->x, real.columnX(56));
+}
+
 TEST_F(ReportTest, FileLineNamesTheOpenProjectAndNothingHeadsAPageOnceNoJobIsTicked)
 {
     setup.fileName = "/home/op/club.001";
@@ -329,23 +388,80 @@ TEST_F(ReportTest, FailuresEndTheRunAndTheNextRunStartsClean)
     EXPECT_TRUE(printer.documents.empty());
 }
 
-// A size no report page can hold ends the run as a size that is no number does, before any page.
+// A size no report page can hold ends the run as a size that is no number does, before any page;
+// so does one at which the widest rows would not fit the paper.
 TEST_F(ReportTest, AFontSizeOutsideThePrintableRangeEndsTheRunBeforeAnyPage)
 {
-    for (const QString size : {"200", "32767", "inf", "nan", "3.9", "72.5", "-10"}) {
+    // The courtesy tones' tab 84 and three digits: 43 half-size characters on 540 points.
+    ASSERT_EQ(LargestReportFontSize(printer, "Arial"), 12);
+    // Sizes past the largest are refused once measured; the others before any font is set.
+    const std::vector<std::pair<QString, bool>> refused = {
+        {"200", false}, {"32767", false}, {"inf", false}, {"nan", false}, {"3.9", false}, {"72.5", false},
+        {"-10", false}, {"12.6", true}, {"13", true}, {"72", true},
+    };
+    for (const auto& [size, measured] : refused) {
         printer = {};
         setup.fontSize = size;
         const PrintRunResult r = run({0});
         EXPECT_EQ(r.outcome, Outcome::Failed) << size.toStdString();
         EXPECT_TRUE(r.error.contains(size)) << size.toStdString();
         EXPECT_TRUE(printer.documents.empty()) << size.toStdString();
-        EXPECT_EQ(printer.calls.filter("font").size(), 0) << size.toStdString();
+        if (!measured) {
+            EXPECT_EQ(printer.calls.filter("font").size(), 0) << size.toStdString();
+        }
     }
-    for (const QString size : {"4", "72"}) {
+    for (const QString size : {"4", "12", "12.4"}) {
         printer = {};
         setup.fontSize = size;
         EXPECT_EQ(run({19}).outcome, Outcome::Dispatched) << size.toStdString();
         EXPECT_TRUE(printer.calls.contains("font Arial " + size)) << size.toStdString();
+    }
+}
+
+// At every size the font dialog takes, in the fonts the machine has: no word leaves the paper's
+// printable area, the run stays a sensible length, and every page begins with its headings.
+TEST_F(ReportTest, EveryAcceptedSizeKeepsEveryWordOnThePaper)
+{
+    FillWidestImage();
+    platform::QtPrinter real;
+    printer.metrics = &real;
+    setup.fileName = "/home/op/club.001";
+    const std::optional<int> largest = LargestReportFontSize(printer, setup.fontName);
+    ASSERT_TRUE(largest);
+    EXPECT_GE(*largest, 10);
+    std::set<int> all;
+    for (int b = 0; b < kPrintJobCount; ++b)
+        all.insert(b);
+    for (int size = int(kMinPrintFontSize); size <= int(kMaxPrintFontSize); ++size) {
+        printer = {};
+        printer.metrics = &real;
+        setup.fontSize = QString::number(size);
+        const PrintRunResult result = run(all);
+        if (size > *largest) {
+            EXPECT_EQ(result.outcome, Outcome::Failed) << size;
+            EXPECT_TRUE(printer.documents.empty()) << size;
+            continue;
+        }
+        ASSERT_EQ(result.outcome, Outcome::Dispatched) << size << " " << result.error.toStdString();
+        EXPECT_LE(pageCount(), 75 + 2 * size * size) << size;
+        for (const auto& d : printer.documents)
+            for (std::size_t p = 0; p < d.pages.size(); ++p) {
+                const auto& page = d.pages[p];
+                ASSERT_FALSE(page.empty()) << size;
+                EXPECT_TRUE(std::any_of(page.begin(), page.begin() + std::min<std::size_t>(page.size(), 2),
+                                        [](const auto& i) { return i.text.startsWith("File: "); }))
+                    << "size " << size << " page " << p + 1 << " begins " << page.front().text.toStdString();
+                real.setOrientation(d.pageOrientations[p]);
+                const double width = real.printableWidth();
+                const double height = real.printableHeight();
+                for (const auto& item : page) {
+                    real.setFont({setup.fontName, item.size, item.bold, false});
+                    const double right = item.x + real.textWidth(item.text);
+                    EXPECT_TRUE(item.x >= 0 && right <= width + 1e-6 && item.top + real.lineSpacing() <= height + 1e-6)
+                        << "size " << size << " \"" << item.text.toStdString() << "\" at " << item.x << ", "
+                        << item.top << " to " << right;
+                }
+            }
     }
 }
 

@@ -1,6 +1,8 @@
 // The speed-dial, emergency, DTMF generator and lock-out reports against a crafted image.
 #include "tests/quillonedit/printing/PrintTestSupport.h"
 
+#include "quillonedit/image/SpeedDial.h"
+
 namespace quillon::testing {
 namespace {
 
@@ -29,6 +31,32 @@ TEST_F(ReportTest, SpeedDialRowsCarryNumberPauseAndIdentification)
     EXPECT_TRUE(page.contains(Tabs({{8, " 4"}})));
     EXPECT_EQ(page.last(), Tabs({{8, " 19"}}));
     EXPECT_EQ(lines(0, 4).last(), Tabs({{8, " 99"}}));
+}
+
+// A number wide enough to reach the identification's column pushes the words a line down; the
+// page break counts that line, so the next page still begins with its headings.
+TEST_F(ReportTest, ANumberReachingTheWordsColumnPushesThemDownAndTheNextPageIsHeaded)
+{
+    const std::vector<int> words = {215, 220, 226, 227, 228, 215, 220, 226, 227, 228, 215};   // 11 long words
+    for (int e = 2; e <= 19; ++e) {
+        const int o = SpeedDialOffset(1, e);
+        PutBytes(o, {1, 5});
+        image().set(o + 17, std::uint8_t(words.size()));
+        for (std::size_t w = 0; w < words.size(); ++w)
+            PutBytes(o + 18 + 2 * int(w), {words[w] / 100, words[w] % 100});
+    }
+    // Row 15: 16 digits and two pauses, 18 characters from tab 15, past tab 32.
+    PutBytes(SpeedDialOffset(1, 15), {16, 5, 0x15, 0x15, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 1, 2, 3});
+    ASSERT_EQ(run({8}).outcome, Outcome::Dispatched);
+    const auto& pages = printer.documents.at(0).pages;
+    ASSERT_EQ(pages.size(), 6u);   // the first page goes on onto a page of its own
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        EXPECT_EQ(lines(0, int(p)).at(2), "       File: No File Name Assigned") << p;
+    const QStringList first = lines(0, 0);
+    const qsizetype row15 = first.indexOf(Tabs({{8, " 15 "}, {15, "5,5,51234567890123"}}));
+    ASSERT_GE(row15, 0);
+    EXPECT_TRUE(first.at(row15 + 1).startsWith(Tabs({{32, " Acknowledge Affirmative"}}))) << first.at(row15 + 1).toStdString();
+    EXPECT_EQ(rowsAfter(lines(0, 1), "Speed Dial Numbers Block 1").first(), Tabs({{8, " 16 "}, {15, "5"}, {32, " Acknowledge Affirmative Alternate Altitude Amateur Acknowledge Affirmative"}}));
 }
 
 TEST_F(ReportTest, SpeedDialBlocksAndEmergencyEntriesNumberFromZero)
