@@ -1,6 +1,8 @@
 // The main window: menu states, what each menu handler hands its dialog, opening projects and
 // the recent list, the closing question, help.
+#include "EveryDialog.h"
 #include "MainWindowFixture.h"
+#include "platform/widgets/Windows.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,6 +12,8 @@
 
 using namespace quillon;
 using quillon::testing::MainWindowTest;
+using quillon::testing::DialogSeen;
+using quillon::testing::EveryDialog;
 using quillon::testing::ModalSpy;
 using quillon::testing::writeProject;
 
@@ -238,6 +242,25 @@ TEST_F(MainWindow, TheOtherDialogsOpenAsTheirKindRequires)
 }
 
 TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)
+// No window manager cuts a dialog's title, and each opens centred on the screen (the scripted
+// desktop's 1280 x 1024), give or take the frame the window system puts on once it shows.
+TEST_F(MainWindow, EveryDialogShowsItsWholeTitleAndOpensCentred)
+{
+    MDIForm1& win = load();
+    win.enableProjectMenus();
+    const std::vector<DialogSeen> dialogs = EveryDialog(win);
+    EXPECT_GE(dialogs.size(), 60u);
+    for (const DialogSeen& d : dialogs) {
+        SCOPED_TRACE((d.name + " \"" + d.title + "\" at " + QString::number(d.geometry.x()) + "," +
+                      QString::number(d.geometry.y()) + " " + QString::number(d.geometry.width()) + "x" +
+                      QString::number(d.geometry.height())).toStdString());
+        EXPECT_GE(d.geometry.width(), platform::widgets::TitleBarWidth(d.title));
+        const QPoint offCentre = d.geometry.center() - QRect(0, 0, 1280, 1024).center();
+        EXPECT_LE(std::abs(offCentre.x()), 5);
+        EXPECT_LE(std::abs(offCentre.y()), 20);
+    }
+}
+
 {
     MDIForm1& win = load();
     ModalSpy spy;
