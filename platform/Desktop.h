@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace platform {
@@ -17,8 +19,10 @@ public:
     virtual bool waitCursor() const = 0;
     // Start a program detached; false when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& args) = 0;
-    // Open a web address in the default browser; false on failure.
-    virtual bool openUrl(const QString& url) = 0;
+    // Open a web address in the default browser through the desktop's URL handler. False when the
+    // handler could not be started or failed within a short wait. A handler still at work after it
+    // (one that runs the browser itself) counts as success; should it fail later, failedLater runs.
+    virtual bool openUrl(const QString& url, std::function<void()> failedLater) = 0;
     // Full path of a program on PATH, empty when absent.
     virtual QString findProgram(const QString& name) = 0;
     // The whole screen `window` shows on, and the part of it windows may go on (less the

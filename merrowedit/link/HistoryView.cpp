@@ -1,12 +1,13 @@
 #include "merrowedit/link/HistoryView.h"
 
-#include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/EventTable.h"
 #include "merrowedit/data/History.h"
 #include "merrowedit/data/Messages.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 namespace merrow {
@@ -147,13 +148,15 @@ void SaveHistoryFileAs(const TransferHost& host)
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Save As");
     request.filter = QStringLiteral("Merrow File(s) *.TXT)|*.TXT");
-    request.initialDir = DataFolder();
+    request.initialDir = HistorySaveFolder.isEmpty() ? QDir::homePath() : HistorySaveFolder;
     request.overwritePrompt = true;
     const std::optional<QString> name = platform::services().fileDialogs->saveFile(request);
     if (!name || name->isEmpty() || !CheckTxtExtension(*name))
         return;
     QString error;
-    if (!SaveHistoryText(*name, &error)) {
+    if (SaveHistoryText(*name, &error)) {
+        HistorySaveFolder = QFileInfo(*name).absolutePath();
+    } else {
         platform::msgBox(QStringLiteral("Error, the history file could not be written.\r\n") + *name +
                              (error.isEmpty() ? QString() : QStringLiteral("\r\n") + error),
                          platform::MsgButtons::OK, platform::MsgIcon::Critical, QStringLiteral("File Save Error"));

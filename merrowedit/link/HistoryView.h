@@ -2,6 +2,8 @@
 // The alert history in the main window's grid, on the printer and in a text file.
 #include "merrowedit/link/TransferHost.h"
 
+#include <QString>
+
 namespace merrow {
 
 // Fills the 20 grid rows with entries 0..19 (group 0) or 20..39 (group 1).
@@ -18,7 +20,11 @@ bool PrintHistoryReport();
 // Toolbar "Print History": refuses an empty grid (message 10), asks, prints.
 void PrintHistory(const TransferHost& host);
 // File > Save History File As: refuses an empty grid (message 12), asks for a ".TXT" name and
-// writes the history text file; a failed write is reported.
+// writes the history text file; a failed write is reported. The dialog opens in the folder of the
+// last history file saved in this run, before that in the user's home folder (the data folder is
+// hidden, and a file saved there would be hard to find again).
 void SaveHistoryFileAs(const TransferHost& host);
+// The folder the last history file was saved in; empty until one is.
+inline QString HistorySaveFolder;
 
 } // namespace merrow

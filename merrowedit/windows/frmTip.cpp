@@ -1,5 +1,6 @@
 #include "merrowedit/windows/frmTip.h"
 
+#include "merrowedit/data/Messages.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/windows/ImageList.h"
 #include "merrowedit/windows/Mwr_Rec.h"
@@ -102,7 +103,9 @@ frmTip* ShowStartupTip(QAction* tipsMenu, QWidget* parent)
 bool OpenWebPage(const QString& address)
 {
     platform::Desktop* desktop = platform::services().desktop;
-    return desktop && desktop->openUrl(address);
+    // A failure seen at once is the caller's to report; one that comes later, when the menu
+    // command has long returned, is reported here.
+    return desktop && desktop->openUrl(address, [] { ShowErrorMessage(kErrWebBrowser); });
 }
 
 } // namespace merrow

@@ -42,7 +42,8 @@ QString TipText();
 frmTip* ShowStartupTip(QAction* tipsMenu, QWidget* parent);
 
 // Opens a web address in the user's default browser through the desktop; false when no browser
-// could be started.
+// could be started. A browser that fails to start only after the desktop's short wait is reported
+// with message #500 when that becomes known.
 bool OpenWebPage(const QString& address);
 
 } // namespace merrow

@@ -1,5 +1,6 @@
 #include "platform/qt/QtHelpViewer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -7,11 +8,75 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace platform {
+namespace {
+
+// The help text, which opens a topic with its heading at the top of the window, the file's last
+// topic too: below the document's end it keeps room as high as the window. The topic stays at the
+// top while the window gets (or changes) its size, until the user scrolls, searches or follows a
+// link.
+class TopicBrowser final : public QTextBrowser {
+public:
+    explicit TopicBrowser(QWidget* parent) : QTextBrowser(parent)
+    {
+        connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { topic_.clear(); });
+        connect(this, &QTextBrowser::anchorClicked, this, [this] { topic_.clear(); });
+        connect(this, &QTextEdit::cursorPositionChanged, this, [this] { topic_.clear(); });   // a search
+    }
+
+    void showTopic(const QString& anchor)
+    {
+        topic_ = anchor;
+        scrollToTopic();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QTextBrowser::resizeEvent(event);
+        scrollToTopic();
+    }
+
+private:
+    void scrollToTopic()
+    {
+        QTextFrame* root = document()->rootFrame();
+        QTextFrameFormat format = root->frameFormat();
+        if (format.bottomMargin() != viewport()->height()) {
+            format.setBottomMargin(viewport()->height());
+            root->setFrameFormat(format);
+        }
+        if (topic_.isEmpty())
+            return;
+        const QRectF place = document()->documentLayout()->blockBoundingRect(anchorBlock(topic_));
+        if (place.isValid())
+            verticalScrollBar()->setValue(qRound(place.top()));
+    }
+
+    QTextBlock anchorBlock(const QString& anchor) const
+    {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            if (block.charFormat().anchorNames().contains(anchor))
+                return block;
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().anchorNames().contains(anchor))
+                    return block;
+        }
+        return {};
+    }
+
+    QString topic_;
+};
+
+} // namespace
 
 bool QtHelpViewer::showContents(const QString& helpFile) { return open(helpFile, QStringLiteral("contents"), false); }
 
@@ -48,7 +113,7 @@ bool QtHelpViewer::open(const QString& helpFile, const QString& anchor, bool sea
         search_ = new QLineEdit(window_);
         row->addWidget(search_);
         layout->addLayout(row);
-        browser_ = new QTextBrowser(window_);
+        browser_ = new TopicBrowser(window_);
         layout->addWidget(browser_);
         QTextBrowser* browser = browser_;
         QObject::connect(search_, &QLineEdit::returnPressed, browser, [this] {
@@ -62,11 +127,11 @@ bool QtHelpViewer::open(const QString& helpFile, const QString& anchor, bool sea
     window_->setWindowTitle(QFileInfo(helpFile).completeBaseName() + QObject::tr(" Help"));
     browser_->setSearchPaths({QFileInfo(helpFile).absolutePath()});
     browser_->setHtml(html);
-    browser_->scrollToAnchor(anchor);
     search_->setVisible(true);
     if (search)
         search_->setFocus();
     window_->show();
+    static_cast<TopicBrowser*>(browser_)->showTopic(anchor);
     window_->raise();
     window_->activateWindow();
     return true;

@@ -7,9 +7,9 @@
 #include "platform/qt/QtSerialPort.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,7 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QUrl>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -236,7 +236,40 @@ public:
     {
         return QProcess::startDetached(program, args);
     }
-    bool openUrl(const QString& url) override { return QDesktopServices::openUrl(QUrl(url)); }
+    bool openUrl(const QString& url, std::function<void()> failedLater) override
+    {
+        // Started by hand, not through QDesktopServices, whose answer only says that xdg-open
+        // started: its exit status tells whether a browser took the page (3: none was found).
+        auto handler = std::make_unique<QProcess>();
+        handler->setProgram(QStringLiteral("xdg-open"));
+        handler->setArguments({url});
+        handler->setStandardInputFile(QProcess::nullDevice());
+        handler->setStandardOutputFile(QProcess::nullDevice());
+        handler->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        handler->start();
+        if (!handler->waitForStarted(kUrlHandlerStartMs))
+            return false;
+        if (handler->state() != QProcess::NotRunning) {
+            // The windows keep painting meanwhile, but take no clicks or keys.
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+            QEventLoop wait;
+            QTimer::singleShot(kUrlHandlerVerdictMs, &wait, &QEventLoop::quit);
+            QObject::connect(handler.get(), &QProcess::finished, &wait, &QEventLoop::quit);
+            wait.exec(QEventLoop::ExcludeUserInputEvents);
+            QApplication::restoreOverrideCursor();
+        }
+        if (handler->state() == QProcess::NotRunning)
+            return succeeded(*handler);
+        // Still at work: the generic xdg-open runs the browser itself and ends with it. It is heard
+        // from when it ends, and owned by no one, so quitting this program does not kill it.
+        QProcess* running = handler.release();
+        QObject::connect(running, &QProcess::finished, running, [running, failedLater = std::move(failedLater)] {
+            running->deleteLater();
+            if (!succeeded(*running) && failedLater)
+                failedLater();
+        });
+        return true;
+    }
     QString findProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
     QRect screenArea(const QWidget& window) override
     {
@@ -250,6 +283,14 @@ public:
     }
 
 private:
+    static constexpr int kUrlHandlerStartMs = 5000;
+    // Long enough for xdg-open to try every browser it knows on a busy machine; a browser it
+    // found opens its window within this time too.
+    static constexpr int kUrlHandlerVerdictMs = 2500;
+    static bool succeeded(const QProcess& handler)
+    {
+        return handler.exitStatus() == QProcess::NormalExit && handler.exitCode() == 0;
+    }
     static const QScreen* screenOf(const QWidget& window)
     {
         return window.screen() ? window.screen() : QGuiApplication::primaryScreen();

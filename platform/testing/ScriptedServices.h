@@ -82,7 +82,12 @@ public:
     void setWaitCursor(bool on) override { busy = on; cursorChanges.push_back(on); }
     bool waitCursor() const override { return busy; }
     bool startProgram(const QString& program, const QStringList& args) override;
-    bool openUrl(const QString& url) override { urls << url; return openUrlResult; }
+    bool openUrl(const QString& url, std::function<void()> failedLater) override
+    {
+        urls << url;
+        this->failedLater = std::move(failedLater);
+        return openUrlResult;
+    }
     QString findProgram(const QString& name) override { return programsOnPath.value(name); }
     QRect screenArea(const QWidget&) override { return screen; }
     QRect availableArea(const QWidget&) override { return available.isValid() ? available : screen; }
@@ -94,6 +99,7 @@ public:
     bool startResult = true;
     QStringList urls;
     bool openUrlResult = true;
+    std::function<void()> failedLater;   // of the last openUrl: a test runs it as a late failure
     QMap<QString, QString> programsOnPath;
     // The screen the windows are placed on, whatever the test platform's own screen is, and the
     // part the panels leave (the whole screen while unset).

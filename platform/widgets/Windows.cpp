@@ -3,6 +3,10 @@
 #include "platform/Services.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -51,7 +55,58 @@ QSize frameExtra(const QWidget& window)
     return {10, 40};
 }
 
+// Watches a window's title and layout and widens it to its title bar's width (see KeepTitleVisible).
+class TitleRoom final : public QObject {
+public:
+    explicit TitleRoom(QWidget& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Before the layout hears of the request, so it lays out with the new margins at once.
+        const QEvent::Type type = event->type();
+        if (watched == &window_
+            && (type == QEvent::Show || type == QEvent::LayoutRequest || type == QEvent::WindowTitleChange))
+            fit();
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        const int needed = TitleBarWidth(window_.windowTitle());
+        QLayout* layout = window_.layout();
+        if (!layout) {
+            if (window_.width() < needed)
+                window_.setMinimumWidth(needed);
+            return;
+        }
+        const int extra = std::max(0, needed - layout->sizeHint().width());
+        const QMargins margins(extra / 2, 0, extra - extra / 2, 0);
+        if (window_.contentsMargins() == margins)
+            return;
+        window_.setContentsMargins(margins);
+        layout->activate();
+    }
+
+    QWidget& window_;
+};
+
 } // namespace
+
+int TitleBarWidth(const QString& title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int button = metrics.height() + 12;   // a title bar's square buttons and icon
+    return metrics.horizontalAdvance(title) + 4 * button + 2 * metrics.averageCharWidth();
+}
+
+void KeepTitleVisible(QWidget& window)
+{
+    if (!window.findChild<TitleRoom*>(QString(), Qt::FindDirectChildrenOnly))
+        new TitleRoom(window);   // owned by the window
+}
 
 void CentreWindow(QWidget& window, QSize size)
 {

@@ -1,7 +1,8 @@
 #pragma once
-// Placing windows: centring on their screen, inside the part the desktop's panels leave, and
-// minimising.
+// Placing windows: centring on their screen, inside the part the desktop's panels leave, room for
+// the whole title, and minimising.
 #include <QSize>
+#include <QString>
 
 class QWidget;
 
@@ -13,6 +14,13 @@ namespace platform::widgets {
 void CentreWindow(QWidget& window, QSize size);
 // The same with the window's present outer size.
 void CentreWindow(QWidget& window);
+
+// The width a window's title bar needs to show the whole title: the title in the title-bar font
+// (bold, as window managers mostly draw it) and room for the window's icon and three buttons.
+int TitleBarWidth(const QString& title);
+// Keeps the window at least as wide as its title bar needs, whatever its title and contents do
+// later: a narrower layout is centred between blank margins, so no window manager cuts the title.
+void KeepTitleVisible(QWidget& window);
 
 // Minimises a window; nothing else.
 void Win95Shrival(QWidget& window);

@@ -132,6 +132,7 @@ void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushBut
 
 EditorDialog::EditorDialog(QWidget* parent, CloseBox closeBox) : QDialog(parent), closeBox_(closeBox)
 {
+    platform::widgets::KeepTitleVisible(*this);
     if (closeBox_ == CloseBox::Refused) {
         // Offer no close box at all, and no help/context buttons in its place.
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -166,12 +167,17 @@ void EditorDialog::showEvent(QShowEvent* event)
     // that is no activation of ours.
     if (event->spontaneous())
         return;
+    activate();
     if (!centred_) {
-        adjustSize();
-        platform::widgets::CentreWindow(*this, frameGeometry().size().expandedTo(sizeHint()));
+        // Placed once it shows what it opens with, at the size that takes (a fixed-size layout
+        // applies it now): its whole contents (adjustSize would keep the window within two thirds
+        // of the screen). CentreWindow keeps it inside the screen's free part.
+        if (layout())
+            layout()->activate();
+        resize(sizeHint().expandedTo(minimumSize()));
+        platform::widgets::CentreWindow(*this);
         centred_ = true;
     }
-    activate();
 }
 
 void EditorDialog::keyPressEvent(QKeyEvent* event)

@@ -68,6 +68,12 @@ void frmUnlock::Form_Activate()
     DisplayUnlock();
 }
 
+void frmUnlock::ProjectOpened()
+{
+    DisplayUnlock();
+    DisplayPassWord();
+}
+
 void frmUnlock::DisplayUnlock()
 {
     lblNum->setText(DisplayUnlockText());

@@ -19,6 +19,9 @@ public:
 
     void Form_Activate() override;
     bool Form_QueryUnload(bool byCloseBox) override;
+    // Shows the new project's number and password, as the hardware-options window does; a
+    // password typed for the old project and not yet confirmed goes with it.
+    void ProjectOpened() override;
     void DisplayUnlock();
     void DisplayPassWord();
     void WritePassword();

@@ -81,6 +81,7 @@ frmPrint::frmPrint(std::function<FontSetting()> fontSetting, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Driver"));
+    platform::widgets::KeepTitleVisible(*this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     // Twips to pixels; the scale grows with the font so the longest caption still fits its frame.

@@ -4,7 +4,9 @@
 #include "platform/testing/ScriptedServices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -78,6 +80,57 @@ TEST(ScriptedServices, RestoresThePreviousServicesWhenDestroyed)
         EXPECT_EQ(services().messageBox, &inner.messageBox);
     }
     EXPECT_EQ(services().messageBox, &outer.messageBox);
+}
+
+// Web pages go to xdg-open, whose exit status is its verdict: 3 when it found no browser. Here a
+// script of ours stands in for it on PATH.
+TEST(QtDesktop, OpenUrlGoesByTheUrlHandlersExitStatus)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Services saved = services();
+    installQtServices();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toLocal8Bit());
+    const QString url = QStringLiteral("https://maker.example/index.html");
+
+    struct Row { const char* name; const char* script; bool opened; bool lingers = false; bool failsLater = false; };
+    const Row rows[] = {
+        {"a browser took it", "printf %s \"$1\" > \"${0%/*}/seen\"; exit 0", true},
+        {"no browser", "exit 3", false},
+        {"no handler installed", nullptr, false},
+        // Runs the browser itself, which is closed again after a while.
+        {"still at work", "/bin/sleep 3; exit 0", true, true},
+        {"fails after the wait", "/bin/sleep 3; exit 4", true, true, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QFile::remove(dir.filePath("xdg-open"));
+        QFile::remove(dir.filePath("seen"));
+        if (r.script) {
+            QFile script(dir.filePath("xdg-open"));
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QByteArray("#!/bin/sh\n") + r.script + "\n");
+            script.close();
+            script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        int lateFailures = 0;
+        QElapsedTimer took;
+        took.start();
+        EXPECT_EQ(services().desktop->openUrl(url, [&] { ++lateFailures; }), r.opened);
+        EXPECT_LT(took.elapsed(), 2900) << "the answer does not wait for the browser to close";
+        if (r.script && QByteArray(r.script).startsWith("printf")) {
+            QFile seen(dir.filePath("seen"));
+            ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
+            EXPECT_EQ(QString::fromUtf8(seen.readAll()), url);
+        }
+        // A handler still at work ends with the script's sleep; its verdict then arrives.
+        while (r.lingers && took.elapsed() < 4500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        EXPECT_EQ(lateFailures, r.failsLater ? 1 : 0);
+    }
+    qputenv("PATH", path);
+    services() = saved;
 }
 
 // Whole-file writes: a real full-disk fault (a file-size limit), an injected EIO, a folder in the

@@ -13,6 +13,11 @@ inline constexpr std::uint8_t NAK = 0x15;
 inline constexpr std::uint8_t ETX = 0x03;
 inline constexpr int kBlockSize = 512;
 inline constexpr int kReplySize = 1284;
+// Silence after which a partial block is forgotten. The editor waits for a clock-second boundary
+// between the connect ACK and the block's first byte: 1 to 4 s, and 5 s at most should its clock
+// jump. The bound covers all of that with room to spare; inside a block the bytes follow each
+// other without pause.
+inline constexpr int kDefaultIdleMs = 6500;
 
 struct Faults {
     bool silent = false;             // answers nothing at all

@@ -28,7 +28,7 @@ const char* kUsage =
     "  --pace                   send and take bytes no faster than 4800 baud\n"
     "  --block-log FILE         write every uploaded 512-byte block to FILE\n"
     "  --raw-text TEXT          answer to the raw dump command R\n"
-    "  --idle-ms N              forget a partial block after N ms of silence (default 2000)\n"
+    "  --idle-ms N              forget a partial block after N ms of silence (default 6500)\n"
     "  --exit-on-stdin-eof      end when standard input closes\n"
     "  --verbose                log commands to standard error\n"
     "faults:\n"
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     std::string blockLog;
     std::string rawText = "\x02NOISE ZCZC-WXR-TOR-012011-012085+0030-0651432-KMLB/NWS -\r\n";
     bool pace = false, verbose = false, watchStdin = false;
-    int idleMs = 2000;
+    int idleMs = kDefaultIdleMs;
     long hangUpAfter = -1;
     long bytesSent = 0;
     for (int i = 1; i < argc; ++i) {

@@ -7,6 +7,7 @@
 #include "platform/testing/RecordingPrinter.h"
 #include "tests/support/PdfText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
@@ -149,7 +150,8 @@ TEST_F(HistoryView, PrintHistoryAsksFirstAndRefusesAnEmptyGrid)
 TEST_F(HistoryView, SaveHistoryFileAs)
 {
     QTemporaryDir dir;
-    merrow::SetDataFolder(dir.path());
+    merrow::SetDataFolder(dir.filePath("data"));
+    merrow::HistorySaveFolder.clear();
     merrow::SaveHistoryFileAs(host);
     EXPECT_EQ(s.messageBox.texts(), QStringList{"Error #303:  No History Data to Save. "});
     EXPECT_TRUE(s.fileDialogs.saveRequests.empty());
@@ -165,7 +167,9 @@ TEST_F(HistoryView, SaveHistoryFileAs)
     ASSERT_EQ(s.fileDialogs.saveRequests.size(), 3u);
     EXPECT_EQ(s.fileDialogs.saveRequests[0].filter, "Merrow File(s) *.TXT)|*.TXT");
     EXPECT_TRUE(s.fileDialogs.saveRequests[0].overwritePrompt);
-    EXPECT_EQ(s.fileDialogs.saveRequests[0].initialDir, dir.path());
+    // In the home folder, not the hidden data folder, until a file has been saved.
+    EXPECT_EQ(s.fileDialogs.saveRequests[0].initialDir, QDir::homePath());
+    EXPECT_EQ(s.fileDialogs.saveRequests[2].initialDir, QDir::homePath());
     QFile f(dir.filePath("H.TXT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().contains(" 1:   6-March\t09:32\t00:45\tTornado Warning\r\n"));
@@ -176,6 +180,11 @@ TEST_F(HistoryView, SaveHistoryFileAs)
     merrow::SaveHistoryFileAs(host);
     ASSERT_EQ(s.messageBox.shown.size(), 1u);
     EXPECT_TRUE(s.messageBox.shown[0].text.startsWith("Error, the history file could not be written."));
+    // Then in the folder the last file went to; a failed save leaves it so.
+    ASSERT_EQ(s.fileDialogs.saveRequests.size(), 4u);
+    EXPECT_EQ(s.fileDialogs.saveRequests[3].initialDir, dir.path());
+    merrow::SaveHistoryFileAs(host);
+    EXPECT_EQ(s.fileDialogs.saveRequests[4].initialDir, dir.path());
     merrow::SetDataFolder(QString());
 }
 

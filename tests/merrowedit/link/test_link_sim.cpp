@@ -23,10 +23,13 @@ class RealTimeClock final : public platform::Clock {
 public:
     RealTimeClock() { timer_.start(); }
     qint64 monotonicMs() override { return timer_.elapsed(); }
-    QDateTime now() override { return QDateTime(QDate(2026, 12, 9), QTime(10, 0)).addMSecs(timer_.elapsed()); }
+    QDateTime now() override { return start_.addMSecs(timer_.elapsed()); }
+    // The wall clock reads `time` now and runs on from there.
+    void set(QTime time) { start_ = QDateTime(start_.date(), time).addMSecs(-timer_.elapsed()); }
 
 private:
     QElapsedTimer timer_;
+    QDateTime start_{QDate(2026, 12, 9), QTime(10, 0)};
 };
 
 class RealEventLoop final : public platform::EventLoop {
@@ -162,6 +165,26 @@ TEST_F(SimLink, FullCycleThroughQSerialPort)
     EXPECT_EQ(static_cast<unsigned char>(block[511]), sum % 256);
     EXPECT_EQ(block.mid(32, 28), "012011-012085-012099-012111-");
 }
+
+// The upload waits for a clock-second boundary, 1 to 4 s after the connect ACK; the simulator, as
+// it starts by default, takes the block after each of those waits.
+class SimSecondPhases : public SimLink, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SimSecondPhases, TakeTheBlockAfterTheWaitForASecondBoundary)
+{
+    merrow::Timeouts() = merrow::LinkTimeouts{};
+    startSim({});
+    const int startMs = GetParam();
+    clock.set(QTime(10, 0).addMSecs(startMs));
+    const int second = startMs / 1000;
+    const int boundary = second + 2 > 59 ? 60 + 2 : second + 2;
+    const qint64 took = transfer();
+    EXPECT_EQ(host.left, "Upload / Download Successful") << "started at " << startMs << " ms";
+    EXPECT_GE(took, boundary * 1000 - startMs - 50) << "the upload waited for its boundary";
+}
+
+INSTANTIATE_TEST_SUITE_P(Link, SimSecondPhases, ::testing::Values(58000, 59500, 30000, 30900),
+                         [](const auto& info) { return "At" + std::to_string(info.param) + "ms"; });
 
 struct SimFault {
     const char* name;

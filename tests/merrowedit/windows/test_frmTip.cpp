@@ -86,7 +86,7 @@ TEST_F(DataFolderTest, TipShowsAtStartUpUntilSwitchedOffAndStaysOff)
     EXPECT_TRUE(window->mnuTipsShow->isChecked());
 }
 
-// The three web pages through the desktop's browser, and #500 when none could be started.
+// The three web pages through the desktop's browser, and #500 when none could be started, at once or later.
 TEST_F(DataFolderTest, WebPagesOpenInTheBrowserOrReportError500)
 {
     Mwr_Rec w;
@@ -102,6 +102,15 @@ TEST_F(DataFolderTest, WebPagesOpenInTheBrowserOrReportError500)
     w.mnuUpdate->trigger();
     EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #500:  Could not load your Web Browser. "});
     EXPECT_EQ(services.messageBox.shown[0].title, kProductTitle);
+
+    // A browser that fails only once the menu command has returned is reported when that is known.
+    services.messageBox.shown.clear();
+    services.desktop.openUrlResult = true;
+    w.mnuHomePage->trigger();
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    ASSERT_TRUE(services.desktop.failedLater);
+    services.desktop.failedLater();
+    EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #500:  Could not load your Web Browser. "});
 }
 
 TEST_F(DataFolderTest, PlayTestPacketsOpensTheTestWindowModal)

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +37,32 @@ TEST(HelpWindow, HelpAskedForFromAModalDialogIsNotBlockedByIt)
     ASSERT_TRUE(viewer.showContents(helpFile()));   // no modal dialog now: a window of its own
     auto* again = editor.findChild<QTextBrowser*>();
     EXPECT_EQ(again, nullptr);
+}
+
+// A topic opens at the top of the window, the file's last one (the print dialog's) too.
+TEST(HelpWindow, EveryTopicOpensAtTheTopOfTheWindow)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();   // the help windows of other tests
+    platform::QtHelpViewer viewer;
+    struct Row { int context; const char* heading; };
+    for (const Row& r : {Row{106, "Printing the configuration"}, Row{909, "Hardware options"}, Row{200, "Base control codes"}}) {
+        ASSERT_TRUE(viewer.showTopic(helpFile(), r.context));
+        QTextBrowser* browser = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !browser)
+                browser = w->findChild<QTextBrowser*>();
+        ASSERT_NE(browser, nullptr);
+        // The topic's heading, below the contents list that names it too.
+        QTextBlock heading;
+        for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+            if (b.text() == QString::fromLatin1(r.heading))
+                heading = b;
+        ASSERT_TRUE(heading.isValid()) << r.heading;
+        const int top = browser->cursorRect(QTextCursor(heading)).top();
+        EXPECT_GE(top, 0) << r.heading;
+        EXPECT_LT(top, browser->fontMetrics().height() * 2) << r.heading << " starts " << top << " px down the window";
+    }
 }
 
 } // namespace

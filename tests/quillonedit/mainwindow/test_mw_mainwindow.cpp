@@ -1,16 +1,21 @@
 // The main window: menu states, what each menu handler hands its dialog, opening projects and
 // the recent list, the closing question, help.
+#include "EveryDialog.h"
 #include "MainWindowFixture.h"
+#include "platform/widgets/Windows.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <cstdlib>
 #include <deque>
 #include <optional>
 
 using namespace quillon;
+using quillon::testing::DialogSeen;
+using quillon::testing::EveryDialog;
 using quillon::testing::MainWindowTest;
 using quillon::testing::ModalSpy;
 using quillon::testing::writeProject;
@@ -294,6 +299,25 @@ TEST_F(MainWindow, TheOtherDialogsOpenAsTheirKindRequires)
     EXPECT_EQ(win.lastOpening().helpContext, 106);
 }
 
+// No window manager cuts a dialog's title, and each opens centred on the screen (the scripted
+// desktop's 1280 x 1024), give or take the frame the window system puts on once it shows.
+TEST_F(MainWindow, EveryDialogShowsItsWholeTitleAndOpensCentred)
+{
+    MDIForm1& win = load();
+    win.enableProjectMenus();
+    const std::vector<DialogSeen> dialogs = EveryDialog(win);
+    EXPECT_GE(dialogs.size(), 60u);
+    for (const DialogSeen& d : dialogs) {
+        SCOPED_TRACE((d.name + " \"" + d.title + "\" at " + QString::number(d.geometry.x()) + "," +
+                      QString::number(d.geometry.y()) + " " + QString::number(d.geometry.width()) + "x" +
+                      QString::number(d.geometry.height())).toStdString());
+        EXPECT_GE(d.geometry.width(), platform::widgets::TitleBarWidth(d.title));
+        const QPoint offCentre = d.geometry.center() - QRect(0, 0, 1280, 1024).center();
+        EXPECT_LE(std::abs(offCentre.x()), 5);
+        EXPECT_LE(std::abs(offCentre.y()), 20);
+    }
+}
+
 TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)
 {
     MDIForm1& win = load();
@@ -441,6 +465,56 @@ TEST(HelpFile, HasTheContentsAndATopicForEveryHelpContext)
     EXPECT_TRUE(html.contains(R"(name="contents")"));
     for (int context : {106, 200, 201, 300, 301, 400, 401, 402, 500, 501, 502, 700, 701, 804, 902, 903})
         EXPECT_TRUE(html.contains(QStringLiteral(R"(name="context-%1")").arg(context))) << context;
+}
+
+// A control a help topic names in bold reads so in a window of that topic (or on the keypad or the
+// word list, which serve many); a menu path ("File > Print") is one of the main window's.
+TEST_F(MainWindow, EveryHelpTopicNamesTheControlsAsItsWindowsShowThem)
+{
+    QFile file(qEnvironmentVariable("QM_SOURCE_DIR") + "/data/Help/Quillon.hlp");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    MDIForm1& win = load();
+    win.enableProjectMenus();
+    const std::vector<DialogSeen> dialogs = EveryDialog(win);
+    QStringList everywhere;
+    for (const DialogSeen& d : dialogs)
+        if (d.name == "frmKeyPad" || d.name == "frmVoice")
+            everywhere << d.texts;
+    const auto menuPathExists = [&win](const QStringList& path) {
+        QList<QAction*> items = win.menuBar()->actions();
+        for (const QString& step : path) {
+            const auto found = std::find_if(items.begin(), items.end(), [&step](const QAction* a) {
+                return quillon::testing::WithoutAccessKey(a->text()).remove("...") == step;
+            });
+            if (found == items.end())
+                return false;
+            items = (*found)->menu() ? (*found)->menu()->actions() : QList<QAction*>();
+        }
+        return true;
+    };
+
+    const QRegularExpression topicPattern(R"re(<h2><a name="context-(\d+)"></a>(.*?)(?=<h2>|</body>))re",
+                                          QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression boldPattern(R"(<b>(.*?)</b>)");
+    int topics = 0;
+    for (const QRegularExpressionMatch& topic : topicPattern.globalMatch(html)) {
+        ++topics;
+        const int context = topic.captured(1).toInt();
+        QStringList shown = everywhere;
+        for (const DialogSeen& d : dialogs)
+            if (d.helpContext == context)
+                shown << d.texts;
+        EXPECT_GT(shown.size(), everywhere.size()) << "no window opens topic " << context;
+        for (const QRegularExpressionMatch& bold : boldPattern.globalMatch(topic.captured(2))) {
+            const QString name = bold.captured(1).replace("&gt;", ">").replace("&amp;", "&");
+            if (name.contains(" > "))
+                EXPECT_TRUE(menuPathExists(name.split(" > "))) << context << ": menu " << name.toStdString();
+            else
+                EXPECT_TRUE(shown.contains(name)) << context << ": " << name.toStdString();
+        }
+    }
+    EXPECT_GE(topics, 29);
 }
 
 } // namespace

@@ -43,31 +43,30 @@ protected:
     std::map<QString, ControllerImage::Bytes> images;
 };
 
-TEST_F(ModelessUnlock, AnotherProjectOpenedClosesTheWindowWithoutWritingIntoIt)
+TEST_F(ModelessUnlock, AnotherProjectOpenedShowsItsValuesAndWritesNothingOfTheOldOne)
 {
     const QString a = project("a", 0, {7, 1, 2, 3, 4, 5, 6, 7}, "aaa");
     const QString b = project("b", 0x33, {7, 9, 9, 9, 9, 9, 9, 9}, "bbb");
     MDIForm1& win = load();
     ASSERT_TRUE(ProcessOpen(a, win));
-    frmUnlock* first = openUnlock();
-    ASSERT_NE(first, nullptr);
+    frmUnlock* unlock = openUnlock();
+    ASSERT_NE(unlock, nullptr);
     EXPECT_FALSE(win.lastOpening().modal);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->lblNum->text(), "1234567");
-    EXPECT_EQ(first->txtPassword->text(), "aaa");
-    first->txtPassword->setText("typed for a");
+    EXPECT_TRUE(unlock->isVisible());
+    EXPECT_EQ(unlock->lblNum->text(), "1234567");
+    EXPECT_EQ(unlock->txtPassword->text(), "aaa");
+    unlock->txtPassword->setText("typed for a");
 
     ASSERT_TRUE(ProcessOpen(b, win));
     DeleteClosedWindows();
-    EXPECT_EQ(win.findChild<frmUnlock*>(), nullptr);
+    ASSERT_EQ(win.findChild<frmUnlock*>(), unlock) << "the window stays, showing b";
+    EXPECT_TRUE(unlock->isVisible());
+    EXPECT_EQ(unlock->lblNum->text(), "9999999");
+    EXPECT_EQ(unlock->txtPassword->text(), "bbb");
     EXPECT_TRUE(image().bytes() == images["b"]) << "nothing of a reaches b";
     EXPECT_TRUE(s.messageBox.shown.empty());
 
-    frmUnlock* second = openUnlock();
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->lblNum->text(), "9999999");
-    EXPECT_EQ(second->txtPassword->text(), "bbb");
-    second->cmdOK_Click();
+    unlock->cmdOK_Click();
     EXPECT_TRUE(image().bytes() == images["b"]);
 }
 
