@@ -9,6 +9,7 @@
 #   <prefix>/share/applications/, <prefix>/share/icons/hicolor/scalable/apps/
 #   <prefix>/share/man/man1/       a manual page for each program in bin/
 #   <prefix>/share/doc/quillon-merrow/   copyright, changelog.Debian.gz
+#   <prefix>/share/lintian/overrides/quillon-merrow   lintian's notes this package answers
 set(QM_PROGRAM_FOLDER ${CMAKE_BINARY_DIR}/bin)
 set(QM_PACKAGE_NAME quillon-merrow)
 set(QM_PACKAGE_RELEASE 1)
@@ -18,6 +19,16 @@ set(QM_PACKAGE_MAINTAINER "Quillon and Merrow editors <maintainers@users.noreply
 install(TARGETS quillonedit RUNTIME DESTINATION lib/quillonedit)
 install(TARGETS merrowedit RUNTIME DESTINATION lib/merrowedit)
 install(TARGETS merrow-receiver-sim RUNTIME DESTINATION bin)
+# A stripped install (`cmake --install --strip`, the package) also drops the compiler's version
+# notes, as dh_strip does; plain strip keeps them.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program lib/quillonedit/quillonedit lib/merrowedit/merrowedit bin/merrow-receiver-sim)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 
 # Taken from the build's program folder at install time, so files the build copies there later
 # (new help pages, the state files) are installed without reconfiguring.
@@ -39,6 +50,8 @@ endforeach()
 install(FILES ${QM_MAN_PAGES} DESTINATION share/man/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/data/package/copyright ${QM_DEBIAN_CHANGELOG}
         DESTINATION share/doc/${QM_PACKAGE_NAME})
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/lintian-overrides
+        DESTINATION share/lintian/overrides RENAME ${QM_PACKAGE_NAME})
 
 # The changelog's newest entry names the version being packaged; a version bump without a
 # changelog entry stops here rather than shipping a package whose changelog disagrees.
