@@ -14,14 +14,6 @@ namespace {
 const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
 
-QString bytesText(int from, int count)
-{
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text += QChar(DownloadBuffer[from + i]);
-    return text;
-}
-
 // Leading decimal digits of a field (blanks before them skipped), 0 when there are none.
 int leadingNumber(const QString& field)
 {
@@ -101,20 +93,20 @@ void DecodeHistory()
         e = HistoryEntry{};
         if (DownloadBuffer[p] == 0)
             continue;
-        const int day = leadingNumber(bytesText(p, 3));
+        const int day = leadingNumber(DownloadText(p, 3));
         HistoryDayShift = day - 1;
-        QString t = ConvertHistoryHour(p + 4) + bytesText(p + 6, 3);
+        QString t = ConvertHistoryHour(p + 4) + DownloadText(p + 6, 3);
         if (t.size() == 5 && t[2] == u':')
             e.Time = t;
         else if (t.size() == 4 && t[1] == u':')
             e.Time = u'0' + t;
         e.Date = HistoryDateText(HistoryYearStart(day, decoded).addDays(HistoryDayShift), true);
-        const QString org = bytesText(p + 10, 3);
+        const QString org = DownloadText(p + 10, 3);
         if (org[0] >= u'A' && org[0] <= u'Z')
             e.Org = org;
-        e.EventName = EventCodeName(bytesText(p + 14, 3));
+        e.EventName = EventCodeName(DownloadText(p + 14, 3));
         e.EventClass = EventClass;
-        e.Length = bytesText(p + 18, 2) + u':' + bytesText(p + 20, 2);
+        e.Length = DownloadText(p + 18, 2) + u':' + DownloadText(p + 20, 2);
     }
 }
 
@@ -158,6 +150,14 @@ bool SaveHistoryText(const QString& fileName, QString* error)
     if (!written && error)
         *error = written.error;
     return written.ok;
+}
+
+QString DownloadText(int from, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QChar(DownloadBuffer[from + i]);
+    return text;
 }
 
 } // namespace merrow

@@ -38,6 +38,8 @@ inline std::array<HistoryEntry, kHistoryRecordCount + 1> HistoryEntries;
 // Day offset from 1 January of the record's year; scratch state of the decoder.
 inline int HistoryDayShift = 0;
 
+// The bytes DownloadBuffer[from .. from + count - 1] as text, one character each.
+QString DownloadText(int from, int count);
 // Empties DownloadBuffer and HistoryEntries (tests).
 void resetHistory();
 
