@@ -23,20 +23,6 @@ std::function<int(const QString&)>& writeFault()
     return fault;
 }
 
-// The file a name stands for: links (and links to links) are followed so that writing replaces
-// the file, not the link. Empty for a loop of links.
-QString followLinks(const QString& name)
-{
-    QString path = QFileInfo(name).absoluteFilePath();
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(path);
-        if (!info.isSymLink())
-            return path;
-        path = info.symLinkTarget();
-    }
-    return {};
-}
-
 mode_t newFileMode()
 {
     // The umask can only be read by setting it; these programs write files from one thread.
@@ -57,8 +43,20 @@ void SyncFolder(const QString& file)
     }
 }
 
+QString FollowLinks(const QString& name)
+{
+    QString path = QFileInfo(name).absoluteFilePath();
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            return path;
+        path = info.symLinkTarget();
+    }
+    return {};
+}
+
 StagedFile::StagedFile(const QString& target, const QString& tempSuffix)
-    : name_(target), target_(followLinks(target)), suffix_(tempSuffix)
+    : name_(target), target_(FollowLinks(target)), suffix_(tempSuffix)
 {
 }
 

@@ -60,6 +60,10 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
+// The file a name stands for: links (and links to links) are followed, so that writing replaces
+// the file, not the link. Empty for a loop of links.
+QString FollowLinks(const QString& name);
+
 // Replaces `path` whole with `bytes` through a StagedFile.
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 

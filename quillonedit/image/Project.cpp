@@ -35,19 +35,6 @@ QString projectBase(const QString& name)
     return name.chopped(std::min<qsizetype>(4, name.size()));
 }
 
-// The file a page name stands for: a symbolic link is followed (links to links too), so saving
-// writes through it instead of replacing the link with a plain file. Empty for a loop of links.
-QString pageTarget(const QString& file)
-{
-    QString path = QFileInfo(file).absoluteFilePath();
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(path);
-        if (!info.isSymLink())
-            return path;
-        path = info.symLinkTarget();
-    }
-    return {};
-}
 
 // A page the user has protected: not writable for this user, or without its owner's write bit
 // (a file manager's "read-only", which root would otherwise override).
@@ -207,7 +194,7 @@ PageWriteResult WriteProjectPages(const QString& base)
     QStringList targets;
     for (int k = 1; k <= kPageCount; ++k) {
         const QString file = pageFileName(base, k);
-        const QString real = pageTarget(file);
+        const QString real = platform::FollowLinks(file);
         const QFileInfo target(real);
         if (real.isEmpty() || (target.exists() && !target.isFile()) || isProtected(target))
             return {file, {}};
@@ -279,7 +266,7 @@ QStringList InterruptedSavePages(const QString& name)
     const QString base = projectBase(name);
     for (int k = 1; k <= kPageCount; ++k) {
         const QString file = pageFileName(base, k);
-        const QString real = pageTarget(file);
+        const QString real = platform::FollowLinks(file);
         if (!real.isEmpty() && keptPageDiffers(real))
             pages << file;
     }
@@ -291,7 +278,7 @@ QString RestoreKeptPages(const QString& name)
     const QString base = projectBase(name);
     for (int k = 1; k <= kPageCount; ++k) {
         const QString file = pageFileName(base, k);
-        const QString real = pageTarget(file);
+        const QString real = platform::FollowLinks(file);
         if (!real.isEmpty() && keptPageDiffers(real) && !renamePage(keptPageName(real), real))
             return file;
     }
