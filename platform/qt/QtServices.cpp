@@ -5,6 +5,7 @@
 #include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerialPort.h"
+#include "platform/widgets/Windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -68,6 +70,10 @@ public:
             box.setDefaultButton(buttons[def].qt);
         // Escape / close box: Cancel where offered, otherwise the last button (OK or No).
         box.setEscapeButton(box.button(buttons.back().qt));
+        // A box only as wide as its text would have its title cut short by the window manager.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+            grid->addItem(new QSpacerItem(widgets::TitleBarWidth(r.title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                          grid->rowCount(), 0, 1, grid->columnCount());
         const int answer = box.exec();
         for (const B& b : buttons)
             if (answer == b.qt)

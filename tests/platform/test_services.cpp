@@ -2,6 +2,7 @@
 #include "platform/WholeFile.h"
 #include "platform/qt/QtServices.h"
 #include "platform/testing/ScriptedServices.h"
+#include "platform/widgets/Windows.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -59,15 +60,21 @@ TEST(QtMessageBox, EscapeAnswersCancelWhereOfferedOtherwiseTheLastButton)
         {MsgButtons::YesNo, MsgResult::No},
         {MsgButtons::OK, MsgResult::OK},
     };
+    // The box is also wide enough for its whole title, however short its text.
+    const QString title = "Merrow Digital Weather Receiver";
     for (const auto& [buttons, expected] : rows) {
         QTimer escape;
-        QObject::connect(&escape, &QTimer::timeout, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
+        int width = 0;
+        QObject::connect(&escape, &QTimer::timeout, [&width] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                width = box->width();
                 QTest::keyClick(box, Qt::Key_Escape);
+            }
         });
         escape.start(10);
-        EXPECT_EQ(msgBox("Save?", buttons, MsgIcon::Question, "T", MsgDefault::First), expected)
+        EXPECT_EQ(msgBox("Save?", buttons, MsgIcon::Question, title, MsgDefault::First), expected)
             << static_cast<int>(buttons);
+        EXPECT_GE(width, widgets::TitleBarWidth(title));
     }
     services() = saved;
 }
