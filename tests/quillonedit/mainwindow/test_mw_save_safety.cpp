@@ -348,6 +348,47 @@ INSTANTIATE_TEST_SUITE_P(Project, SaveCutOff,
                          ::testing::Values(CutOffCase{"OverTheOldProject", true}, CutOffCase{"UnderANewName", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A save cut off once its record was stored, and a page's name then taken by a folder: the open
+// says which page it could not finish and why, reads nothing, and keeps the record for a later open.
+TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheReason)
+{
+    const QDir folder(dir.path());
+    for (int k = 1; k <= 8; ++k) {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    const Bytes saved = image().bytes();
+    const int status = runCutOff([&] {
+        setSaveStepForTests([](const QString& step) {
+            if (step.startsWith("rename ") && step.endsWith(".quillon-save"))
+                ::_exit(kCutOffExit);
+        });
+        ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), kCutOffExit);
+    ASSERT_TRUE(QFile::remove(pagePath(6)));
+    ASSERT_TRUE(folder.mkdir("proj.006"));
+    resetImage();
+    resetProject();
+    SilentProjectHost host;
+
+    EXPECT_FALSE(ProcessOpen(pagePath(1), host));
+
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, "A Save Of This Project Was Interrupted\nERROR, File " + pagePath(6)
+                                                     + " Not Saved\nIs a directory");
+    EXPECT_EQ(services.messageBox.shown[0].title, "Quillon File Open");
+    EXPECT_TRUE(imageErased());
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("proj.quillon-save")));
+
+    // With the folder gone the next open finishes the save.
+    ASSERT_TRUE(folder.rmdir("proj.006"));
+    ASSERT_TRUE(ProcessOpen(pagePath(1), host));
+    EXPECT_TRUE(ImageEquals(saved));
+    EXPECT_EQ(leftovers(folder), QStringList());
+}
+
 struct PlantedCase {
     const char* name;
     std::function<void(const QString& folder)> plant;
