@@ -46,16 +46,20 @@ PageReadResult ReadProjectPages(const QString& name);
 // Reads them as ReadProjectPages does but changes nothing: whether the open would succeed.
 PageReadResult CheckProjectPages(const QString& name);
 
-// A save keeps each old page as "<page file>.quillon-old" until all eight new pages are in place,
-// and writes each new page first to "<page file>.XXXXXX.quillon-new"; a save that was killed
-// leaves them beside the pages (links followed), the next successful save removes them.
+// A save writes each new page first to "<page file>.XXXXXX.quillon-new" and keeps each old page
+// as "<page file>.XXXXXX.quillon-old" (beside the file a linked page leads to). Before the first
+// page is replaced, the whole new image is stored in "<base>.quillon-save"; it goes once all eight
+// pages are in place. A save that was killed leaves them behind: with the ".quillon-save" file the
+// next open finishes that save from it, without it the others are leftovers and go.
 inline constexpr char kKeptPageSuffix[] = ".quillon-old";
 inline constexpr char kNewPageSuffix[] = ".quillon-new";
+inline constexpr char kUnfinishedSaveSuffix[] = ".quillon-save";
 
 struct PageWriteResult {
-    QString file;           // the page file that could not be written; empty on success
-    // Pages already replaced whose old page could not be put back after `file` failed: the
-    // project is then mixed, and these keep their old pages beside them.
+    QString file;           // the file that could not be written; empty on success
+    QString reason;         // why, in the system's words
+    // Pages already replaced when `file` failed and whose old page could not be put back: the
+    // project then stays marked as an unfinished save, which the next open finishes.
     QStringList nowNew;
     bool ok() const { return file.isEmpty(); }
 };
@@ -63,14 +67,18 @@ struct PageWriteResult {
 // all stay as they were, unless even putting them back failed (`nowNew`).
 PageWriteResult WriteProjectPages(const QString& base);
 
-// The pages of the project whose first page is `name` that an interrupted save has replaced:
-// those whose kept old page lies beside them and differs from them.
-QStringList InterruptedSavePages(const QString& name);
-// Puts those pages' kept old pages back; the page that could not be put back, else empty.
-QString RestoreKeptPages(const QString& name);
+// Before the project whose first page is `name` is read: finishes a save of it that was cut off
+// after its new pages were stored, so the folder holds all the new pages, and removes what a cut
+// off save left. A save cut off earlier replaced no page. On failure the unfinished save stays
+// recorded for the next open.
+PageWriteResult FinishInterruptedSave(const QString& name);
 
 // Tests: every rename of a save, the putting back of old pages included (std::rename until set;
 // an empty function puts that back). Failing it stops a save halfway.
 void setPageRenameForTests(std::function<bool(const QString& from, const QString& to)> rename);
+// Tests: called after every step of a save that changes or syncs the disk (a file synced, a
+// link made, a rename, a removal, a folder synced), with what the step was. A test that ends the
+// process there sees what a save killed at that moment leaves behind.
+void setSaveStepForTests(std::function<void(const QString& step)> step);
 
 } // namespace quillon

@@ -16,34 +16,37 @@ void reportOpenInvalid(const QString& file)
                      platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
 }
 
-void reportNotSaved(const PageWriteResult& failed)
+// The Part's text, then the system's reason on a line of its own.
+QString notSavedText(const PageWriteResult& failed)
 {
     QString text = QStringLiteral("ERROR, File ") + failed.file + QStringLiteral(" Not Saved");
-    // A page that could not be put back leaves the project mixed: say which ones are new.
+    if (!failed.reason.isEmpty())
+        text += kLineBreak + failed.reason;
+    return text;
+}
+
+void reportNotSaved(const PageWriteResult& failed)
+{
+    QString text = notSavedText(failed);
+    // Pages that could not be put back: the folder holds a mix until the next open finishes the save.
     if (!failed.nowNew.isEmpty())
         text += kLineBreak + QStringLiteral("These Pages Were Already Replaced:") + kLineBreak
-            + failed.nowNew.join(kLineBreak) + kLineBreak + QStringLiteral("Their Old Pages Are Kept Beside Them");
+            + failed.nowNew.join(kLineBreak) + kLineBreak
+            + QStringLiteral("The Next Open Of This Project Finishes The Save");
     platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
 }
 
-// Pages an interrupted save left new beside kept old ones: offers to put the old ones back, so
-// the project is whole again before it is read.
-void offerToPutOldPagesBack(const QString& name)
+// A save of this project that was cut off after it had stored the new pages is finished before
+// the project is read; the open stops when that fails.
+bool finishInterruptedSave(const QString& name, ProjectHost& host)
 {
-    const QStringList mixed = InterruptedSavePages(name);
-    if (mixed.isEmpty())
-        return;
-    const QString text = QStringLiteral("A Save Of This Project Was Interrupted") + kLineBreak
-        + QStringLiteral("These Pages Are New, The Others Old:") + kLineBreak + mixed.join(kLineBreak) + kLineBreak
-        + QStringLiteral("Put The Old Pages Back?");
-    if (platform::msgBox(text, platform::MsgButtons::YesNo, platform::MsgIcon::Exclamation,
-                         QStringLiteral("Quillon File Open"))
-        != platform::MsgResult::Yes)
-        return;
-    const QString failed = RestoreKeptPages(name);
-    if (!failed.isEmpty())
-        platform::msgBox(QStringLiteral("ERROR, File ") + failed + QStringLiteral(" Not Put Back"),
-                         platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
+    const PageWriteResult finished = FinishInterruptedSave(name);
+    if (finished.ok())
+        return true;
+    platform::msgBox(QStringLiteral("A Save Of This Project Was Interrupted") + kLineBreak + notSavedText(finished),
+                     platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon File Open"));
+    host.setBusy(false);
+    return false;
 }
 
 void reportReadFault(const PageReadResult& read)
@@ -84,6 +87,8 @@ bool ProcessOpen(const QString& name, ProjectHost& host)
         host.setBusy(false);
         return false;
     }
+    if (!finishInterruptedSave(name, host))
+        return false;
     // The open would replace the image: unsaved edits are kept unless the user lets them go. A
     // project that cannot be read is reported first, as there is then nothing to ask.
     if (ImageChanged()) {
@@ -97,7 +102,6 @@ bool ProcessOpen(const QString& name, ProjectHost& host)
         if (!AskToSaveChanges(host))
             return false;
     }
-    offerToPutOldPagesBack(name);
     host.setBusy(true);
     bool ok = false;
     GetFileIn(name, ok, host);

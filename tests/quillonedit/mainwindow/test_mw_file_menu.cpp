@@ -304,7 +304,7 @@ TEST_F(Project, FailedSaveAsIntoAMissingFolderIsReportedAndKeepsTheMark)
     EXPECT_FALSE(mnuSaveAs_Click(host));
 
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + target + " Not Saved");
+    EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + target + " Not Saved\nNo such file or directory");
     EXPECT_EQ(services.messageBox.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
     EXPECT_EQ(project().ProjectFileName, state.ProjectFileName);
@@ -329,7 +329,7 @@ TEST_F(Project, FailedSaveLeavesEveryOldPageInPlace)
     EXPECT_FALSE(mnuSave_Click(host));
 
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + path("proj.006") + " Not Saved");
+    EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + path("proj.006") + " Not Saved\nIs a directory");
     for (int k : {1, 2, 3, 4, 5, 7, 8}) {
         const QString ext = QStringLiteral(".00%1").arg(k);
         EXPECT_EQ(readAll(path("proj" + ext)), onDisk.mid(4096 * (k - 1), 4096)) << k;

@@ -19,6 +19,11 @@
 #include <filesystem>
 #include <functional>
 
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace quillon;
 using namespace quillon::testing;
 
@@ -40,6 +45,7 @@ struct SafetyCase {
     // Prepares the folder (all eight pages hold "old" bytes) and returns the page name it changed.
     std::function<QString(QDir&)> prepare;
     bool saved;
+    const char* reason = "";   // the system's words after the message; "%1" stands for the folder
 };
 
 class ProjectFolder : public ::testing::Test {
@@ -95,7 +101,8 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
             EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
     } else {
         ASSERT_EQ(services.messageBox.shown.size(), 1u);
-        EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved");
+        EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved\n"
+                      + QString::fromUtf8(GetParam().reason).replace("%1", folder.path()));
         EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
         EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
         for (int k = 1; k <= 8; ++k)
@@ -125,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                                              QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
                        return QStringLiteral("proj.004");
                    },
-                   false},
+                   false, "Permission denied"},
         SafetyCase{"ReadOnlyLinkTarget",
                    [](QDir& d) {
                        d.mkdir("store");
@@ -134,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                        QFile::link("store/real.008", d.filePath("proj.008"));
                        return QStringLiteral("proj.008");
                    },
-                   false},
+                   false, "Permission denied"},
         SafetyCase{"LoopOfLinks",
                    [](QDir& d) {
                        QFile::remove(d.filePath("proj.006"));
@@ -142,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                        QFile::link(d.filePath("proj.006"), d.filePath("loop.006"));
                        return QStringLiteral("proj.006");
                    },
-                   false},
+                   false, "Too many levels of symbolic links"},
         // Pages 1..4 are already the new ones when page 5 cannot take its place: they go back.
         SafetyCase{"FifthRenameFails",
                    [](QDir&) {
@@ -152,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                        });
                        return QStringLiteral("proj.005");
                    },
-                   false},
+                   false, "Input/output error"},
         // Page 8 finds the disk full: the seven pages written before it replace nothing either.
         SafetyCase{"FullDiskOnTheLastPage",
                    [](QDir&) {
@@ -160,7 +167,15 @@ INSTANTIATE_TEST_SUITE_P(
                            [](const QString& target) { return target.endsWith(".008") ? ENOSPC : 0; });
                        return QStringLiteral("proj.008");
                    },
-                   false},
+                   false, "No space left on device"},
+        // Page 3 meets a failing disk.
+        SafetyCase{"InputOutputErrorOnAPage",
+                   [](QDir&) {
+                       platform::setWriteFaultForTests(
+                           [](const QString& target) { return target.endsWith(".003") ? EIO : 0; });
+                       return QStringLiteral("proj.003");
+                   },
+                   false, "Input/output error"},
         // Two page names of one file: saving would put two pages into it, one over the other.
         SafetyCase{"SecondPageLinksToTheFirst",
                    [](QDir& d) {
@@ -168,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                        QFile::link("proj.001", d.filePath("proj.002"));
                        return QStringLiteral("proj.002");
                    },
-                   false},
+                   false, "The same file as %1/proj.001"},
         SafetyCase{"FifthPageIsAHardLinkOfTheFirst",
                    [](QDir& d) {
                        QFile::remove(d.filePath("proj.005"));
@@ -176,7 +191,14 @@ INSTANTIATE_TEST_SUITE_P(
                                                          QFile::encodeName(d.filePath("proj.005")).constData());
                        return QStringLiteral("proj.005");
                    },
-                   false},
+                   false, "The same file as %1/proj.001"},
+        // What an earlier program left where it kept an old page stands in no save's way.
+        SafetyCase{"FolderWhereAnOldPageWasKept",
+                   [](QDir& d) {
+                       d.mkdir("proj.003.quillon-old");
+                       return QStringLiteral("proj.003");
+                   },
+                   true},
         SafetyCase{"LinkedPage",
                    [](QDir& d) {
                        d.mkdir("store");
@@ -199,15 +221,16 @@ INSTANTIATE_TEST_SUITE_P(
 // Names an unfinished save leaves beside the pages.
 QStringList leftovers(const QDir& folder)
 {
-    return folder.entryList({"*.quillon-old", "*.quillon-new"}, QDir::Files);
+    return folder.entryList({"*.quillon-old", "*.quillon-new", "*.quillon-save"}, QDir::Files);
 }
 
-TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNew)
+TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinishesTheSave)
 {
     for (int k = 1; k <= 8; ++k) {
         QFile f(pagePath(k));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
     }
+    const Bytes saved = image().bytes();
     // From page 5 on every rename fails, putting pages 1..4 back included.
     setPageRenameForTests([calls = 0](const QString& from, const QString& to) mutable {
         return ++calls < 5 && std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -217,57 +240,233 @@ TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNew)
 
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     EXPECT_EQ(services.messageBox.shown[0].text,
-              "ERROR, File " + pagePath(5) + " Not Saved\nThese Pages Were Already Replaced:\n" + pagePath(1) + "\n"
-                  + pagePath(2) + "\n" + pagePath(3) + "\n" + pagePath(4) + "\nTheir Old Pages Are Kept Beside Them");
-    for (int k = 1; k <= 8; ++k) {
+              "ERROR, File " + pagePath(5) + " Not Saved\nInput/output error\nThese Pages Were Already Replaced:\n"
+                  + pagePath(1) + "\n" + pagePath(2) + "\n" + pagePath(3) + "\n" + pagePath(4)
+                  + "\nThe Next Open Of This Project Finishes The Save");
+    for (int k = 1; k <= 8; ++k)
         EXPECT_EQ(readFile(pagePath(k)), k < 5 ? page(k) : kOld) << k;
-        EXPECT_EQ(readFile(pagePath(k) + ".quillon-old"), k < 5 ? kOld : QByteArray()) << k;
-    }
-}
 
-TEST_F(ProjectFolder, AKilledSaveIsOfferedBackAtTheNextOpenAndItsLeftoversGoAtTheNextSave)
-{
-    // As a save killed after its third rename leaves the folder: pages 1..3 new, 4..8 old, every
-    // old page kept (4..8 as second names of the pages), 4..8 still waiting as temporary files.
-    const QByteArray kNew(4096, '\x3C');
-    const auto write = [](const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    };
-    for (int k = 1; k <= 8; ++k) {
-        ASSERT_TRUE(write(pagePath(k), k <= 3 ? kNew : kOld));
-        if (k <= 3)
-            ASSERT_TRUE(write(pagePath(k) + ".quillon-old", kOld));
-        else {
-            std::filesystem::create_hard_link(QFile::encodeName(pagePath(k)).constData(),
-                                              QFile::encodeName(pagePath(k) + ".quillon-old").constData());
-            ASSERT_TRUE(write(pagePath(k) + ".k3J9xQ.quillon-new", kNew));
-        }
-    }
-    ASSERT_TRUE(write(pagePath(1) + ".backup", kOld));   // the user's own: never touched
-    services.messageBox.answers = {platform::MsgResult::Yes};
-    MarkProjectSaved();   // no edits of its own to ask about
+    setPageRenameForTests({});
+    resetImage();
+    resetProject();
     SilentProjectHost host;
-
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
-
-    ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text,
-              "A Save Of This Project Was Interrupted\nThese Pages Are New, The Others Old:\n" + pagePath(1) + "\n"
-                  + pagePath(2) + "\n" + pagePath(3) + "\nPut The Old Pages Back?");
-    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::YesNo);
-    for (int k = 1; k <= 8; ++k) {
-        EXPECT_EQ(page(k), kOld) << k;
-        EXPECT_EQ(readFile(pagePath(k)), kOld) << k;
-    }
-
-    image().set(kBaseZones, 1);
-    ASSERT_TRUE(SaveAllFiles(QDir(dir.path()).filePath("proj")));
-
-    EXPECT_EQ(leftovers(QDir(dir.path())), QStringList());
-    EXPECT_EQ(readFile(pagePath(1) + ".backup"), kOld);
+    EXPECT_TRUE(ImageEquals(saved));
     for (int k = 1; k <= 8; ++k)
         EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+    EXPECT_EQ(leftovers(QDir(dir.path())), QStringList());
+    EXPECT_EQ(services.messageBox.shown.size(), 1u);
+}
+
+// Runs `body` in a child process that ends the way a killed program does: at once, with no
+// clean-up of its own. The wait status.
+int runCutOff(const std::function<void()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        ::_exit(0);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+constexpr int kCutOffExit = 42;
+
+struct CutOffCase {
+    const char* name;
+    bool oldProjectThere;   // saving over a project, or under a new name
+};
+
+class SaveCutOff : public ProjectFolder, public ::testing::WithParamInterface<CutOffCase> {};
+
+// A save stopped after each of its steps (every file synced, link, rename, removal and folder
+// sync), and the open that follows, answering any question with Yes and then with No: the open
+// always gives one whole project, the old one or exactly the one being saved, and leaves nothing
+// of the save behind.
+TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
+{
+    const QDir folder(dir.path());
+    const Bytes newImage = image().bytes();
+    Bytes oldImage{};
+    for (int i = 0; i < kImageBytes; ++i)
+        oldImage[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 / 4096 + 1);
+    bool finished = false;
+    bool sawNew = false;
+    for (int stop = 1; !finished && stop < 200; ++stop) {
+        for (const platform::MsgResult answer : {platform::MsgResult::Yes, platform::MsgResult::No}) {
+            SCOPED_TRACE(::testing::Message() << "stopped after step " << stop << ", answer "
+                                              << (answer == platform::MsgResult::Yes ? "Yes" : "No"));
+            for (const QString& name : folder.entryList(QDir::Files | QDir::System))
+                ASSERT_TRUE(QFile::remove(folder.filePath(name)));
+            for (int k = 1; GetParam().oldProjectThere && k <= 8; ++k) {
+                QFile f(pagePath(k));
+                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                ASSERT_EQ(f.write(reinterpret_cast<const char*>(oldImage.data()) + 4096 * (k - 1), 4096), 4096);
+            }
+            image().bytes() = newImage;
+            const int status = runCutOff([&] {
+                setSaveStepForTests([&, steps = 0](const QString&) mutable {
+                    if (++steps == stop)
+                        ::_exit(kCutOffExit);
+                });
+                ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+            });
+            ASSERT_TRUE(WIFEXITED(status));
+            ASSERT_NE(WEXITSTATUS(status), 1) << "the save failed";
+            finished = WEXITSTATUS(status) == 0;
+
+            resetImage();
+            resetProject();
+            services.messageBox.shown.clear();
+            services.messageBox.answers = {answer};
+            SilentProjectHost host;
+            const bool opened = ProcessOpen(pagePath(1), host);
+
+            const bool isNew = opened && image().bytes() == newImage;
+            if (opened) {
+                EXPECT_TRUE(isNew || image().bytes() == oldImage) << "a mix of old and new pages";
+            } else {
+                EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
+            }
+            // A save that is done, or has stored all its new pages, is never undone by a later
+            // moment of the same save.
+            EXPECT_TRUE(isNew || !sawNew) << "the save went back";
+            EXPECT_TRUE(isNew || !finished) << "a finished save is lost";
+            sawNew = sawNew || isNew;
+            for (int k = 1; opened && k <= 8; ++k)
+                EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+            EXPECT_EQ(leftovers(folder), QStringList());
+        }
+    }
+    setSaveStepForTests({});
+    EXPECT_TRUE(finished);
+}
+
+INSTANTIATE_TEST_SUITE_P(Project, SaveCutOff,
+                         ::testing::Values(CutOffCase{"OverTheOldProject", true}, CutOffCase{"UnderANewName", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A save cut off once its record was stored, and a page's name then taken by a folder: the open
+// says which page it could not finish and why, reads nothing, and keeps the record for a later open.
+TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheReason)
+{
+    const QDir folder(dir.path());
+    for (int k = 1; k <= 8; ++k) {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    const Bytes saved = image().bytes();
+    const int status = runCutOff([&] {
+        setSaveStepForTests([](const QString& step) {
+            if (step.startsWith("rename ") && step.endsWith(".quillon-save"))
+                ::_exit(kCutOffExit);
+        });
+        ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), kCutOffExit);
+    ASSERT_TRUE(QFile::remove(pagePath(6)));
+    ASSERT_TRUE(folder.mkdir("proj.006"));
+    resetImage();
+    resetProject();
+    SilentProjectHost host;
+
+    EXPECT_FALSE(ProcessOpen(pagePath(1), host));
+
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, "A Save Of This Project Was Interrupted\nERROR, File " + pagePath(6)
+                                                     + " Not Saved\nIs a directory");
+    EXPECT_EQ(services.messageBox.shown[0].title, "Quillon File Open");
+    EXPECT_TRUE(imageErased());
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("proj.quillon-save")));
+
+    // With the folder gone the next open finishes the save.
+    ASSERT_TRUE(folder.rmdir("proj.006"));
+    ASSERT_TRUE(ProcessOpen(pagePath(1), host));
+    EXPECT_TRUE(ImageEquals(saved));
+    EXPECT_EQ(leftovers(folder), QStringList());
+}
+
+struct PlantedCase {
+    const char* name;
+    std::function<void(const QString& folder)> plant;
+    const char* failure;   // the open's message, "" when the project opens; "%1" stands for the folder
+};
+
+// What lies at a page's name, or where an old page would be kept, is looked at before it is
+// opened: only a plain file of 4,096 bytes is ever read or put in a page's place, a pipe is never
+// opened, and a huge file is not read.
+TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
+{
+    const auto sized = [](const char* name, qint64 size) {
+        return [name, size](const QString& d) {
+            QFile f(d + "/" + name);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(f.resize(size));   // sparse: takes no room
+        };
+    };
+    const auto pipe = [](const char* name) {
+        return [name](const QString& d) {
+            QFile::remove(d + "/" + name);
+            ASSERT_EQ(::mkfifo(QFile::encodeName(d + "/" + name).constData(), 0600), 0);
+        };
+    };
+    const PlantedCase cases[] = {
+        {"kept page of 100 bytes", sized("proj.003.quillon-old", 100), ""},
+        {"kept page of 1 GB", sized("proj.003.quillon-old", qint64(1) << 30), ""},
+        {"pipe as a kept page", pipe("proj.005.quillon-old"), ""},
+        {"pipe as a page with a kept page",
+         [&](const QString& d) {
+             pipe("proj.004")(d);
+             sized("proj.004.quillon-old", 4096)(d);
+         },
+         "ERROR, File  %1/proj.004 Invalid"},
+        {"page of 3 GB with a kept page",
+         [&](const QString& d) {
+             sized("proj.002", qint64(3) << 30)(d);
+             sized("proj.002.quillon-old", 4096)(d);
+         },
+         "ERROR, File Size %1/proj.002 Invalid"},
+    };
+    Bytes onDisk{};
+    for (int i = 0; i < kImageBytes; ++i)
+        onDisk[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i % 251 + 1);
+    for (const PlantedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir d;
+        ASSERT_TRUE(d.isValid());
+        for (int k = 1; k <= 8; ++k) {
+            QFile f(d.filePath(QStringLiteral("proj.00%1").arg(k)));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(reinterpret_cast<const char*>(onDisk.data()) + 4096 * (k - 1), 4096), 4096);
+        }
+        c.plant(d.path());
+        resetImage();
+        resetProject();
+        services.messageBox.shown.clear();
+        services.messageBox.answers = {platform::MsgResult::Yes};   // were anything offered
+        SilentProjectHost host;
+
+        ::alarm(30);   // an open that waits on a pipe ends the test run instead of hanging it
+        const bool opened = ProcessOpen(d.filePath("proj.001"), host);
+        ::alarm(0);
+
+        const QString failure = QString::fromUtf8(c.failure).replace("%1", d.path());
+        EXPECT_EQ(opened, failure.isEmpty());
+        QStringList texts;
+        for (const auto& shown : services.messageBox.shown)
+            texts << shown.text;
+        EXPECT_EQ(texts, failure.isEmpty() ? QStringList() : QStringList{failure});
+        if (opened) {
+            EXPECT_TRUE(ImageEquals(onDisk));
+        }
+        for (int k : {1, 3, 5, 6, 7, 8})
+            EXPECT_EQ(readFile(d.filePath(QStringLiteral("proj.00%1").arg(k))),
+                      QByteArray(reinterpret_cast<const char*>(onDisk.data()) + 4096 * (k - 1), 4096))
+                << k;
+    }
 }
 
 } // namespace
