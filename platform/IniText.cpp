@@ -1,9 +1,7 @@
 #include "platform/IniText.h"
 
 #include <QByteArrayView>
-#include <QDataStream>
 #include <QStringList>
-#include <QVariant>
 
 namespace platform {
 namespace {
@@ -201,29 +199,24 @@ Decoded unescapedValue(QByteArrayView str)
     return out;
 }
 
-// One read value as text; nullopt for the form that stands for no value at all.
+// One read value as text; nullopt for a typed value, which is no text of the store's. Typed
+// values are not decoded: what they announce (a list of four billion entries) is not to be
+// trusted.
 std::optional<QString> valueText(const QString& s)
 {
     if (!s.startsWith(u'@'))
         return s;
+    if (s.startsWith(QLatin1String("@@")))
+        return s.mid(1);
     if (s.endsWith(u')')) {
         if (s.startsWith(QLatin1String("@ByteArray(")))
             return QString::fromUtf8(QStringView(s).sliced(11).chopped(1).toLatin1());
         if (s.startsWith(QLatin1String("@String(")))
             return QStringView(s).sliced(8).chopped(1).toString();
-        if (s.startsWith(QLatin1String("@Variant(")) || s.startsWith(QLatin1String("@DateTime("))) {
-            QByteArray bytes = QStringView(s).sliced(s.startsWith(QLatin1String("@D")) ? 10 : 9).chopped(1).toLatin1();
-            QDataStream in(&bytes, QIODevice::ReadOnly);
-            in.setVersion(QDataStream::Qt_4_0);
-            QVariant v;
-            in >> v;
-            return v.toString();
-        }
-        if (s == QLatin1String("@Invalid()"))
-            return std::nullopt;
+        for (const char* typed : {"@Variant(", "@DateTime(", "@Rect(", "@Size(", "@Point(", "@Invalid("})
+            if (s.startsWith(QLatin1String(typed)))
+                return std::nullopt;
     }
-    if (s.startsWith(QLatin1String("@@")))
-        return s.mid(1);
     return s;
 }
 

@@ -15,8 +15,9 @@ class IniText {
 public:
     explicit IniText(const QByteArray& text = {});
 
-    // The text stored under section and key (the last such line wins), nullopt when absent. A
-    // value that reads as a list (an unquoted comma) is the one text it was typed as.
+    // The text stored under section and key (the last such line wins), nullopt when absent or
+    // when it holds a typed value ("@Variant(...)"). A value that reads as a list (an unquoted
+    // comma) is the one text it was typed as.
     std::optional<QString> value(const QString& section, const QString& key) const;
     // Puts the value on the key's line, or on a new line at the end of its section (a new
     // section at the end of the file).

@@ -188,6 +188,8 @@ TEST_F(QtSettingsStore, EveryFileThatLoadsCanBeSavedAgain)
         "[Pr\xffnter]\nFontName=x\n[\n]\n[Printer\n",
         "[Projects]\r\nFile1=\"unterminated\r\nFile2=a\\\r\n;comment\r\nno equals here\r\n",
         "[Printer]\nFontName=@Invalid()\nFontSize=@ByteArray(\xff)\n[General]\nk=v",
+        // A typed list that claims four billion entries.
+        "[Printer]\nFontName=@Variant(\\0\\0\\0\\xb\\0\\xff\\xff\\xff\\xff)\n",
     };
     // And files made of the pieces such files are made of, at random but the same every run.
     const QByteArray pieces[] = {"[", "]", "Printer", "Projects", "=", "1", "FontName", "File1", "@Variant(",
@@ -214,6 +216,8 @@ TEST_F(QtSettingsStore, EveryFileThatLoadsCanBeSavedAgain)
     for (const QByteArray& file : files) {
         const std::string shown = file.toPercentEncoding(" []=;,@()\"").toStdString();
         ASSERT_TRUE(writeAll(ini, file));
+        for (const Setting& s : values)
+            store.get("Quillon", s.section, s.key, "-");   // reads, whatever the file holds
         const WriteResult saved = store.saveAll("Quillon", values);
         ASSERT_TRUE(saved.ok) << shown << ": " << saved.error.toStdString();
         for (const Setting& s : values)
