@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -172,9 +173,14 @@ SettingsRead readSettingsFile(const QString& path)
         ::close(fd);
         return notRegular(st);
     }
-    QByteArray bytes(kMaxSettingsBytes + 1, Qt::Uninitialized);
+    // Room for what the file holds, and for one byte past the bound should it have grown since.
+    QByteArray bytes(std::min<qint64>(st.st_size + 4096, kMaxSettingsBytes + 1), Qt::Uninitialized);
     qint64 got = 0;
-    while (got < bytes.size()) {
+    for (;;) {
+        if (got == bytes.size() && got <= kMaxSettingsBytes)
+            bytes.resize(kMaxSettingsBytes + 1);
+        if (got == bytes.size())
+            break;
         const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
         if (n < 0 && errno == EINTR)
             continue;
