@@ -23,5 +23,7 @@ int main(int argc, char** argv)
     platform::QtSound sound;   // goes before the application does
     platform::services().sound = &sound;
     const std::unique_ptr<merrow::Mwr_Rec> window = merrow::Main();
+    if (!window)
+        return 0;   // another copy is running
     return app.exec();
 }

@@ -1,7 +1,10 @@
 #include "platform/WholeFile.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -87,9 +90,15 @@ bool StagedFile::open()
         return fail(errno);
     tempPath_ = QFile::decodeName(pattern);
     struct stat old {};
-    const mode_t mode = ::stat(QFile::encodeName(target_).constData(), &old) == 0 ? (old.st_mode & 07777)
-                                                                                 : newFileMode();
-    ::fchmod(fd_, mode);
+    const bool replacing = ::stat(QFile::encodeName(target_).constData(), &old) == 0;
+    // The file stays its owner's and its group's, also when someone else (root) saves it. Where
+    // the system refuses, it becomes the writer's, as any new file does. The owner goes first:
+    // a change of owner clears the set-id bits the mode then puts back.
+    if (replacing && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+        && ::fchown(fd_, old.st_uid, old.st_gid) != 0) {
+        // EPERM: kept as the writer's
+    }
+    ::fchmod(fd_, replacing ? (old.st_mode & 07777) : newFileMode());
     return true;
 }
 
@@ -169,10 +178,36 @@ void StagedFile::release()
 
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
-    StagedFile file(path);
-    if (file.open() && file.write(bytes) && file.commit())
-        return {true, {}};
-    return {false, file.error()};
+    StagedFile file(path, QString::fromLatin1(kWholeFileTempSuffix));
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        return {false, file.error()};
+    RemoveLeftoverTemps(file.target());
+    return {true, {}};
+}
+
+void RemoveLeftoverTemps(const QString& target)
+{
+    const QFileInfo info(target);
+    const QString name = QRegularExpression::escape(info.fileName());
+    const QRegularExpression ours(QStringLiteral("^%1\\.[A-Za-z0-9]{6}%2$")
+                                      .arg(name, QRegularExpression::escape(QLatin1String(kWholeFileTempSuffix))));
+    // Before the writer marked its files, they ended with the six random characters alone. Of
+    // those only names no one would type are taken: a capital, a small letter and a digit, as
+    // in "Merrow.ini.k3J9xQ" (never "Merrow.ini.backup" or "Merrow.ini.2024v1").
+    const QRegularExpression earlier(
+        QStringLiteral("^%1\\.(?=[^.]*[A-Z])(?=[^.]*[a-z])(?=[^.]*[0-9])[A-Za-z0-9]{6}$").arg(name));
+    QDirIterator it(info.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        const QString entryName = it.fileName();
+        if (!ours.match(entryName).hasMatch() && !earlier.match(entryName).hasMatch())
+            continue;
+        // Only plain files of this user's: never a link, never someone else's file.
+        const QByteArray encoded = QFile::encodeName(entry);
+        struct stat st {};
+        if (::lstat(encoded.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlink(encoded.constData());
+    }
 }
 
 QString DescribeWriteFailure(const QString& path, const QString& error)

@@ -21,8 +21,8 @@ public:
     StagedFile& operator=(const StagedFile&) = delete;
 
     // Creates the temporary file, exclusively and with a name no one can guess, in the folder
-    // of the file the target leads to. It takes the old file's permissions, or the usual ones
-    // for a new file.
+    // of the file the target leads to. It takes the old file's permissions, owner and group (the
+    // last two where the system allows), or the usual ones for a new file.
     bool open();
     // Writes all of `bytes`, or fails.
     bool write(const QByteArray& bytes);
@@ -64,8 +64,17 @@ struct WriteResult {
 // the file, not the link. Empty for a loop of links.
 QString FollowLinks(const QString& name);
 
-// Replaces `path` whole with `bytes` through a StagedFile.
+// The ending of WriteWholeFile's temporary files: `target` + "." + six random characters + this.
+inline constexpr char kWholeFileTempSuffix[] = ".qm-saving";
+
+// Replaces `path` whole with `bytes` through a StagedFile. A file in place keeps its permissions,
+// and its owner and group where the system allows. After the rename, the temporary files that
+// a save of the same file left when it was cut off are removed (RemoveLeftoverTemps).
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// Removes the temporary files that WriteWholeFile left beside `target` (the file, links
+// followed) when it was cut off; the user's own files beside it stay.
+void RemoveLeftoverTemps(const QString& target);
 
 // Syncs the folder holding `file`, so that a rename into it survives a crash.
 void SyncFolder(const QString& file);

@@ -37,6 +37,10 @@ void step(const char* name, const std::function<void()>& f)
 std::unique_ptr<Mwr_Rec> Main()
 {
     platform::Clock& clock = *platform::services().clock;
+    // One copy at a time: a second one would read the same files and, leaving last, silently
+    // put back what the first one saved. It ends before it reads or shows anything.
+    if (!platform::services().instanceLock->acquire(QStringLiteral("merrowedit")))
+        return nullptr;
 
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);

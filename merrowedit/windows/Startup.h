@@ -8,7 +8,8 @@ class Mwr_Rec;
 
 inline constexpr int kSplashMs = 2000;
 
-// Runs the start-up steps in order and returns the main window, shown.
+// Runs the start-up steps in order and returns the main window, shown; nothing when another copy
+// of the program runs.
 std::unique_ptr<Mwr_Rec> Main();
 
 } // namespace merrow

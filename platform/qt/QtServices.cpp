@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include "platform/IniText.h"
 #include "platform/Services.h"
 #include "platform/WholeFile.h"
 #include "platform/qt/QtHelpViewer.h"
@@ -15,20 +16,25 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -123,79 +129,131 @@ private:
     }
 };
 
-// The INI text QSettings makes of `keys`, read back and compared: QSaveFile, which QSettings
-// writes through, can report success after its final flush failed, so what it wrote is checked
-// before it replaces anything. Made in a scratch folder of its own; nullopt when it did not hold.
-std::optional<QByteArray> iniText(const QVariantMap& keys)
+// Larger than any settings file these programs write by far; a bigger one is no settings file
+// of theirs, and reading it could take all memory.
+constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+
+struct SettingsRead {
+    enum Status { Missing, Read, Refused } status = Missing;
+    QByteArray bytes;     // when Read
+    QString reason;       // when Refused, in the system's words where it has them
+};
+
+QString systemText(int error)
 {
-    if (keys.isEmpty())
-        return QByteArray();
-    const QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return std::nullopt;
-    const QString made = scratch.filePath(QStringLiteral("made.ini"));
-    {
-        QSettings out(made, QSettings::IniFormat);
-        for (auto it = keys.begin(); it != keys.end(); ++it)
-            out.setValue(it.key(), it.value());
-        out.sync();
-        if (out.status() != QSettings::NoError)
-            return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The settings file, read to a bound. Its type is looked at before it is opened: opening a pipe
+// would wait for a writer, and reading a device might never end.
+SettingsRead readSettingsFile(const QString& path)
+{
+    SettingsRead r;
+    const QByteArray name = QFile::encodeName(path);
+    const auto refused = [&r](const QString& reason) {
+        r.status = SettingsRead::Refused;
+        r.reason = reason;
+        return r;
+    };
+    const auto notRegular = [&refused](const struct stat& st) {
+        return refused(S_ISDIR(st.st_mode) ? systemText(EISDIR) : QStringLiteral("Not a regular file"));
+    };
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT ? r : refused(systemText(errno));
+    if (!S_ISREG(st.st_mode))
+        return notRegular(st);
+    if (st.st_size > kMaxSettingsBytes)
+        return refused(systemText(EFBIG));
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return refused(systemText(errno));
+    // Whatever was put in its place since the look above is looked at again.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegular(st);
     }
-    QFile in(made);
-    if (!in.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray text = in.readAll();
-    // Parsed again under a name QSettings has not seen, so the check reads the bytes, not its cache.
-    QFile copy(scratch.filePath(QStringLiteral("check.ini")));
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || copy.write(text) != text.size())
-        return std::nullopt;
-    copy.close();
-    const QSettings back(copy.fileName(), QSettings::IniFormat);
-    if (back.status() != QSettings::NoError || back.allKeys().size() != keys.size())
-        return std::nullopt;
-    for (auto it = keys.begin(); it != keys.end(); ++it)
-        if (back.value(it.key()) != it.value())
+    // Room for what the file holds, and for one byte past the bound should it have grown since.
+    QByteArray bytes(std::min<qint64>(st.st_size + 4096, kMaxSettingsBytes + 1), Qt::Uninitialized);
+    qint64 got = 0;
+    for (;;) {
+        if (got == bytes.size() && got <= kMaxSettingsBytes)
+            bytes.resize(kMaxSettingsBytes + 1);
+        if (got == bytes.size())
+            break;
+        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return refused(systemText(error));
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    if (got > kMaxSettingsBytes)
+        return refused(systemText(EFBIG));
+    bytes.truncate(got);
+    r.status = SettingsRead::Read;
+    r.bytes = std::move(bytes);
+    return r;
+}
+
+// Makes the folder and those above it; the system's reason when one cannot be made.
+std::optional<QString> makeFolder(const QString& folder)
+{
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    qsizetype from = 1;
+    for (;;) {
+        const qsizetype slash = absolute.indexOf(u'/', from);
+        const QString part = slash < 0 ? absolute : absolute.left(slash);
+        if (::mkdir(QFile::encodeName(part).constData(), 0777) != 0 && errno != EEXIST)
+            return systemText(errno);
+        if (slash < 0)
             return std::nullopt;
-    return text;
+        from = slash + 1;
+    }
 }
 
 class QtSettingsStore final : public SettingsStore {
 public:
+    // A file that cannot be read gives the defaults; the save then says why.
     QString get(const QString& app, const QString& section, const QString& key, const QString& def) override
     {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, app, app);
-        const QVariant v = s.value(section + '/' + key);
-        if (!v.isValid())
+        const SettingsRead file = readSettingsFile(location(app));
+        if (file.status != SettingsRead::Read)
             return def;
-        // A hand-edited value with an unquoted comma reads as a list; it was one text.
-        if (v.metaType().id() == QMetaType::QStringList)
-            return v.toStringList().join(u',');
-        return v.toString();
+        return IniText(file.bytes).value(section, key).value_or(def);
     }
-    // The whole file is made anew and replaced through the checked writer, so a failed save
-    // leaves the old file as it was. Success is the write's: a line QSettings could not parse
-    // when reading is simply not written again.
+    // Only the lines of the values saved change; the file is checked in memory and replaced whole
+    // through the checked writer, so a failed save leaves the old file as it was. A file that
+    // could not be read is never replaced: what it holds would be lost.
     WriteResult saveAll(const QString& app, const std::vector<Setting>& values) override
     {
         const QString file = location(app);
-        QVariantMap keys;
-        {
-            const QSettings current(file, QSettings::IniFormat);
-            for (const QString& key : current.allKeys())
-                keys.insert(key, current.value(key));
-        }
+        const SettingsRead current = readSettingsFile(file);
+        if (current.status == SettingsRead::Refused)
+            return {false, current.reason};
+        IniText ini(current.bytes);
         for (const Setting& s : values)
-            keys.insert(s.section + u'/' + s.key, s.value);
-        const std::optional<QByteArray> text = iniText(keys);
-        if (!text)
-            return {false, QStringLiteral("The settings could not be put into the file's form")};
-        QDir().mkpath(QFileInfo(file).absolutePath());   // a folder that cannot be made fails the write
-        return WriteWholeFile(file, *text);
+            ini.setValue(s.section, s.key, s.value);
+        const QByteArray text = ini.text();
+        const IniText back(text);
+        for (const Setting& s : values)
+            if (back.value(s.section, s.key) != s.value)
+                return {false, QStringLiteral("The settings could not be put into the file's form")};
+        if (const std::optional<QString> error = makeFolder(QFileInfo(FollowLinks(file)).absolutePath()))
+            return {false, *error};
+        return WriteWholeFile(file, text);
     }
+    // Where QSettings has kept them, so the files of earlier versions are found.
     QString location(const QString& app) override
     {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app).fileName();
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app + u'/' + app
+               + QStringLiteral(".ini");
     }
 };
 
@@ -304,23 +362,57 @@ private:
     bool busy_ = false;
 };
 
+// A lock the kernel holds for the process: however a copy ends, its lock goes with it, so a lock
+// file left behind (empty, unreadable, of a crashed copy) never keeps the program from starting.
 class QtInstanceLock final : public InstanceLock {
 public:
+    ~QtInstanceLock() override
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     bool acquire(const QString& programName) override
     {
+        if (fd_ >= 0)
+            return true;
         QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (dir.isEmpty())
+        QString name = programName + QStringLiteral(".lock");
+        if (dir.isEmpty()) {
+            // Every user shares the temporary folder: the name is this user's own, so no one else
+            // can hold it.
             dir = QDir::tempPath();
-        lock_ = std::make_unique<QLockFile>(dir + '/' + programName + ".lock");
-        lock_->setStaleLockTime(0); // a lock left by a crashed instance is removed via its PID
-        return lock_->tryLock(0);
+            name = QStringLiteral("%1-%2.lock").arg(programName).arg(::geteuid());
+        }
+        const QByteArray path = QFile::encodeName(dir + u'/' + name);
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        // Where no lock can be had (a file of another user's, a link, no folder), the program
+        // starts: a second copy is the lesser harm than none at all.
+        if (fd < 0)
+            return true;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            ::close(fd);
+            return true;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            return error != EWOULDBLOCK;
+        }
+        fd_ = fd;
+        return true;
     }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
 };
 
 } // namespace
+
+std::unique_ptr<InstanceLock> makeQtInstanceLock()
+{
+    return std::make_unique<QtInstanceLock>();
+}
 
 void installQtServices()
 {

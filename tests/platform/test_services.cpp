@@ -19,6 +19,13 @@
 #include <cstring>
 #include <utility>
 
+#include <QLockFile>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "tests/support/FileSizeLimit.h"
@@ -186,4 +193,149 @@ TEST(WholeFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(onDisk(path), "through");
     EXPECT_EQ(QFileInfo(path).permissions() & 0x7077u, QFileDevice::ReadOwner | QFileDevice::WriteOwner);   // owner, group, other
     EXPECT_TRUE(leftovers().isEmpty());
+}
+
+// A save cut off before its rename leaves its temporary file; the next save of the same file
+// removes it. Only names the writer makes go: the user's own files beside it stay.
+TEST(WholeFile, LeftoversOfACutOffSaveGoAtTheNextSave)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Merrow.ini");
+    struct Row { const char* name; bool removed; };
+    const Row rows[] = {
+        {"Merrow.ini.k3J9xQ.qm-saving", true},     // the writer's, since it marks them
+        {"Merrow.ini.aaaaaa.qm-saving", true},
+        {"Merrow.ini.Ab3xYz", true},               // the writer's, from before it marked them
+        {"Merrow.ini.backup", false},              // the user's, six characters too
+        {"Merrow.ini.2024v1", false},
+        {"Merrow.ini.Backup", false},
+        {"Merrow.ini.k3J9xQ.old", false},
+        {"Merrow.ini.k3J9x.qm-saving", false},
+        {"Other.ini.k3J9xQ.qm-saving", false},     // another file's
+    };
+    for (const Row& r : rows) {
+        QFile f(dir.filePath(r.name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("left");
+    }
+    ASSERT_TRUE(QFile::link(dir.filePath("Merrow.ini.backup"), dir.filePath("Merrow.ini.Zz9Zz9")));
+    ASSERT_TRUE(WriteWholeFile(path, "[EDITOR]\n"));
+    for (const Row& r : rows)
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(r.name)), !r.removed) << r.name;
+    EXPECT_TRUE(QFileInfo(dir.filePath("Merrow.ini.Zz9Zz9")).isSymLink()) << "a link is never taken for one";
+    EXPECT_EQ(QFile::symLinkTarget(dir.filePath("Merrow.ini.Zz9Zz9")), dir.filePath("Merrow.ini.backup"));
+}
+
+// Saved by root, a user's file stays the user's, with its group and its mode.
+TEST(WholeFile, AReplacedFileKeepsItsOwnerAndGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Merrow.ini");
+    ASSERT_TRUE(WriteWholeFile(path, "old"));
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chown(name.constData(), 65534, 65533), 0);
+    ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+    ASSERT_TRUE(WriteWholeFile(path, "new"));
+    struct stat st {};
+    ASSERT_EQ(::stat(name.constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65533u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+namespace {
+
+// Sets an environment variable (or removes it, for a null value) while it lives.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvironmentVariable()
+    {
+        if (saved_.isNull())
+            qunsetenv(name_);
+        else
+            qputenv(name_, saved_);
+    }
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+private:
+    const char* name_;
+    QByteArray saved_;
+};
+
+} // namespace
+
+// One copy at a time: a lock held by a running copy keeps a second one out; a lock file no live
+// process holds never does, whatever it holds.
+TEST(QtInstanceLock, OnlyALiveCopyKeepsAnotherOut)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const EnvironmentVariable xdg("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString file = runtime.filePath("locktest.lock");
+    struct Row { const char* what; QByteArray bytes; QFileDevice::Permissions permissions; };
+    const Row rows[] = {
+        {"an empty lock file", "", QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+        {"a lock file of other words", "not a process id\n", QFileDevice::ReadOwner | QFileDevice::WriteOwner},
+        {"an unreadable lock file", "1\n", {}},
+    };
+    for (const Row& r : rows) {
+        QFile::remove(file);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(r.bytes);
+        f.close();
+        ASSERT_TRUE(f.setPermissions(r.permissions));
+        EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest")) << r.what;
+    }
+
+    // A copy that ended, however it ended, held its lock only while it ran.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(makeQtInstanceLock()->acquire("locktest") ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    auto first = makeQtInstanceLock();
+    EXPECT_TRUE(first->acquire("locktest"));
+    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
+    first.reset();
+    EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest"));
+}
+
+// Where the user's runtime folder cannot be had, the lock lies in the temporary folder under a
+// name of this user's own: no lock of another user's there keeps the program from starting.
+TEST(QtInstanceLock, TheTemporaryFoldersLockIsTheUsersOwn)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const EnvironmentVariable tmpdir("TMPDIR", QFile::encodeName(tmp.path()));
+    const EnvironmentVariable xdg("XDG_RUNTIME_DIR", QByteArray());
+    // A file where the runtime folder would go: no runtime folder at all.
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    QFile blocker(tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(user->pw_name)));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    // Another user's lock under the name every user shares.
+    QLockFile shared(tmp.filePath("locktest.lock"));
+    ASSERT_TRUE(shared.tryLock(0));
+    auto lock = makeQtInstanceLock();
+    EXPECT_TRUE(lock->acquire("locktest"));
+    EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("locktest-%1.lock").arg(::geteuid()))));
+    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
 }

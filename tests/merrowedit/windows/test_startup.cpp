@@ -47,6 +47,20 @@ TEST_F(StartupTest, FirstRunLoadsDefaultsAndKeepsTheSplashTwoSeconds)
     EXPECT_TRUE(window->mnuTipsShow->isChecked());
 }
 
+// One copy at a time: while another copy runs, a second start ends before it reads a file or
+// shows a window, so the two can never save over each other.
+TEST_F(StartupTest, ASecondCopyEndsAtOnce)
+{
+    services.instanceLock.otherInstanceRunning = true;
+    services.settings.values["Merrow/EDITOR/SerialPort"] = "3";
+    const std::unique_ptr<Mwr_Rec> window = Main();
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(services.instanceLock.requested, QStringList{"merrowedit"});
+    EXPECT_TRUE(services.messageBox.texts().isEmpty());
+    EXPECT_NE(SerialPort, 3);
+    EXPECT_EQ(services.eventLoop.yields, 0);
+}
+
 TEST_F(StartupTest, SlowLoadingAddsNoWait)
 {
     // The #199 question stays open three seconds.
