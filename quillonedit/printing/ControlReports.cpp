@@ -16,7 +16,7 @@ namespace quillon {
 namespace {
 
 // The report's names of the zone functions; the zone editor words some of them differently.
-const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
+const std::array<std::array<QString, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
     {QStringLiteral("Repeater Transmitter"), QStringLiteral("Repeater CTCSS"), QStringLiteral("DTMF Access"),
      QStringLiteral("Repeater CTCSS Override"), QStringLiteral("Turn On Delay"), QStringLiteral("DTMF Window"),
      QStringLiteral("DTMF Muting"), QStringLiteral("Control Operator CTCSS")},
@@ -54,8 +54,8 @@ void voiceRows(ReportComposer& out, int firstSlot, int lastSlot, const std::func
 void printZonePair(ReportComposer& out, int offset, int first)
 {
     const auto [a, b] = ZonePairBytes(offset);
-    const auto& left = kZoneFunctions[static_cast<std::size_t>(first - 1)];
-    const auto& right = kZoneFunctions[static_cast<std::size_t>(first)];
+    const auto& left = kZoneReportNames[static_cast<std::size_t>(first - 1)];
+    const auto& right = kZoneReportNames[static_cast<std::size_t>(first)];
     out.line({{8, QStringLiteral("Zone %1").arg(first)}, {60, QStringLiteral("Zone %1").arg(first + 1)}}, true);
     out.blankLine();
     for (int k = 1; k <= 8; ++k) {
