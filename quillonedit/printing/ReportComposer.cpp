@@ -389,17 +389,24 @@ bool ReportComposer::PrinterInit()
 {
     const std::optional<double> size = fontSizeValue(setup_.fontSize);
     const std::optional<int> whole = WholeFontSize(setup_.fontSize);
+    const QString change = QStringLiteral("File > Printer Font changes it.");
     if (!size || !whole)
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3")
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3. %4")
                              .arg(setup_.fontSize)
                              .arg(kMinPrintFontSize)
-                             .arg(kMaxPrintFontSize));
+                             .arg(kMaxPrintFontSize)
+                             .arg(change));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
     // The run's first rows may print at the size as set, the pages at its whole size.
-    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole))
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is too large for the report's columns on this paper")
-                             .arg(setup_.fontSize));
+    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole)) {
+        // A size that fitted the last paper may not fit this one: say what does.
+        const std::optional<int> largest = LargestReportFontSize(printer_, setup_.fontName);
+        const QString fits = largest ? QStringLiteral("%1 points is the largest that fits in %2").arg(*largest).arg(setup_.fontName)
+                                     : QStringLiteral("not even %1 points fit in %2").arg(kMinPrintFontSize).arg(setup_.fontName);
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is too large for the report's columns on this paper: %2. %3")
+                             .arg(setup_.fontSize, fits, change));
+    }
     return true;
 }
 
