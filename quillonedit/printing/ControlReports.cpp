@@ -56,8 +56,7 @@ void printZonePair(ReportComposer& out, int offset, int first)
     const auto [a, b] = ZonePairBytes(offset);
     const auto& left = kZoneReportNames[static_cast<std::size_t>(first - 1)];
     const auto& right = kZoneReportNames[static_cast<std::size_t>(first)];
-    out.line({{8, QStringLiteral("Zone %1").arg(first)}, {60, QStringLiteral("Zone %1").arg(first + 1)}}, true);
-    out.blankLine();
+    out.heading({{8, QStringLiteral("Zone %1").arg(first)}, {60, QStringLiteral("Zone %1").arg(first + 1)}});
     for (int k = 1; k <= 8; ++k) {
         const QString n = QString::number(k);
         out.row({{8, n}, {11, GetZoneBitMark(a, k - 1)}, {14, left[static_cast<std::size_t>(k - 1)]},

@@ -34,7 +34,8 @@ QString CwMessageReportText(int message)
 void PCWMessages(ReportComposer& out)
 {
     for (int message = 1; message <= 2; ++message) {
-        out.row({{8, QStringLiteral("#%1. ").arg(message) + CwMessageReportText(message)}});
+        // The speed line means nothing on a page of its own: it goes with its message.
+        out.label({{8, QStringLiteral("#%1. ").arg(message) + CwMessageReportText(message)}});
         out.row({{12, CWSpeedFreq(message)}});
     }
 }

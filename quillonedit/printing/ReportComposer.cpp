@@ -440,6 +440,7 @@ void ReportComposer::PageHeading()
     opener_ = Opener::Plain;
     pageHasBody_ = false;
     section_.reset();
+    group_.reset();
     check(printer_.setOrientation(1));
     fontSize(wholeSize_);
     blankPrint();
@@ -466,6 +467,7 @@ void ReportComposer::PageHeadingM(int memory)
     pageHasBody_ = false;
     voiceMemory_ = memory;
     section_.reset();
+    group_.reset();
     check(printer_.setOrientation(2));
     blankPrint();
     blankPrint();
@@ -480,7 +482,8 @@ void ReportComposer::PageHeadingM(int memory)
 void ReportComposer::SubHeading(int section)
 {
     // The title waits for its first row, so both go on the same page.
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     section_.reset();
     pendingTitle_ = section;
 }
@@ -544,7 +547,9 @@ void ReportComposer::ensureRoom(double height)
         return;
     continuing_ = true;
     const std::optional<int> section = section_;
-    newPage();
+    const std::optional<Held> group = group_;
+    // The printer's own break: what is held goes on the new page with its row.
+    check(printer_.newPage());
     ++continuations_;
     if (setup_.onPageStart)
         setup_.onPageStart();
@@ -554,6 +559,9 @@ void ReportComposer::ensureRoom(double height)
         PageHeading();
     if (section)
         printTitle(*section);
+    // Rows continued from the last page go on under their heading again.
+    if (group)
+        printHeld(*group);
     continuing_ = false;
 }
 
@@ -677,7 +685,8 @@ void ReportComposer::printLaidOut(const Laid& laid)
 void ReportComposer::row(std::initializer_list<ReportCell> items)
 {
     const Laid laid = layout(items);
-    flushTitle(linesHeight(laid.lines));
+    // Whatever labels the row goes on its page with it.
+    flushHeld(linesHeight(laid.lines));
     ensureRoom(linesHeight(laid.lines));
     pageHasBody_ = true;
     printLaidOut(laid);
@@ -686,43 +695,81 @@ void ReportComposer::row(std::initializer_list<ReportCell> items)
     blankPrint();
 }
 
-void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
+void ReportComposer::label(std::initializer_list<ReportCell> items)
+{
+    const Laid laid = layout(items);
+    held_.push_back({laid, false, linesHeight(laid.lines + 1)});
+}
+
+void ReportComposer::heading(std::initializer_list<ReportCell> items)
 {
     // Measured as printed: emphasised texts are wider.
-    if (emphasised)
-        check(printer_.setEmphasis(true));
+    check(printer_.setEmphasis(true));
     const Laid laid = layout(items);
-    if (emphasised)
-        check(printer_.setEmphasis(false));
-    flushTitle(linesHeight(laid.lines));
-    ensureRoom(linesHeight(laid.lines));
+    const double lines = linesHeight(laid.lines);
+    check(printer_.setEmphasis(false));
+    group_.reset();
+    held_.push_back({laid, true, lines + linesHeight(2)});
+}
+
+double ReportComposer::heldHeight()
+{
+    double height = 0;
+    for (const Held& h : held_)
+        height += h.height;
+    return height;
+}
+
+void ReportComposer::printHeld(const Held& held)
+{
     pageHasBody_ = true;
-    if (emphasised)
+    if (held.heading) {
         check(printer_.setEmphasis(true));
-    printLaidOut(laid);
-    lineEnd();
-    if (emphasised)
+        printLaidOut(held.laid);
+        lineEnd();
         check(printer_.setEmphasis(false));
-    pageHasBody_ = true;
+        blankPrint();
+        group_ = held;
+    } else {
+        printLaidOut(held.laid);
+        blankPrint();
+    }
+}
+
+void ReportComposer::flushHeld(double next)
+{
+    if (held_.empty()) {
+        flushTitle(next);
+        return;
+    }
+    const double height = heldHeight() + next;
+    flushTitle(height);
+    ensureRoom(height);
+    const std::vector<Held> held = std::move(held_);
+    held_.clear();
+    for (const Held& h : held)
+        printHeld(h);
 }
 
 void ReportComposer::blankLine()
 {
     // Empty lines start no page: at the foot they are left out.
-    flushTitle(0);
+    flushHeld(0);
     pageHasBody_ = true;
     blankPrint();
 }
 
 void ReportComposer::newPage()
 {
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     check(printer_.newPage());
 }
 
 void ReportComposer::endDocument()
 {
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     opener_ = Opener::None;
     section_.reset();
     check(printer_.endDoc());
