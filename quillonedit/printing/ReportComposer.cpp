@@ -1,10 +1,8 @@
 #include "quillonedit/printing/ReportComposer.h"
 
+#include "quillonedit/printing/ReportTables.h"
+
 #include "platform/Printer.h"
-#include "quillonedit/image/RbiFrequencies.h"
-#include "quillonedit/tables/Calendar.h"
-#include "quillonedit/tables/PagingTones.h"
-#include "quillonedit/tables/Vocabulary.h"
 
 #include <QLocale>
 
@@ -17,26 +15,6 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-
-// The column-header rows of the sections that have one, printed emphasised.
-std::vector<ReportCell> headerCells(int section)
-{
-    switch (section) {
-    case 40:
-        return {{15, QStringLiteral("Time")}, {25, QStringLiteral("Day Of Week")}, {45, QStringLiteral("Month")},
-                {56, QStringLiteral("Day Of Month")}, {75, QStringLiteral("Command")}};
-    case 70:
-        return {{15, QStringLiteral("Frequency")}, {35, QStringLiteral("Offset")}, {50, QStringLiteral("TX Power")},
-                {65, QStringLiteral("CTCSS Frequency")}};
-    case 90:
-        return {{15, QStringLiteral("Tone #1")}, {35, QStringLiteral("Tone #2")}};
-    case 100:
-        return {{15, QStringLiteral("Tone #1 Hz-Ms")}, {35, QStringLiteral("Delay")}, {45, QStringLiteral("Tone #2 Hz-Ms")},
-                {65, QStringLiteral("Delay")}, {75, QStringLiteral("Tone #3 Hz-Ms")}};
-    default:
-        return {};
-    }
-}
 
 // Lines a title block takes below the print position besides the title line itself: the empty
 // lines before and after it, and the header row with the empty lines that follow it.
@@ -109,107 +87,6 @@ std::optional<double> fontSizeValue(const QString& setting)
     return v;
 }
 
-// The widest of `count` characters of `alphabet` in the printer's font: a field of digits at its
-// widest.
-QString widestRun(platform::Printer& printer, const QString& alphabet, int count, const QString& before = {})
-{
-    QString widest;
-    double width = -1;
-    for (const QChar c : alphabet) {
-        const QString run = (before + c).repeated(count);
-        if (const double w = printer.textWidth(run); w > width) {
-            width = w;
-            widest = run;
-        }
-    }
-    return widest;
-}
-
-struct WidestCell {
-    int tab;
-    QStringList texts;   // every text the column can hold at its widest; each word must fit
-    bool header = false;
-    int orientation = 1;
-};
-
-// Each section's widest row: the columns that reach furthest right, with the texts they hold.
-std::vector<WidestCell> widestCells(platform::Printer& printer)
-{
-    const QString dtmf = QStringLiteral("0123456789*#ABCD");
-    const QString hex = QStringLiteral("0123456789ABCDEF");
-    QStringList vocabulary;
-    for (const VocabularyEntry& e : VocabularyTable())
-        vocabulary << e.Text;
-    QStringList days, months, tones, rbiPower, rbiOffset, rbiTone;
-    for (int code = 0; code <= 9; ++code)
-        days << GetScheduleDayText(std::uint8_t(code));
-    for (const std::uint8_t code : MonthCodes())
-        months << GetScheduleMonthText(code);
-    for (const PagingToneRecord& r : PagingToneTable())
-        tones << r.Text;
-    for (int code = 0; code < 4; ++code)
-    {
-        rbiPower << PowerText(code);
-        rbiOffset << TxOffsetText(code);
-    }
-    rbiTone << NoCtcssText();
-    for (int tone = 1; tone <= kCtcssToneCount; ++tone)
-        rbiTone << CtcssToneText(tone);
-    const QString frequency = widestRun(printer, hex, 4) + QStringLiteral(".") + widestRun(printer, hex, 3);
-    // The words of the zone names that stand furthest right.
-    const QString zoneWords = QStringLiteral("Transceiver Synthesizer Grandfather Disconnect Autopatch Readback Output #8");
-    const QString freq = QStringLiteral("1200");
-    const QString delay = QStringLiteral("450");
-    std::vector<WidestCell> cells = {
-        // heading
-        {8, {QStringLiteral("File: No File Name Assigned"), QStringLiteral("Print Date: 12/31/2026")}},
-        // codes, DTMF memories, lock-out numbers and area codes
-        {45, {widestRun(printer, dtmf, 7)}},
-        {15, {widestRun(printer, dtmf, 15)}},
-        // timers
-        {8, {QStringLiteral("Link Auto Disconnect Time")}},
-        {40, {QStringLiteral("546:07"), QStringLiteral("3276.7")}},
-        {48, {QStringLiteral("Min/Sec")}},
-        // macros
-        {14, {widestRun(printer, dtmf, 7)}},
-        {28, {widestRun(printer, hex, 4)}},
-        // scheduler
-        {15, {QStringLiteral("---:") + widestRun(printer, hex, 2)}},
-        {25, days},
-        {45, months},
-        {56, {widestRun(printer, hex, 2)}},
-        {75, {widestRun(printer, hex, 4)}},
-        // speed dials: a pause before every digit, and the identification words
-        {15, {widestRun(printer, QStringLiteral("0123456789*#"), 16, QStringLiteral(","))}},
-        {32, vocabulary},
-        // zones
-        {8, {QStringLiteral("Zone 7")}, true},
-        {60, {QStringLiteral("Zone 8")}, true},
-        {63, {QStringLiteral("X")}},
-        {66, {zoneWords}},
-        // remote base frequencies
-        {15, {frequency}},
-        {35, rbiOffset},
-        {50, rbiPower},
-        {65, rbiTone},
-        // paging tones
-        {35, tones},
-        // courtesy tones
-        {15, {freq}}, {21, {QStringLiteral("-")}}, {24, {delay}}, {35, {delay}},
-        {45, {freq}}, {51, {QStringLiteral("-")}}, {54, {delay}}, {65, {delay}},
-        {75, {freq}}, {81, {QStringLiteral("-")}}, {84, {delay}},
-        // CW messages: the speed line (a message itself is one word of any length)
-        {12, {QStringLiteral("25 WPM at 1200Hz")}},
-        // voice messages, on landscape pages
-        {14, vocabulary, false, 2},
-        {12, vocabulary, false, 2},
-    };
-    for (const int section : {40, 70, 90, 100})
-        for (const ReportCell& c : headerCells(section))
-            cells.push_back({c.tab, {c.text}, true});
-    return cells;
-}
-
 } // namespace
 
 std::optional<double> PrintFontSizeNumber(const QString& setting)
@@ -240,15 +117,30 @@ bool ReportFitsPaper(platform::Printer& printer, double size)
     }
     const double widths[] = {printer.printableWidthIn(1), printer.printableWidthIn(2)};
     bool fits = true;
-    for (const WidestCell& cell : widestCells(printer)) {
-        const double room = widths[cell.orientation - 1] - printer.columnX(cell.tab);
-        if (cell.header)
-            printer.setEmphasis(true);
-        for (const QString& text : cell.texts)
+    const auto wordsFit = [&](const QStringList& texts, double room) {
+        for (const QString& text : texts)
             for (const QString& word : wordsOf(text))
-                fits = fits && printer.textWidth(word) <= room + kEpsilon;
-        if (cell.header)
-            printer.setEmphasis(false);
+                if (printer.textWidth(word) > room + kEpsilon)
+                    return false;
+        return true;
+    };
+    for (const ReportTable* table : AllReportTables()) {
+        for (const ReportColumn& column : table->columns) {
+            const double room = widths[table->orientation - 1] - printer.columnX(column.tab);
+            if (!column.header.isEmpty()) {
+                printer.setEmphasis(true);
+                fits = fits && wordsFit({column.header}, room);
+                printer.setEmphasis(false);
+            }
+            if (column.widest) {
+                // Measured as printed: emphasised texts are wider.
+                if (table->emphasised)
+                    printer.setEmphasis(true);
+                fits = fits && wordsFit(column.widest(printer), room);
+                if (table->emphasised)
+                    printer.setEmphasis(false);
+            }
+        }
         if (!fits)
             break;
     }
@@ -426,10 +318,10 @@ void ReportComposer::openVoicePage(int memory)
 
 void ReportComposer::fileAndDateLines()
 {
-    cells({{8, setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
-                                         : QStringLiteral("File: ") + setup_.fileName}});
+    cells(kPageHeadingTable.cells({setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
+                                                             : QStringLiteral("File: ") + setup_.fileName}));
     lineEnd();
-    cells({{8, QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}});
+    cells(kPageHeadingTable.cells({QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}));
     lineEnd();
 }
 
@@ -517,7 +409,8 @@ void ReportComposer::printTitle(int section)
     centred(SubHeadingTitle(section), false);
     fontSize(wholeSize_);
     blankPrint();
-    const std::vector<ReportCell> header = headerCells(section);
+    const ReportTable* table = HeaderTable(section);
+    const std::vector<ReportCell> header = table ? table->headerCells() : std::vector<ReportCell>{};
     if (header.empty()) {
         blankPrint();
         return;
@@ -682,7 +575,7 @@ void ReportComposer::printLaidOut(const Laid& laid)
     }
 }
 
-void ReportComposer::row(std::initializer_list<ReportCell> items)
+void ReportComposer::row(const std::vector<ReportCell>& items)
 {
     const Laid laid = layout(items);
     // Whatever labels the row goes on its page with it.
@@ -695,13 +588,13 @@ void ReportComposer::row(std::initializer_list<ReportCell> items)
     blankPrint();
 }
 
-void ReportComposer::label(std::initializer_list<ReportCell> items)
+void ReportComposer::label(const std::vector<ReportCell>& items)
 {
     const Laid laid = layout(items);
     held_.push_back({laid, false, linesHeight(laid.lines + 1)});
 }
 
-void ReportComposer::heading(std::initializer_list<ReportCell> items)
+void ReportComposer::heading(const std::vector<ReportCell>& items)
 {
     // Measured as printed: emphasised texts are wider.
     check(printer_.setEmphasis(true));

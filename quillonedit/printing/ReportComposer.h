@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -91,13 +90,13 @@ public:
     // A report row: the cells at their tabs, the line-break item and the line end (so one empty
     // line follows). A text too long for the room right of its column goes on under that column
     // on the next lines. A row that would pass the page bottom goes on a new page, headed again.
-    void row(std::initializer_list<ReportCell> cells);
+    void row(const std::vector<ReportCell>& cells);
     // A row that labels the row after it: printed as a row, but only on the page that row goes on.
-    void label(std::initializer_list<ReportCell> cells);
+    void label(const std::vector<ReportCell>& cells);
     // A heading over the rows that follow: emphasised, a line end and the blank-line print. It goes
     // on the page of its first row, and heads again every page its rows continue on, up to the
     // next heading or section.
-    void heading(std::initializer_list<ReportCell> cells);
+    void heading(const std::vector<ReportCell>& cells);
     // The blank-line print: the line-break item and a line end.
     void blankLine();
     // A page break of the renderer; the next output starts the next page.
