@@ -452,9 +452,12 @@ void ReportComposer::ensureRoom(double height)
         PageHeading();
     if (section)
         printTitle(*section);
-    // Rows continued from the last page go on under their heading again.
-    if (group)
+    // Rows continued from the last page go on under their heading again, which is still heading
+    // matter: the page holds no row yet.
+    if (group) {
         printHeld(*group);
+        pageHasBody_ = false;
+    }
     continuing_ = false;
 }
 
