@@ -136,7 +136,7 @@ frmPrint::frmPrint(std::function<FontSetting()> fontSetting, QWidget* parent)
     lblReason->setObjectName(QStringLiteral("lblReason"));
     lblReason->setWordWrap(true);
     lblReason->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    place(lblReason, 120, 4620, 8370 - 240, 255);
+    place(lblReason, 120, 4800, 8370 - 240, 255);   // below the Print Action frame
     lblReason->hide();
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
