@@ -4,13 +4,14 @@
 #include "quillonedit/image/AreaCodes.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
 void PAreaCodes(ReportComposer& out)
 {
     for (int i = 0; i < kAreaCodeCount; ++i)
-        out.row({{8, Number(i + 1)}, {15, AreaCodeText(AreaCodeOffset(i), kAreaCodeBytes)}});
+        out.row(kAreaCodeTable.cells({Number(i + 1), AreaCodeText(AreaCodeOffset(i), kAreaCodeBytes)}));
 }
 
 } // namespace quillon

@@ -7,6 +7,7 @@
 #include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/image/Zones.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 #include "quillonedit/tables/Vocabulary.h"
 
 #include <array>
@@ -16,7 +17,7 @@ namespace quillon {
 namespace {
 
 // The report's names of the zone functions; the zone editor words some of them differently.
-const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
+const std::array<std::array<QString, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
     {QStringLiteral("Repeater Transmitter"), QStringLiteral("Repeater CTCSS"), QStringLiteral("DTMF Access"),
      QStringLiteral("Repeater CTCSS Override"), QStringLiteral("Turn On Delay"), QStringLiteral("DTMF Window"),
      QStringLiteral("DTMF Muting"), QStringLiteral("Control Operator CTCSS")},
@@ -44,28 +45,34 @@ const std::array<std::array<QString, 8>, kZoneCount> kZoneFunctions = {{
 
 // Messages firstSlot + 1 .. lastSlot + 1; slotOffset gives the offset of message n.
 void voiceRows(ReportComposer& out, int firstSlot, int lastSlot, const std::function<int(int)>& slotOffset,
-               int textTab)
+               const ReportTable& table)
 {
     for (int m = firstSlot; m <= lastSlot; ++m)
-        out.row({{8, Number(m + 1)}, {textTab, VoiceReportText(slotOffset(m + 1))}});
+        out.row(table.cells({Number(m + 1), VoiceReportText(slotOffset(m + 1))}));
 }
 
 // Zones `first` and first + 1 (first = 1, 3, 5 or 7).
 void printZonePair(ReportComposer& out, int offset, int first)
 {
     const auto [a, b] = ZonePairBytes(offset);
-    const auto& left = kZoneFunctions[static_cast<std::size_t>(first - 1)];
-    const auto& right = kZoneFunctions[static_cast<std::size_t>(first)];
-    out.line({{8, QStringLiteral("Zone %1").arg(first)}, {60, QStringLiteral("Zone %1").arg(first + 1)}}, true);
-    out.blankLine();
+    const auto& left = kZoneReportNames[static_cast<std::size_t>(first - 1)];
+    const auto& right = kZoneReportNames[static_cast<std::size_t>(first)];
+    out.heading(kZoneHeadingTable.cells({QStringLiteral("Zone %1").arg(first), QStringLiteral("Zone %1").arg(first + 1)}));
     for (int k = 1; k <= 8; ++k) {
         const QString n = QString::number(k);
-        out.row({{8, n}, {11, GetZoneBitMark(a, k - 1)}, {14, left[static_cast<std::size_t>(k - 1)]},
-                 {60, n}, {63, GetZoneBitMark(b, k - 1)}, {66, right[static_cast<std::size_t>(k - 1)]}});
+        out.row(kZoneTable.cells({n, GetZoneBitMark(a, k - 1), left[static_cast<std::size_t>(k - 1)], n,
+                                  GetZoneBitMark(b, k - 1), right[static_cast<std::size_t>(k - 1)]}));
     }
 }
 
 } // namespace
+
+QString ZoneReportName(int zone, int function)
+{
+    if (zone < 1 || zone > kZoneCount || function < 1 || function > kZoneFunctions)
+        return {};
+    return kZoneReportNames[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)];
+}
 
 QString CodeReportLabel(int k) { return CodeSlotName(k, SlotWording::Report); }
 
@@ -90,7 +97,7 @@ void PCodes(ReportComposer& out, int memory)
     for (int k = 0; k < kCodeCount; ++k) {
         int maxLen = kCodeDigits;   // lowered by the decoder, so fresh for every code
         const QString digits = DecodeDtmfString(codeRecordOffset(memory, k), maxLen);
-        out.row({{8, CodeReportLabel(k)}, {45, digits}});
+        out.row(kCodeTable.cells({CodeReportLabel(k), digits}));
     }
     out.newPage();
 }
@@ -99,8 +106,8 @@ void PTimers(ReportComposer& out, int memory)
 {
     out.SubHeading(10 + memory);
     for (int k = 0; k < kTimerCount; ++k)
-        out.row({{8, TimerReportLabel(k)}, {40, GetTime(timerOffset(memory, k), TimerReportForm(k))},
-                 {48, TimerReportUnit(k)}});
+        out.row(kTimerTable.cells(
+            {TimerReportLabel(k), GetTime(timerOffset(memory, k), TimerReportForm(k)), TimerReportUnit(k)}));
     out.newPage();
 }
 
@@ -127,15 +134,16 @@ QString VoiceReportText(int offset)
 
 void PMessages(ReportComposer& out)
 {
-    voiceRows(out, 0, 19, BaseVoiceSlotOffset, 14);
+    voiceRows(out, 0, 19, BaseVoiceSlotOffset, kBaseVoiceTable);
     out.newPage();
     out.PageHeadingM(0);
-    voiceRows(out, 20, kBaseVoiceCount - 1, BaseVoiceSlotOffset, 14);
+    voiceRows(out, 20, kBaseVoiceCount - 1, BaseVoiceSlotOffset, kBaseVoiceTable);
 }
 
 void PMessagesM(ReportComposer& out, int memory)
 {
-    voiceRows(out, 0, kMemoryVoiceCount - 1, [memory](int n) { return MemoryVoiceSlotOffset(memory, n); }, 12);
+    voiceRows(out, 0, kMemoryVoiceCount - 1, [memory](int n) { return MemoryVoiceSlotOffset(memory, n); },
+              kMemoryVoiceTable);
 }
 
 QString GetZoneBitMark(std::uint8_t zoneByte, int bit)

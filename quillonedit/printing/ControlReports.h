@@ -27,6 +27,8 @@ QString VoiceReportText(int offset);
 void PMessages(ReportComposer& out);
 void PMessagesM(ReportComposer& out, int memory);
 
+// The zone report's name of function k (1..8) of zone z (1..8); empty outside them.
+QString ZoneReportName(int zone, int function);
 // "X" for a set bit 0..7, one blank for a clear one, empty for any other bit index.
 QString GetZoneBitMark(std::uint8_t zoneByte, int bit);
 // One two-zone table at the print position; offset is the first zone byte of the pair.

@@ -2,6 +2,7 @@
 
 #include "quillonedit/image/CwIdentifier.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -34,8 +35,9 @@ QString CwMessageReportText(int message)
 void PCWMessages(ReportComposer& out)
 {
     for (int message = 1; message <= 2; ++message) {
-        out.row({{8, QStringLiteral("#%1. ").arg(message) + CwMessageReportText(message)}});
-        out.row({{12, CWSpeedFreq(message)}});
+        // The speed line means nothing on a page of its own: it goes with its message.
+        out.label(kCwMessageTable.cells({QStringLiteral("#%1. ").arg(message) + CwMessageReportText(message)}));
+        out.row(kCwSpeedTable.cells({CWSpeedFreq(message)}));
     }
 }
 

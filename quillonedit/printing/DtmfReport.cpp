@@ -4,6 +4,7 @@
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -15,7 +16,7 @@ void PDtmf(ReportComposer& out, int page)
     for (int i = 0; i < kRowsPerPage; ++i) {
         const int k = kRowsPerPage * page + i;
         // The report prints up to 15 digits of any count, where the editor leaves 16 and up empty.
-        out.row({{8, Number(k + 1)}, {15, DigitFieldText(DtmfMemoryOffset(k), kDtmfMemoryDigits)}});
+        out.row(kDtmfTable.cells({Number(k + 1), DigitFieldText(DtmfMemoryOffset(k), kDtmfMemoryDigits)}));
     }
 }
 

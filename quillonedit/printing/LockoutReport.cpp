@@ -4,6 +4,7 @@
 #include "quillonedit/image/DigitMemories.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -11,7 +12,7 @@ void PLockout(ReportComposer& out)
 {
     // At most the field's 11 digits, whatever the count: a 12th would be the next entry's count.
     for (int k = 0; k < kLockoutCount; ++k)
-        out.row({{8, Number(k + 1)}, {15, DigitFieldText(LockoutOffset(k), kLockoutDigits)}});
+        out.row(kLockoutTable.cells({Number(k + 1), DigitFieldText(LockoutOffset(k), kLockoutDigits)}));
 }
 
 } // namespace quillon

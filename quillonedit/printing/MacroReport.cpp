@@ -3,6 +3,7 @@
 #include "quillonedit/image/Codec.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 #include <QStringList>
 
@@ -15,13 +16,13 @@ constexpr int kMacrosPerPage = 20;
 void MacroLine(ReportComposer& out, int offset, int row)
 {
     if (!MacroHasCode(offset)) {
-        out.row({{8, Number(row + 1)}});
+        out.row(kMacroTable.cells({Number(row + 1)}));
         return;
     }
     // The editor's own row texts: every step printed, 0000 included.
     const MacroRowTexts texts = DecodeMacroLine(offset);
     const QStringList steps(texts.commands.begin(), texts.commands.end());
-    out.row({{8, Number(row + 1)}, {14, texts.code}, {28, steps.join(QStringLiteral("   "))}});
+    out.row(kMacroTable.cells({Number(row + 1), texts.code, steps.join(QStringLiteral("   "))}));
 }
 
 void PMacros(ReportComposer& out, int page)

@@ -2,6 +2,7 @@
 
 #include "quillonedit/image/PagingPairs.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -10,7 +11,7 @@ void PPagingTones(ReportComposer& out)
     // Every pair prints; a tone that names no table row leaves its column empty.
     for (int i = 0; i < kPagingToneCount; ++i) {
         const PagingPairTexts pair = DisplayPagingPair(pagingPairOffset(i));
-        out.row({{8, Number(i + 1)}, {15, pair.tone1}, {35, pair.tone2}});
+        out.row(kPagingToneTable.cells({Number(i + 1), pair.tone1, pair.tone2}));
     }
 }
 

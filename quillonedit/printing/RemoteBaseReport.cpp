@@ -2,17 +2,18 @@
 
 #include "quillonedit/image/RbiFrequencies.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
 void RBILine(ReportComposer& out, int offset, int row)
 {
     if (FrequencyEntryEmpty(offset)) {
-        out.row({{8, Number(row + 1)}});
+        out.row(kRemoteBaseTable.cells({Number(row + 1)}));
         return;
     }
-    out.row({{8, Number(row + 1)}, {15, DisFreq(offset)}, {35, DisOffset(offset)}, {50, DisPower(offset)},
-             {65, DisPL(offset)}});
+    out.row(kRemoteBaseTable.cells(
+        {Number(row + 1), DisFreq(offset), DisOffset(offset), DisPower(offset), DisPL(offset)}));
 }
 
 void PRemoteBaseFrequencies(ReportComposer& out, int page)

@@ -1,10 +1,8 @@
 #include "quillonedit/printing/ReportComposer.h"
 
+#include "quillonedit/printing/ReportTables.h"
+
 #include "platform/Printer.h"
-#include "quillonedit/image/RbiFrequencies.h"
-#include "quillonedit/tables/Calendar.h"
-#include "quillonedit/tables/PagingTones.h"
-#include "quillonedit/tables/Vocabulary.h"
 
 #include <QLocale>
 
@@ -17,26 +15,6 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-
-// The column-header rows of the sections that have one, printed emphasised.
-std::vector<ReportCell> headerCells(int section)
-{
-    switch (section) {
-    case 40:
-        return {{15, QStringLiteral("Time")}, {25, QStringLiteral("Day Of Week")}, {45, QStringLiteral("Month")},
-                {56, QStringLiteral("Day Of Month")}, {75, QStringLiteral("Command")}};
-    case 70:
-        return {{15, QStringLiteral("Frequency")}, {35, QStringLiteral("Offset")}, {50, QStringLiteral("TX Power")},
-                {65, QStringLiteral("CTCSS Frequency")}};
-    case 90:
-        return {{15, QStringLiteral("Tone #1")}, {35, QStringLiteral("Tone #2")}};
-    case 100:
-        return {{15, QStringLiteral("Tone #1 Hz-Ms")}, {35, QStringLiteral("Delay")}, {45, QStringLiteral("Tone #2 Hz-Ms")},
-                {65, QStringLiteral("Delay")}, {75, QStringLiteral("Tone #3 Hz-Ms")}};
-    default:
-        return {};
-    }
-}
 
 // Lines a title block takes below the print position besides the title line itself: the empty
 // lines before and after it, and the header row with the empty lines that follow it.
@@ -109,107 +87,6 @@ std::optional<double> fontSizeValue(const QString& setting)
     return v;
 }
 
-// The widest of `count` characters of `alphabet` in the printer's font: a field of digits at its
-// widest.
-QString widestRun(platform::Printer& printer, const QString& alphabet, int count, const QString& before = {})
-{
-    QString widest;
-    double width = -1;
-    for (const QChar c : alphabet) {
-        const QString run = (before + c).repeated(count);
-        if (const double w = printer.textWidth(run); w > width) {
-            width = w;
-            widest = run;
-        }
-    }
-    return widest;
-}
-
-struct WidestCell {
-    int tab;
-    QStringList texts;   // every text the column can hold at its widest; each word must fit
-    bool header = false;
-    int orientation = 1;
-};
-
-// Each section's widest row: the columns that reach furthest right, with the texts they hold.
-std::vector<WidestCell> widestCells(platform::Printer& printer)
-{
-    const QString dtmf = QStringLiteral("0123456789*#ABCD");
-    const QString hex = QStringLiteral("0123456789ABCDEF");
-    QStringList vocabulary;
-    for (const VocabularyEntry& e : VocabularyTable())
-        vocabulary << e.Text;
-    QStringList days, months, tones, rbiPower, rbiOffset, rbiTone;
-    for (int code = 0; code <= 9; ++code)
-        days << GetScheduleDayText(std::uint8_t(code));
-    for (const std::uint8_t code : MonthCodes())
-        months << GetScheduleMonthText(code);
-    for (const PagingToneRecord& r : PagingToneTable())
-        tones << r.Text;
-    for (int code = 0; code < 4; ++code)
-    {
-        rbiPower << PowerText(code);
-        rbiOffset << TxOffsetText(code);
-    }
-    rbiTone << NoCtcssText();
-    for (int tone = 1; tone <= kCtcssToneCount; ++tone)
-        rbiTone << CtcssToneText(tone);
-    const QString frequency = widestRun(printer, hex, 4) + QStringLiteral(".") + widestRun(printer, hex, 3);
-    // The words of the zone names that stand furthest right.
-    const QString zoneWords = QStringLiteral("Transceiver Synthesizer Grandfather Disconnect Autopatch Readback Output #8");
-    const QString freq = QStringLiteral("1200");
-    const QString delay = QStringLiteral("450");
-    std::vector<WidestCell> cells = {
-        // heading
-        {8, {QStringLiteral("File: No File Name Assigned"), QStringLiteral("Print Date: 12/31/2026")}},
-        // codes, DTMF memories, lock-out numbers and area codes
-        {45, {widestRun(printer, dtmf, 7)}},
-        {15, {widestRun(printer, dtmf, 15)}},
-        // timers
-        {8, {QStringLiteral("Link Auto Disconnect Time")}},
-        {40, {QStringLiteral("546:07"), QStringLiteral("3276.7")}},
-        {48, {QStringLiteral("Min/Sec")}},
-        // macros
-        {14, {widestRun(printer, dtmf, 7)}},
-        {28, {widestRun(printer, hex, 4)}},
-        // scheduler
-        {15, {QStringLiteral("---:") + widestRun(printer, hex, 2)}},
-        {25, days},
-        {45, months},
-        {56, {widestRun(printer, hex, 2)}},
-        {75, {widestRun(printer, hex, 4)}},
-        // speed dials: a pause before every digit, and the identification words
-        {15, {widestRun(printer, QStringLiteral("0123456789*#"), 16, QStringLiteral(","))}},
-        {32, vocabulary},
-        // zones
-        {8, {QStringLiteral("Zone 7")}, true},
-        {60, {QStringLiteral("Zone 8")}, true},
-        {63, {QStringLiteral("X")}},
-        {66, {zoneWords}},
-        // remote base frequencies
-        {15, {frequency}},
-        {35, rbiOffset},
-        {50, rbiPower},
-        {65, rbiTone},
-        // paging tones
-        {35, tones},
-        // courtesy tones
-        {15, {freq}}, {21, {QStringLiteral("-")}}, {24, {delay}}, {35, {delay}},
-        {45, {freq}}, {51, {QStringLiteral("-")}}, {54, {delay}}, {65, {delay}},
-        {75, {freq}}, {81, {QStringLiteral("-")}}, {84, {delay}},
-        // CW messages: the speed line (a message itself is one word of any length)
-        {12, {QStringLiteral("25 WPM at 1200Hz")}},
-        // voice messages, on landscape pages
-        {14, vocabulary, false, 2},
-        {12, vocabulary, false, 2},
-    };
-    for (const int section : {40, 70, 90, 100})
-        for (const ReportCell& c : headerCells(section))
-            cells.push_back({c.tab, {c.text}, true});
-    return cells;
-}
-
 } // namespace
 
 std::optional<double> PrintFontSizeNumber(const QString& setting)
@@ -240,15 +117,30 @@ bool ReportFitsPaper(platform::Printer& printer, double size)
     }
     const double widths[] = {printer.printableWidthIn(1), printer.printableWidthIn(2)};
     bool fits = true;
-    for (const WidestCell& cell : widestCells(printer)) {
-        const double room = widths[cell.orientation - 1] - printer.columnX(cell.tab);
-        if (cell.header)
-            printer.setEmphasis(true);
-        for (const QString& text : cell.texts)
+    const auto wordsFit = [&](const QStringList& texts, double room) {
+        for (const QString& text : texts)
             for (const QString& word : wordsOf(text))
-                fits = fits && printer.textWidth(word) <= room + kEpsilon;
-        if (cell.header)
-            printer.setEmphasis(false);
+                if (printer.textWidth(word) > room + kEpsilon)
+                    return false;
+        return true;
+    };
+    for (const ReportTable* table : AllReportTables()) {
+        for (const ReportColumn& column : table->columns) {
+            const double room = widths[table->orientation - 1] - printer.columnX(column.tab);
+            if (!column.header.isEmpty()) {
+                printer.setEmphasis(true);
+                fits = fits && wordsFit({column.header}, room);
+                printer.setEmphasis(false);
+            }
+            if (column.widest) {
+                // Measured as printed: emphasised texts are wider.
+                if (table->emphasised)
+                    printer.setEmphasis(true);
+                fits = fits && wordsFit(column.widest(printer), room);
+                if (table->emphasised)
+                    printer.setEmphasis(false);
+            }
+        }
         if (!fits)
             break;
     }
@@ -389,17 +281,24 @@ bool ReportComposer::PrinterInit()
 {
     const std::optional<double> size = fontSizeValue(setup_.fontSize);
     const std::optional<int> whole = WholeFontSize(setup_.fontSize);
+    const QString change = QStringLiteral("File > Printer Font changes it.");
     if (!size || !whole)
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3")
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is not a number from %2 to %3. %4")
                              .arg(setup_.fontSize)
                              .arg(kMinPrintFontSize)
-                             .arg(kMaxPrintFontSize));
+                             .arg(kMaxPrintFontSize)
+                             .arg(change));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
     // The run's first rows may print at the size as set, the pages at its whole size.
-    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole))
-        throw PrintError(QStringLiteral("The printer font size \"%1\" is too large for the report's columns on this paper")
-                             .arg(setup_.fontSize));
+    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole)) {
+        // A size that fitted the last paper may not fit this one: say what does.
+        const std::optional<int> largest = LargestReportFontSize(printer_, setup_.fontName);
+        const QString fits = largest ? QStringLiteral("%1 points is the largest that fits in %2").arg(*largest).arg(setup_.fontName)
+                                     : QStringLiteral("not even %1 points fit in %2").arg(kMinPrintFontSize).arg(setup_.fontName);
+        throw PrintError(QStringLiteral("The printer font size \"%1\" is too large for the report's columns on this paper: %2. %3")
+                             .arg(setup_.fontSize, fits, change));
+    }
     return true;
 }
 
@@ -419,10 +318,10 @@ void ReportComposer::openVoicePage(int memory)
 
 void ReportComposer::fileAndDateLines()
 {
-    cells({{8, setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
-                                         : QStringLiteral("File: ") + setup_.fileName}});
+    cells(kPageHeadingTable.cells({setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
+                                                             : QStringLiteral("File: ") + setup_.fileName}));
     lineEnd();
-    cells({{8, QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}});
+    cells(kPageHeadingTable.cells({QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}));
     lineEnd();
 }
 
@@ -433,6 +332,7 @@ void ReportComposer::PageHeading()
     opener_ = Opener::Plain;
     pageHasBody_ = false;
     section_.reset();
+    group_.reset();
     check(printer_.setOrientation(1));
     fontSize(wholeSize_);
     blankPrint();
@@ -459,6 +359,7 @@ void ReportComposer::PageHeadingM(int memory)
     pageHasBody_ = false;
     voiceMemory_ = memory;
     section_.reset();
+    group_.reset();
     check(printer_.setOrientation(2));
     blankPrint();
     blankPrint();
@@ -473,7 +374,8 @@ void ReportComposer::PageHeadingM(int memory)
 void ReportComposer::SubHeading(int section)
 {
     // The title waits for its first row, so both go on the same page.
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     section_.reset();
     pendingTitle_ = section;
 }
@@ -507,7 +409,8 @@ void ReportComposer::printTitle(int section)
     centred(SubHeadingTitle(section), false);
     fontSize(wholeSize_);
     blankPrint();
-    const std::vector<ReportCell> header = headerCells(section);
+    const ReportTable* table = HeaderTable(section);
+    const std::vector<ReportCell> header = table ? table->headerCells() : std::vector<ReportCell>{};
     if (header.empty()) {
         blankPrint();
         return;
@@ -537,7 +440,9 @@ void ReportComposer::ensureRoom(double height)
         return;
     continuing_ = true;
     const std::optional<int> section = section_;
-    newPage();
+    const std::optional<Held> group = group_;
+    // The printer's own break: what is held goes on the new page with its row.
+    check(printer_.newPage());
     ++continuations_;
     if (setup_.onPageStart)
         setup_.onPageStart();
@@ -547,6 +452,12 @@ void ReportComposer::ensureRoom(double height)
         PageHeading();
     if (section)
         printTitle(*section);
+    // Rows continued from the last page go on under their heading again, which is still heading
+    // matter: the page holds no row yet.
+    if (group) {
+        printHeld(*group);
+        pageHasBody_ = false;
+    }
     continuing_ = false;
 }
 
@@ -667,10 +578,11 @@ void ReportComposer::printLaidOut(const Laid& laid)
     }
 }
 
-void ReportComposer::row(std::initializer_list<ReportCell> items)
+void ReportComposer::row(const std::vector<ReportCell>& items)
 {
     const Laid laid = layout(items);
-    flushTitle(linesHeight(laid.lines));
+    // Whatever labels the row goes on its page with it.
+    flushHeld(linesHeight(laid.lines));
     ensureRoom(linesHeight(laid.lines));
     pageHasBody_ = true;
     printLaidOut(laid);
@@ -679,43 +591,81 @@ void ReportComposer::row(std::initializer_list<ReportCell> items)
     blankPrint();
 }
 
-void ReportComposer::line(std::initializer_list<ReportCell> items, bool emphasised)
+void ReportComposer::label(const std::vector<ReportCell>& items)
+{
+    const Laid laid = layout(items);
+    held_.push_back({laid, false, linesHeight(laid.lines + 1)});
+}
+
+void ReportComposer::heading(const std::vector<ReportCell>& items)
 {
     // Measured as printed: emphasised texts are wider.
-    if (emphasised)
-        check(printer_.setEmphasis(true));
+    check(printer_.setEmphasis(true));
     const Laid laid = layout(items);
-    if (emphasised)
-        check(printer_.setEmphasis(false));
-    flushTitle(linesHeight(laid.lines));
-    ensureRoom(linesHeight(laid.lines));
+    const double lines = linesHeight(laid.lines);
+    check(printer_.setEmphasis(false));
+    group_.reset();
+    held_.push_back({laid, true, lines + linesHeight(2)});
+}
+
+double ReportComposer::heldHeight()
+{
+    double height = 0;
+    for (const Held& h : held_)
+        height += h.height;
+    return height;
+}
+
+void ReportComposer::printHeld(const Held& held)
+{
     pageHasBody_ = true;
-    if (emphasised)
+    if (held.heading) {
         check(printer_.setEmphasis(true));
-    printLaidOut(laid);
-    lineEnd();
-    if (emphasised)
+        printLaidOut(held.laid);
+        lineEnd();
         check(printer_.setEmphasis(false));
-    pageHasBody_ = true;
+        blankPrint();
+        group_ = held;
+    } else {
+        printLaidOut(held.laid);
+        blankPrint();
+    }
+}
+
+void ReportComposer::flushHeld(double next)
+{
+    if (held_.empty()) {
+        flushTitle(next);
+        return;
+    }
+    const double height = heldHeight() + next;
+    flushTitle(height);
+    ensureRoom(height);
+    const std::vector<Held> held = std::move(held_);
+    held_.clear();
+    for (const Held& h : held)
+        printHeld(h);
 }
 
 void ReportComposer::blankLine()
 {
     // Empty lines start no page: at the foot they are left out.
-    flushTitle(0);
+    flushHeld(0);
     pageHasBody_ = true;
     blankPrint();
 }
 
 void ReportComposer::newPage()
 {
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     check(printer_.newPage());
 }
 
 void ReportComposer::endDocument()
 {
-    flushTitle(0);
+    flushHeld(0);
+    group_.reset();
     opener_ = Opener::None;
     section_.reset();
     check(printer_.endDoc());

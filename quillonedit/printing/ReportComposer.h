@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -91,9 +90,13 @@ public:
     // A report row: the cells at their tabs, the line-break item and the line end (so one empty
     // line follows). A text too long for the room right of its column goes on under that column
     // on the next lines. A row that would pass the page bottom goes on a new page, headed again.
-    void row(std::initializer_list<ReportCell> cells);
-    // Cells and a line end only (no empty line after), optionally emphasised.
-    void line(std::initializer_list<ReportCell> cells, bool emphasised = false);
+    void row(const std::vector<ReportCell>& cells);
+    // A row that labels the row after it: printed as a row, but only on the page that row goes on.
+    void label(const std::vector<ReportCell>& cells);
+    // A heading over the rows that follow: emphasised, a line end and the blank-line print. It goes
+    // on the page of its first row, and heads again every page its rows continue on, up to the
+    // next heading or section.
+    void heading(const std::vector<ReportCell>& cells);
     // The blank-line print: the line-break item and a line end.
     void blankLine();
     // A page break of the renderer; the next output starts the next page.
@@ -115,6 +118,13 @@ private:
     struct Laid {
         std::vector<Piece> pieces;
         int lines = 1;
+    };
+
+    // A label or heading laid out and waiting for the row it goes with.
+    struct Held {
+        Laid laid;
+        bool heading = false;
+        double height = 0;   // down to where the next row begins
     };
 
     void check(bool ok);
@@ -151,6 +161,11 @@ private:
     void flushTitle(double firstRow);
     // Makes room for `height` more points, continuing on a new page with the headings if needed.
     void ensureRoom(double height);
+    // The height the held labels and headings take down to where the next row begins.
+    double heldHeight();
+    void printHeld(const Held& held);
+    // Prints what is held, with room for it and `next` points of the row that follows.
+    void flushHeld(double next);
 
     platform::Printer& printer_;
     ReportSetup setup_;
@@ -160,6 +175,8 @@ private:
     int voiceMemory_ = 0;
     std::optional<int> section_;          // the section whose rows are being printed
     std::optional<int> pendingTitle_;     // a title waiting for its first row
+    std::vector<Held> held_;              // labels and headings waiting for their row
+    std::optional<Held> group_;           // the heading over the rows being printed
     bool pageHasBody_ = false;   // a row was printed below the headings of the current page
     bool continuing_ = false;
     int continuations_ = 0;

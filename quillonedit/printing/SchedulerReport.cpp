@@ -2,6 +2,7 @@
 
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -18,11 +19,11 @@ void SchedularLine(ReportComposer& out, int offset, int row)
 {
     const ScheduleRowTexts texts = ScheduleRowText(offset, SchedulerReportMarks());
     if (texts == ScheduleRowTexts{}) {   // an empty entry (month byte 0)
-        out.row({{8, Number(row + 1)}});
+        out.row(kSchedulerTable.cells({Number(row + 1)}));
         return;
     }
-    out.row({{8, Number(row + 1)}, {15, texts.time}, {25, texts.weekday}, {45, texts.month}, {56, texts.day},
-             {75, texts.command}});
+    out.row(kSchedulerTable.cells(
+        {Number(row + 1), texts.time, texts.weekday, texts.month, texts.day, texts.command}));
 }
 
 void PSchedular(ReportComposer& out, int page)

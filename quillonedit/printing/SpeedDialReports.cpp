@@ -3,6 +3,7 @@
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/SpeedDial.h"
 #include "quillonedit/printing/ReportComposer.h"
+#include "quillonedit/printing/ReportTables.h"
 
 namespace quillon {
 
@@ -13,7 +14,7 @@ void speedDialRow(ReportComposer& out, int number, int offset)
 {
     // An entry without a number (count 0, DisplayAPNum empty) still prints the words its count
     // byte holds.
-    out.row({{8, Number(number)}, {15, DisplayAPNum(offset)}, {32, SpeedDialReportIdText(offset)}});
+    out.row(kSpeedDialTable.cells({Number(number), DisplayAPNum(offset), SpeedDialReportIdText(offset)}));
 }
 } // namespace
 

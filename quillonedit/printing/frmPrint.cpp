@@ -89,6 +89,7 @@ frmPrint::frmPrint(std::function<FontSetting()> fontSetting, QWidget* parent)
     for (const QString& c : kJobCaptions)
         longest = std::max(longest, fontMetrics().horizontalAdvance(c));
     const double scale = std::max(1.0 / 15.0, (longest + 32.0) / (kFrameWidth - 240));
+    twips_ = scale;
     const auto tw = [scale](int twips) { return int(twips * scale + 0.5); };
     const auto place = [&](QWidget* w, int x, int y, int width, int height) {
         w->setGeometry(tw(x), tw(y), tw(width), std::max(tw(height), w->sizeHint().height()));
@@ -131,6 +132,12 @@ frmPrint::frmPrint(std::function<FontSetting()> fontSetting, QWidget* parent)
     lblAction = new QLabel(this);
     lblAction->setObjectName(QStringLiteral("lblAction"));
     place(lblAction, 1560, 4200, 1935, 255);
+    lblReason = new QLabel(this);
+    lblReason->setObjectName(QStringLiteral("lblReason"));
+    lblReason->setWordWrap(true);
+    lblReason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    place(lblReason, 120, 4800, 8370 - 240, 255);   // below the Print Action frame
+    lblReason->hide();
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -138,7 +145,8 @@ frmPrint::frmPrint(std::function<FontSetting()> fontSetting, QWidget* parent)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmPrint::cmdOK_Click);
 
-    setFixedSize(tw(8370), std::max(tw(4890), Frame2->geometry().bottom() + tw(120)));
+    baseHeight_ = std::max(tw(4890), Frame2->geometry().bottom() + tw(120));
+    setFixedSize(tw(8370), baseHeight_);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -163,6 +171,20 @@ void frmPrint::Form_Activate()
         box->setChecked(false);
     AnyJobSelected = false;
     lblAction->setText(QString());
+    showReason(QString());
+}
+
+void frmPrint::showReason(const QString& why)
+{
+    lblReason->setText(why);
+    lblReason->setVisible(!why.isEmpty());
+    int height = baseHeight_;
+    if (!why.isEmpty()) {
+        const QRect r = lblReason->geometry();
+        lblReason->setGeometry(r.x(), r.y(), r.width(), lblReason->heightForWidth(r.width()));
+        height = std::max(height, lblReason->geometry().bottom() + int(120 * twips_ + 0.5));
+    }
+    setFixedSize(width(), height);
 }
 
 void frmPrint::chkPrint_Click(int)
@@ -206,6 +228,7 @@ void frmPrint::cmdPrint_Click()
         return;
     }
     setRunning(true);
+    showReason(QString());
     const FontSetting font = fontSetting_ ? fontSetting_() : FontSetting{};
     ReportSetup setup;
     setup.fontName = font.name;
@@ -232,6 +255,8 @@ void frmPrint::cmdPrint_Click()
             box->setChecked(false);
     } else {
         lblAction->setText(QStringLiteral("Printer Error"));
+        // The status says that the run failed; the line under it says why.
+        showReason(result.error);
     }
     unsetCursor();
     setRunning(false);

@@ -40,6 +40,8 @@ public:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdOK = nullptr;
     QLabel* lblAction = nullptr;
+    // Why the last run failed, under the status text; empty and hidden otherwise.
+    QLabel* lblReason = nullptr;
     QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr, *Frame5 = nullptr;
@@ -51,10 +53,14 @@ protected:
 
 private:
     void setRunning(bool on);
+    // Shows why a run failed below the status text, the dialog growing to hold it.
+    void showReason(const QString& why);
 
     std::function<FontSetting()> fontSetting_;
     bool running_ = false;
     bool centred_ = false;
+    double twips_ = 1.0 / 15.0;   // pixels per twip
+    int baseHeight_ = 0;
 };
 
 } // namespace quillon

@@ -13,6 +13,11 @@
 #include "quillonedit/image/VoiceSlots.h"
 #include "quillonedit/tables/Tables.h"
 
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -109,6 +114,51 @@ inline void FillWidestImage()
     PutBytes(kCwSpeed1, {4});
     PutBytes(kCwToneCode1, {8});
 }
+
+// Measures as the real printer does, with the machine's fonts, on the paper given rather than the
+// system's default one (which follows the locale). It only measures: nothing is drawn.
+class PaperMetrics final : public platform::LinePrinter {
+public:
+    explicit PaperMetrics(QPageSize::PageSizeId paper) : printer_(QPrinter::HighResolution)
+    {
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setPageSize(QPageSize(paper));
+    }
+    bool selectPrinter() override { return true; }
+
+protected:
+    bool beginDocument() override { return fail(QStringLiteral("Only measures")); }
+    bool beginPage() override { return fail(QStringLiteral("Only measures")); }
+    bool finishDocument() override { return true; }
+    bool drawText(double, double, const QString&) override { return fail(QStringLiteral("Only measures")); }
+    double measure(const QString& text) override
+    {
+        return QFontMetricsF(qtFont(effectiveFont()), &printer_).horizontalAdvance(text) / scale();
+    }
+    double averageCharWidth() override { return QFontMetricsF(qtFont(font()), &printer_).averageCharWidth() / scale(); }
+    double lineHeight() override { return QFontMetricsF(qtFont(effectiveFont()), &printer_).lineSpacing() / scale(); }
+    double pageWidth() override { return paintRect().width(); }
+    double pageHeight() override { return paintRect().height(); }
+
+private:
+    static QFont qtFont(const platform::PrinterFont& f)
+    {
+        QFont font(f.name);
+        font.setPointSizeF(f.size);
+        font.setBold(f.bold);
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    }
+    double scale() { return printer_.resolution() / 72.0; }
+    QRectF paintRect()
+    {
+        QPageLayout layout = printer_.pageLayout();
+        layout.setOrientation(orientation() == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+        return layout.paintRectPoints();
+    }
+
+    QPrinter printer_;
+};
 
 class ReportTest : public ::testing::Test {
 protected:

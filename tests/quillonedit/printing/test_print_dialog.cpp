@@ -155,6 +155,31 @@ TEST_F(PrintDialog, PrinterErrorsKeepTheBoxesAndTheNextRunPrints)
     EXPECT_EQ(titles(), (QStringList{"Base Control Codes", "Base Timers"}));
 }
 
+// A stored size the chosen paper cannot take says so beside the status: the largest size that
+// fits, and where to change it; the next showing starts without it.
+TEST_F(PrintDialog, AFailedRunShowsWhyBesideItsStatus)
+{
+    QString size = "14";
+    frmPrint sized{[&size] { return frmPrint::FontSetting{"Arial", size}; }};
+    sized.show();
+    sized.chkPrint[19]->click();
+    sized.cmdPrint->click();
+    EXPECT_EQ(sized.lblAction->text(), "Printer Error");
+    EXPECT_TRUE(sized.lblReason->isVisible());
+    EXPECT_EQ(sized.lblReason->text(), "The printer font size \"14\" is too large for the report's columns on this "
+                                       "paper: 12 points is the largest that fits in Arial. File > Printer Font "
+                                       "changes it.");
+    EXPECT_LE(sized.lblReason->geometry().bottom(), sized.height());
+    EXPECT_TRUE(s.messageBox.shown.empty());
+    EXPECT_TRUE(printer.documents.empty());
+
+    size = "12";
+    sized.cmdPrint->click();
+    EXPECT_EQ(sized.lblAction->text(), "Print Job(s) Dispatched");
+    EXPECT_FALSE(sized.lblReason->isVisible());
+    EXPECT_EQ(sized.lblReason->text(), "");
+}
+
 TEST_F(PrintDialog, OkHidesAndTheNextShowingStartsClear)
 {
     tick({3, 19});

@@ -244,6 +244,72 @@ TEST_F(ReportTest, ASectionTitleGoesOnWithItsFirstRow)
     EXPECT_EQ(rowsAfter(lines(0, 1), "CW Messages").first(), Tabs({{8, "#1. Empty"}}));
 }
 
+// A row never opens a page cut off from what labels it: a zone pair's heading goes on the page of
+// its first row and heads again the page its rows continue on, and a CW message's speed line goes
+// with its "#n." line. Swept over every size the report takes in the README's fonts, on A4 and
+// Letter, so the page foot falls at every place in the tables.
+TEST_F(ReportTest, NoRowOpensAPageWithoutItsHeadingOrLabel)
+{
+    FillWidestImage();
+    int continuedPairs = 0;
+    int labelsMoved = 0;
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        PaperMetrics paperMetrics(paper);
+        for (const QString font : {"DejaVu Sans", "DejaVu Serif"}) {
+            printer = {};
+            printer.metrics = &paperMetrics;
+            const std::optional<int> largest = LargestReportFontSize(printer, font);
+            ASSERT_TRUE(largest) << font.toStdString();
+            for (int size = int(kMinPrintFontSize); size <= *largest; ++size) {
+                printer = {};
+                printer.metrics = &paperMetrics;
+                setup.fontName = font;
+                setup.fontSize = QString::number(size);
+                const PrintRunResult result = run({12, 13, 17});
+                const std::string where = QStringLiteral("%1 %2 pt on %3")
+                                              .arg(font)
+                                              .arg(size)
+                                              .arg(QPageSize::name(paper))
+                                              .toStdString();
+                ASSERT_EQ(result.outcome, Outcome::Dispatched) << where << " " << result.error.toStdString();
+                paperMetrics.setFont({font, double(size), false, false});
+                const double rowNumberX = paperMetrics.columnX(8);
+                for (const auto& d : printer.documents)
+                    for (std::size_t p = 0; p < d.pages.size(); ++p) {
+                        const auto& page = d.pages[p];
+                        // What the next row on the page needs above it: "Zone" or "#"; and
+                        // whether a heading or label still waits for its row.
+                        QString above;
+                        bool waiting = false;
+                        bool firstZoneRow = true;
+                        for (const auto& item : page) {
+                            const bool zoneHeading = item.bold && item.text.startsWith("Zone ");
+                            const bool cwLabel = item.text.startsWith("#1. ") || item.text.startsWith("#2. ");
+                            const bool zoneRow = !item.bold && std::abs(item.x - rowNumberX) < 1e-6 &&
+                                                 item.text.size() == 1 && item.text.at(0).isDigit();
+                            const bool speedLine = item.text.contains(" at ");
+                            if (zoneHeading || cwLabel) {
+                                above = zoneHeading ? "Zone" : "#";
+                                waiting = true;
+                                labelsMoved += cwLabel && p > 0;
+                            } else if (zoneRow || speedLine) {
+                                EXPECT_EQ(above, zoneRow ? "Zone" : "#")
+                                    << where << ": \"" << item.text.toStdString() << "\" opens page " << p + 1;
+                                continuedPairs += zoneRow && firstZoneRow && item.text != "1";
+                                firstZoneRow = firstZoneRow && !zoneRow;
+                                waiting = false;
+                            }
+                        }
+                        EXPECT_FALSE(waiting) << where << ": a heading or label ends page " << p + 1;
+                    }
+            }
+        }
+    }
+    // The sweep did reach the cases: pairs went on over a page break, and CW labels with them.
+    EXPECT_GT(continuedPairs, 0);
+    EXPECT_GT(labelsMoved, 0);
+}
+
 // A text too long for the room right of its column goes on, under that column, on the lines
 // below; the row's lines count for the page break and nothing passes the right edge or the foot.
 TEST_F(ReportTest, ALongTextContinuesUnderItsColumnAndCountsForThePageBreak)
