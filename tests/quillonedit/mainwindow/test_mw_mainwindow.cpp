@@ -501,7 +501,10 @@ TEST(HelpFile, HasTheContentsAndATopicForEveryHelpContext)
 }
 
 // A control a help topic names in bold reads so in a window of that topic (or on the keypad or the
-// word list, which serve many); a menu path ("File > Print") is one of the main window's.
+// word list, which serve many); a menu path ("File > Print") is one of the main window's. The other
+// way round, a topic names every choice its windows offer, at least by the frame that holds the
+// options, and the button that closes a window that has no close box: a topic that tells of
+// choices its window lacks misses the real ones.
 TEST_F(MainWindow, EveryHelpTopicNamesTheControlsAsItsWindowsShowThem)
 {
     QFile file(qEnvironmentVariable("QM_SOURCE_DIR") + "/data/Help/Quillon.hlp");
@@ -529,18 +532,32 @@ TEST_F(MainWindow, EveryHelpTopicNamesTheControlsAsItsWindowsShowThem)
 
     const QRegularExpression topicPattern(R"re(<h2><a name="context-(\d+)"></a>(.*?)(?=<h2>|</body>))re",
                                           QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpression boldPattern(R"(<b>(.*?)</b>)");
+    const QRegularExpression boldPattern(R"(<b>(.*?)</b>)", QRegularExpression::DotMatchesEverythingOption);
     int topics = 0;
     for (const QRegularExpressionMatch& topic : topicPattern.globalMatch(html)) {
         ++topics;
         const int context = topic.captured(1).toInt();
         QStringList shown = everywhere;
+        QStringList choices;
         for (const DialogSeen& d : dialogs)
-            if (d.helpContext == context)
+            if (d.helpContext == context) {
                 shown << d.texts;
+                choices << d.choices;
+            }
+        // Runs of blanks in a caption ("HF  Type") read as one, as a topic's lines do.
+        for (QString& text : shown)
+            text = text.simplified();
         EXPECT_GT(shown.size(), everywhere.size()) << "no window opens topic " << context;
-        for (const QRegularExpressionMatch& bold : boldPattern.globalMatch(topic.captured(2))) {
-            const QString name = bold.captured(1).replace("&gt;", ">").replace("&amp;", "&");
+        QStringList named;
+        for (const QRegularExpressionMatch& bold : boldPattern.globalMatch(topic.captured(2)))
+            named << bold.captured(1).replace("&gt;", ">").replace("&amp;", "&").simplified();
+        for (const QString& choice : choices) {
+            const QString caption = choice.section('\n', 0, 0).simplified();
+            const QString frame = choice.section('\n', 1).simplified();
+            EXPECT_TRUE(named.contains(caption) || (!frame.isEmpty() && named.contains(frame)))
+                << context << ": names neither " << caption.toStdString() << " nor its frame " << frame.toStdString();
+        }
+        for (const QString& name : named) {
             if (name.contains(" > "))
                 EXPECT_TRUE(menuPathExists(name.split(" > "))) << context << ": menu " << name.toStdString();
             else
