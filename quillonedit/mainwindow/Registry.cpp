@@ -88,7 +88,9 @@ public:
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
         auto* grid = new QGridLayout(this);
-        grid->addWidget(new QLabel(QStringLiteral("&Font:"), this), 0, 0);
+        auto* familyCaption = new QLabel(QStringLiteral("&Font:"), this);
+        familyCaption->setBuddy(family_);
+        grid->addWidget(familyCaption, 0, 0);
         grid->addWidget(family_, 0, 1);
         auto* sizeCaption = new QLabel(QStringLiteral("&Size:"), this);
         sizeCaption->setBuddy(size_);
@@ -125,8 +127,8 @@ private:
         // A size this family cannot print becomes the largest it can, in the box for all to see.
         bool whole = false;
         const int typed = size_->text().toInt(&whole);
-        if (!whole || typed > largest || typed < int(kMinPrintFontSize))
-            size_->setText(QString::number(whole && typed < int(kMinPrintFontSize) ? int(kMinPrintFontSize) : largest));
+        if (whole && typed > largest)
+            size_->setText(QString::number(largest));
         sizeChanged();
     }
 
