@@ -87,8 +87,10 @@ QGroupBox* OptionFrame(QWidget* owner, const QString& title, const QStringList& 
         else
             columns->addWidget(option, k % rowsPerColumn, k / rowsPerColumn);
     }
+    // A frame made taller than its options by its neighbours keeps them at the top; aligned rather
+    // than stretched, the frame itself never asks for more height than its options take.
     if (column)
-        column->addStretch();   // a frame taller than its options keeps them at the top
+        column->setAlignment(Qt::AlignTop);
     return frame;
 }
 

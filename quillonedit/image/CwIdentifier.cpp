@@ -87,18 +87,6 @@ int CwMessageCount(int which)
     return base < 0 ? 0 : image().at(base);
 }
 
-std::vector<std::uint8_t> CwMessageCodes(int which)
-{
-    std::vector<std::uint8_t> codes;
-    const int base = CwMessageOffset(which);
-    if (base < 0)
-        return codes;
-    const int count = std::min(CwMessageCount(which), areaRoom(which));
-    for (int i = 0; i < count; ++i)
-        codes.push_back(image().at(base + 1 + i));
-    return codes;
-}
-
 QString CwMessageCharacters(int which)
 {
     const int base = CwMessageOffset(which);

@@ -54,10 +54,8 @@ int CwMessageCount(int which);
 // The text of the CW character code stored at offset; the empty text for codes 47..255 and for an
 // offset outside the image.
 QString GetCwChar(int offset);
-// The stored codes of message 1 or 2 as the editor reads them: count of them, but no more than
-// the message's area holds; none for another number.
-std::vector<std::uint8_t> CwMessageCodes(int which);
-// Those codes as text, each through GetCwChar; empty for another number.
+// The stored codes of message 1 or 2 as text, each through GetCwChar: count of them, but no more
+// than the message's area holds; empty for another number.
 QString CwMessageCharacters(int which);
 
 // The speed code and the tone code stored for message 1 or 2; 0 for another number.

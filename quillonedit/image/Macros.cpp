@@ -28,11 +28,6 @@ QString MacroCommandHeading(int macroPage, int macroRow)
     return QStringLiteral("Macro Command") + Str(MacroNumber(macroPage, macroRow));
 }
 
-QString MacroCommandHeading(int macroPage, int macroRow, int column)
-{
-    return MacroCommandHeading(macroPage, macroRow) + QLatin1Char('/') + QString::number(column);
-}
-
 QString MacroReviewCaption(int macroPage, int macroRow)
 {
     return QStringLiteral("Macro ") + Str(MacroNumber(macroPage, macroRow)) + QStringLiteral("  Review");

@@ -18,11 +18,10 @@ QString Str(int n);
 // The ten rows of a page as the editor shows them: a row whose code count is 0 is blank.
 std::array<MacroRowTexts, 10> MacroPageRows(int macroPage);
 
-// Keypad headings: "Macro Code 25" for the code, "Macro Command 25" (the editor's GetMacHeading)
-// and "Macro Command 25/3" for command column 3.
+// Keypad headings: "Macro Code 25" for the code, "Macro Command 25" (the editor's GetMacHeading,
+// to which a command column adds "/3").
 QString MacroCodeHeading(int macroPage, int macroRow);
 QString MacroCommandHeading(int macroPage, int macroRow);
-QString MacroCommandHeading(int macroPage, int macroRow, int column);
 
 // The review window's caption, "Macro  25  Review".
 QString MacroReviewCaption(int macroPage, int macroRow);

@@ -38,10 +38,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -78,6 +81,63 @@ template <typename Dialog, typename... Args> MDIForm1::DialogFactory make(Args..
 
 } // namespace
 
+QIcon ProgramIcon()
+{
+    // The drawing of data/icons/quillonedit.svg in its 64 x 64 units (a repeater mast on a hill,
+    // sending on both sides): drawn here because the program reads no SVG.
+    QPainterPath hill(QPointF(2, 50));
+    hill.quadTo(20, 40, 32, 44);
+    hill.quadTo(46, 48, 62, 40);
+    hill.lineTo(62, 52);
+    hill.quadTo(62, 62, 52, 62);
+    hill.lineTo(12, 62);
+    hill.quadTo(2, 62, 2, 52);
+    hill.closeSubpath();
+    QPainterPath mast(QPointF(32, 19));
+    mast.lineTo(24, 48);
+    mast.moveTo(32, 19);
+    mast.lineTo(40, 48);
+    mast.moveTo(26.2, 40);
+    mast.lineTo(37.8, 40);
+    mast.moveTo(28.4, 31);
+    mast.lineTo(35.6, 31);
+    QPainterPath waves;
+    for (const auto& [from, bend, to] : {std::array<QPointF, 3>{QPointF(24, 11), QPointF(19, 17), QPointF(24, 23)},
+                                         std::array<QPointF, 3>{QPointF(18, 7), QPointF(10, 17), QPointF(18, 27)},
+                                         std::array<QPointF, 3>{QPointF(40, 11), QPointF(45, 17), QPointF(40, 23)},
+                                         std::array<QPointF, 3>{QPointF(46, 7), QPointF(54, 17), QPointF(46, 27)}}) {
+        waves.moveTo(from);
+        waves.quadTo(bend, to);
+    }
+    const QColor light(0xff, 0xd2, 0x3f);
+
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x4e, 0x79));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+        p.setBrush(QColor(0x3f, 0x7f, 0x3f));
+        p.drawPath(hill);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0xf2, 0xf2, 0xf2), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(mast);
+        p.setPen(Qt::NoPen);
+        p.setBrush(light);
+        p.drawEllipse(QPointF(32, 17), 3.5, 3.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(light, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(waves);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
 struct MDIForm1::EditorServices {
     EditorServices() : previous(&wordPicker()) { setWordPickerService(&wordPickerService); }
     ~EditorServices()
@@ -93,6 +153,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Quillon Editor Program"));
+    setWindowIcon(ProgramIcon());
     mdiArea = new QMdiArea(this);
     setCentralWidget(mdiArea);
     buildMenus();

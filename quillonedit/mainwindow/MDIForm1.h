@@ -13,12 +13,16 @@
 #include <memory>
 
 class QAction;
+class QIcon;
 class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
 
 namespace quillon {
+
+// The editor's own icon, the drawing the desktop entry shows.
+QIcon ProgramIcon();
 
 class MDIForm1 final : public QMainWindow, public ProjectHost {
     Q_OBJECT

@@ -4,6 +4,8 @@
 #include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QtGlobal>
 
 #include <exception>
@@ -29,6 +31,8 @@ bool StartUpStep(const QString& step, const std::function<void()>& work)
 
 std::unique_ptr<MDIForm1> Main()
 {
+    // Every window of the editor, those without a parent too, shows the editor's own icon.
+    QApplication::setWindowIcon(ProgramIcon());
     frmSplash splash;
     splash.Tag = QStringLiteral("0");
     splash.setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);

@@ -5,14 +5,22 @@
 #include "quillonedit/printing/ReportComposer.h"
 
 #include <QApplication>
-#include <QFontDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QLocale>
-#include <QStringListModel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace quillon {
@@ -34,51 +42,130 @@ int largestSize(const QString& fontName)
     return LargestReportFontSize(*printer, fontName).value_or(int(kMinPrintFontSize));
 }
 
+// A size box that takes whole sizes from the smallest up to `top()`: a number beyond it cannot
+// even be typed, so the box never shows a size that OK would not keep.
+class SizeValidator final : public QIntValidator {
+public:
+    using QIntValidator::QIntValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        const State state = QIntValidator::validate(input, pos);
+        bool ok = false;
+        const int value = input.toInt(&ok);
+        return state == Intermediate && ok && value > top() ? Invalid : state;
+    }
+};
+
+// The printer font dialog: a family, and a size from the smallest to the largest the report fits
+// the paper with in that family. Reports print the family's regular face, so that is the only face
+// it shows; what the size box and the sample show is what OK hands back, and OK waits for a size
+// the box accepts.
+class PrintFontDialog final : public QDialog {
+public:
+    PrintFontDialog(const FontChoice& current, QWidget* parent) : QDialog(parent)
+    {
+        setWindowTitle(QStringLiteral("Font"));
+        family_ = new QFontComboBox(this);
+        family_->setObjectName(QStringLiteral("family"));
+        family_->setFontFilters(QFontComboBox::ScalableFonts);
+        family_->setEditable(false);
+        family_->setCurrentFont(QFont(current.name));
+        size_ = new QLineEdit(this);
+        size_->setObjectName(QStringLiteral("size"));
+        validator_ = new SizeValidator(int(kMinPrintFontSize), int(kMinPrintFontSize), size_);
+        size_->setValidator(validator_);
+        sizes_ = new QListWidget(this);
+        sizes_->setObjectName(QStringLiteral("sizes"));
+        sample_ = new QLabel(QStringLiteral("AaBbYyZz"), this);
+        sample_->setObjectName(QStringLiteral("sample"));
+        sample_->setAlignment(Qt::AlignCenter);
+        sample_->setMinimumSize(220, 80);
+        auto* sampleFrame = new QGroupBox(QStringLiteral("Sample"), this);
+        (new QVBoxLayout(sampleFrame))->addWidget(sample_);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        ok_ = buttons->button(QDialogButtonBox::Ok);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+        auto* grid = new QGridLayout(this);
+        auto* familyCaption = new QLabel(QStringLiteral("&Font:"), this);
+        familyCaption->setBuddy(family_);
+        grid->addWidget(familyCaption, 0, 0);
+        grid->addWidget(family_, 0, 1);
+        auto* sizeCaption = new QLabel(QStringLiteral("&Size:"), this);
+        sizeCaption->setBuddy(size_);
+        grid->addWidget(sizeCaption, 1, 0);
+        grid->addWidget(size_, 1, 1);
+        grid->addWidget(sizes_, 2, 1);
+        grid->addWidget(sampleFrame, 3, 0, 1, 2);
+        grid->addWidget(buttons, 4, 0, 1, 2);
+
+        // The report prints whole sizes, rounding as the report does.
+        size_->setText(QString::number(static_cast<int>(std::nearbyint(current.size))));
+        familyChosen();
+        connect(family_, &QFontComboBox::currentFontChanged, this, [this] { familyChosen(); });
+        connect(size_, &QLineEdit::textChanged, this, [this] { sizeChanged(); });
+        connect(sizes_, &QListWidget::currentTextChanged, this, [this](const QString& text) {
+            if (!text.isEmpty() && text != size_->text())
+                size_->setText(text);
+        });
+    }
+
+    FontChoice choice() const { return {family_->currentFont().family(), double(size_->text().toInt())}; }
+
+private:
+    void familyChosen()
+    {
+        const int largest = std::max(int(kMinPrintFontSize), largestSize(family_->currentFont().family()));
+        if (largest != validator_->top() || sizes_->count() == 0) {
+            validator_->setTop(largest);
+            const QSignalBlocker quiet(sizes_);
+            sizes_->clear();
+            for (int size = int(kMinPrintFontSize); size <= largest; ++size)
+                sizes_->addItem(QString::number(size));
+        }
+        // A size this family cannot print becomes the largest it can, in the box for all to see.
+        bool whole = false;
+        const int typed = size_->text().toInt(&whole);
+        if (whole && typed > largest)
+            size_->setText(QString::number(largest));
+        sizeChanged();
+    }
+
+    void sizeChanged()
+    {
+        const bool usable = size_->hasAcceptableInput();
+        ok_->setEnabled(usable);
+        const QSignalBlocker quiet(sizes_);
+        const QList<QListWidgetItem*> found = sizes_->findItems(size_->text(), Qt::MatchExactly);
+        if (usable && !found.isEmpty())
+            sizes_->setCurrentItem(found.front());
+        else
+            sizes_->setCurrentRow(-1);
+        if (usable) {
+            QFont regular(family_->currentFont().family());
+            regular.setStyle(QFont::StyleNormal);
+            regular.setWeight(QFont::Normal);
+            regular.setStretch(QFont::Unstretched);
+            regular.setPointSize(size_->text().toInt());
+            sample_->setFont(regular);
+        }
+    }
+
+    QFontComboBox* family_ = nullptr;
+    QLineEdit* size_ = nullptr;
+    SizeValidator* validator_ = nullptr;
+    QListWidget* sizes_ = nullptr;
+    QLabel* sample_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
 std::optional<FontChoice> realFontDialog(const FontChoice& current)
 {
-    QFont font(current.name);
-    font.setPointSizeF(std::min(current.size, double(largestSize(current.name))));
-    // Qt's own dialog, whose size box and size list can be held to the sizes a report page can
-    // print in the font shown; a desktop's native dialog offers any size.
-    QFontDialog dialog(QApplication::activeWindow());
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    dialog.setCurrentFont(font);
-    QString boundFamily;
-    const auto holdSizes = [&dialog, &boundFamily](const QFont& shown) {
-        // The list of sizes is rebuilt for every family; trim it each time.
-        const int largest = largestSize(shown.family());
-        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
-            if (const auto* v = qobject_cast<const QIntValidator*>(edit->validator()); v && v->top() != largest)
-                edit->setValidator(new QIntValidator(int(kMinPrintFontSize), largest, edit));
-        for (QListView* list : dialog.findChildren<QListView*>()) {
-            auto* sizes = qobject_cast<QStringListModel*>(list->model());
-            if (!sizes || sizes->rowCount() == 0)
-                continue;
-            QStringList kept;
-            bool allSizes = true;
-            for (const QString& entry : sizes->stringList()) {
-                bool ok = false;
-                const int size = entry.toInt(&ok);
-                allSizes = allSizes && ok;
-                if (ok && size <= largest)
-                    kept << entry;
-            }
-            if (allSizes && kept.size() < sizes->rowCount())
-                sizes->setStringList(kept);
-        }
-        if (shown.pointSizeF() > largest && boundFamily != shown.family()) {
-            boundFamily = shown.family();
-            QFont held = shown;
-            held.setPointSize(largest);
-            dialog.setCurrentFont(held);
-        }
-    };
-    QObject::connect(&dialog, &QFontDialog::currentFontChanged, &dialog, holdSizes);
-    holdSizes(dialog.currentFont());
+    PrintFontDialog dialog(current, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QFont chosen = dialog.selectedFont();
-    return FontChoice{chosen.family(), chosen.pointSizeF()};
+    return dialog.choice();
 }
 
 FontChooser& chooserSlot()

@@ -48,7 +48,7 @@ double PrintFontSizeValue(const QString& text);
 // A chosen size as the text to store: locale digits, no trailing zeros (10, 10.5).
 QString PrintFontSizeText(double size);
 
-// The font dialog. Replaceable so tests never open a real one: gets the current name and size,
+// The font dialog. Replaceable so a test can answer for the user: gets the current name and size,
 // returns the chosen ones or nothing when cancelled.
 struct FontChoice {
     QString name;

@@ -56,7 +56,7 @@ std::uint8_t MonthCodeAt(int position)
 
 std::uint8_t DayOfMonthCodeAt(int position)
 {
-    const auto& codes = detail::tableState().dayOfMonthCodes;
+    const auto& codes = DayOfMonthCodes();
     return position >= 0 && position < static_cast<int>(codes.size()) ? codes[position] : 0;
 }
 
@@ -73,7 +73,7 @@ int MonthCodeIndex(std::uint8_t code)
 
 int DayOfMonthCodeIndex(std::uint8_t code)
 {
-    const auto& codes = detail::tableState().dayOfMonthCodes;
+    const auto& codes = DayOfMonthCodes();
     for (int i = 0; i < kDayCount; ++i) {
         if (codes[i] != 0 && codes[i] == code)
             return i;

@@ -99,6 +99,14 @@ TEST_F(PagingDialogs, ListShowsToneNamesTenAtATime)
 }
 
 // How each kind of stored pair opens in the editor, and what it holds after the user's action.
+// The group frame is as tall as its two options; the room beside the ten rows stays under it.
+TEST_F(PagingDialogs, TheGroupFrameKeepsToItsOptions)
+{
+    frmPage list;
+    list.show();
+    EXPECT_EQ(list.fraGroup->height(), list.fraGroup->sizeHint().height());
+}
+
 TEST_F(PagingDialogs, EditorOpensEachPairAndWritesOnlyOnOK)
 {
     enum class Act { OK, TickThenOK, UntickThenOK, ChangeThenCloseBox };

@@ -34,6 +34,9 @@ struct DialogSeen {
     int helpContext = 0;    // the topic F1 opens; 0 for the keypad, which serves every topic
     QStringList texts;      // its buttons, frames, labels and tabs as they read, access keys left out
     QRect geometry;
+    // Its option buttons, and the buttons of a window that only they close (no close box, Esc does
+    // nothing), each with the frame that holds it.
+    QStringList choices;
 };
 
 inline QString WithoutAccessKey(QString text)
@@ -50,11 +53,19 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
         print->Timer1_Timer();
     }
     DialogSeen seen{QString::fromLatin1(dialog.metaObject()->className()).section("::", -1), dialog.windowTitle(),
-                    helpContext, {}, dialog.geometry()};
+                    helpContext, {}, dialog.geometry(), {}};
     if (auto* editor = qobject_cast<EditorDialog*>(&dialog))
         seen.helpContext = editor->helpContextID();
-    for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    const bool onlyButtonsClose = flags.testFlag(Qt::CustomizeWindowHint) && !flags.testFlag(Qt::WindowCloseButtonHint);
+    for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) {
         seen.texts << WithoutAccessKey(b->text());
+        const bool choice = b->inherits("QRadioButton") || (onlyButtonsClose && b->inherits("QPushButton"));
+        if (!choice || b->text().isEmpty() || !b->isVisibleTo(&dialog))
+            continue;
+        const auto* frame = qobject_cast<const QGroupBox*>(b->parentWidget());
+        seen.choices << WithoutAccessKey(b->text()) + QLatin1Char('\n') + (frame ? WithoutAccessKey(frame->title()) : QString());
+    }
     for (const QGroupBox* g : dialog.findChildren<QGroupBox*>())
         seen.texts << WithoutAccessKey(g->title());
     for (const QLabel* l : dialog.findChildren<QLabel*>())

@@ -7,7 +7,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFile>
+#include <QImage>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <cstdlib>
 #include <deque>
@@ -53,6 +56,36 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
     EXPECT_EQ(panel(3), "Wednesday  December 9, 2026");
     EXPECT_FALSE(s.desktop.busy);
     EXPECT_EQ(s.instanceLock.requested, QStringList{"quillonedit"});
+}
+
+TEST_F(MainWindow, TheWindowIconIsTheOneTheDesktopEntryShows)
+{
+    // The entry names its icon; that drawing's fills, in the order of its shapes: background,
+    // hill, mast top.
+    const QString source = qEnvironmentVariable("QM_SOURCE_DIR") + "/data/";
+    QFile entry(source + "applications/quillonedit.desktop");
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly)) << entry.fileName().toStdString();
+    const QRegularExpressionMatch name = QRegularExpression("^Icon=(.+)$", QRegularExpression::MultilineOption)
+                                             .match(QString::fromUtf8(entry.readAll()));
+    ASSERT_TRUE(name.hasMatch());
+    QFile svg(source + "icons/" + name.captured(1).trimmed() + ".svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << svg.fileName().toStdString();
+    QStringList fills;
+    QXmlStreamReader xml(&svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.attributes().hasAttribute("fill")
+            && xml.attributes().value("fill") != QLatin1String("none"))
+            fills << xml.attributes().value("fill").toString();
+    ASSERT_GE(fills.size(), 3);
+
+    MDIForm1& win = load();
+    ASSERT_FALSE(win.windowIcon().isNull());
+    // A point inside each shape, in the drawing's 64 x 64 units.
+    const QPoint inside[3] = {{8, 30}, {10, 56}, {32, 17}};
+    const QImage icon = win.windowIcon().pixmap(64, 64).toImage();
+    ASSERT_EQ(icon.size(), QSize(64, 64));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(icon.pixelColor(inside[i]).name(), QColor(fills[i]).name()) << "shape " << i;
 }
 
 TEST_F(MainWindow, OpensCentredAndInsideTheScreenItsAvailableAreaAllows)
@@ -468,7 +501,10 @@ TEST(HelpFile, HasTheContentsAndATopicForEveryHelpContext)
 }
 
 // A control a help topic names in bold reads so in a window of that topic (or on the keypad or the
-// word list, which serve many); a menu path ("File > Print") is one of the main window's.
+// word list, which serve many); a menu path ("File > Print") is one of the main window's. The other
+// way round, a topic names every choice its windows offer, at least by the frame that holds the
+// options, and the button that closes a window that has no close box: a topic that tells of
+// choices its window lacks misses the real ones.
 TEST_F(MainWindow, EveryHelpTopicNamesTheControlsAsItsWindowsShowThem)
 {
     QFile file(qEnvironmentVariable("QM_SOURCE_DIR") + "/data/Help/Quillon.hlp");
@@ -496,18 +532,32 @@ TEST_F(MainWindow, EveryHelpTopicNamesTheControlsAsItsWindowsShowThem)
 
     const QRegularExpression topicPattern(R"re(<h2><a name="context-(\d+)"></a>(.*?)(?=<h2>|</body>))re",
                                           QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpression boldPattern(R"(<b>(.*?)</b>)");
+    const QRegularExpression boldPattern(R"(<b>(.*?)</b>)", QRegularExpression::DotMatchesEverythingOption);
     int topics = 0;
     for (const QRegularExpressionMatch& topic : topicPattern.globalMatch(html)) {
         ++topics;
         const int context = topic.captured(1).toInt();
         QStringList shown = everywhere;
+        QStringList choices;
         for (const DialogSeen& d : dialogs)
-            if (d.helpContext == context)
+            if (d.helpContext == context) {
                 shown << d.texts;
+                choices << d.choices;
+            }
+        // Runs of blanks in a caption ("HF  Type") read as one, as a topic's lines do.
+        for (QString& text : shown)
+            text = text.simplified();
         EXPECT_GT(shown.size(), everywhere.size()) << "no window opens topic " << context;
-        for (const QRegularExpressionMatch& bold : boldPattern.globalMatch(topic.captured(2))) {
-            const QString name = bold.captured(1).replace("&gt;", ">").replace("&amp;", "&");
+        QStringList named;
+        for (const QRegularExpressionMatch& bold : boldPattern.globalMatch(topic.captured(2)))
+            named << bold.captured(1).replace("&gt;", ">").replace("&amp;", "&").simplified();
+        for (const QString& choice : choices) {
+            const QString caption = choice.section('\n', 0, 0).simplified();
+            const QString frame = choice.section('\n', 1).simplified();
+            EXPECT_TRUE(named.contains(caption) || (!frame.isEmpty() && named.contains(frame)))
+                << context << ": names neither " << caption.toStdString() << " nor its frame " << frame.toStdString();
+        }
+        for (const QString& name : named) {
             if (name.contains(" > "))
                 EXPECT_TRUE(menuPathExists(name.split(" > "))) << context << ": menu " << name.toStdString();
             else

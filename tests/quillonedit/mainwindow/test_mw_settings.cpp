@@ -3,8 +3,20 @@
 #include "platform/testing/ScriptedServices.h"
 #include "quillonedit/mainwindow/Registry.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace quillon;
 
@@ -169,6 +181,68 @@ TEST_F(Settings, AStoredSizeThatIsNotANumberStillOpensTheDialog)
     SelectPrintFont();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(PrinterFontSize, "12");
+}
+
+// The real dialog, driven as a user would: it offers and takes only the sizes from 4 up to the
+// largest the report fits the paper with (12 on the recording printer), shows the family's regular
+// face, and OK hands back what its size box and sample show.
+TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
+{
+    PrinterFontName = "DejaVu Sans";
+    PrinterFontSize = "20";   // more than the paper takes: the dialog opens on the largest it does
+    bool ran = false;
+    const std::function<void()> drive = [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* family = dialog->findChild<QFontComboBox*>("family");
+        auto* size = dialog->findChild<QLineEdit*>("size");
+        auto* sizes = dialog->findChild<QListWidget*>("sizes");
+        auto* sample = dialog->findChild<QLabel*>("sample");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(family && size && sizes && sample && buttons);
+        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+        const auto shownSizes = [sizes] {
+            QStringList out;
+            for (int i = 0; i < sizes->count(); ++i)
+                out << sizes->item(i)->text();
+            return out;
+        };
+        EXPECT_EQ(family->currentFont().family(), "DejaVu Sans");
+        EXPECT_EQ(shownSizes(), (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+        EXPECT_EQ(size->text(), "12");
+        EXPECT_EQ(sample->font().pointSize(), 12);
+        EXPECT_EQ(sample->font().style(), QFont::StyleNormal);
+        EXPECT_EQ(sample->font().weight(), QFont::Normal);
+        EXPECT_EQ(sample->font().stretch(), int(QFont::Unstretched));
+
+        // A size beyond the largest cannot be typed, and OK waits for one the box accepts.
+        size->selectAll();
+        QTest::keyClicks(size, "20");
+        EXPECT_EQ(size->text(), "2");
+        EXPECT_FALSE(ok->isEnabled());
+        QTest::keyClicks(size, "\b5");
+        EXPECT_EQ(size->text(), "5");
+        EXPECT_TRUE(ok->isEnabled());
+        EXPECT_EQ(sample->font().pointSize(), 5);
+        EXPECT_EQ(shownSizes().size(), 9);   // typing leaves the list as it was
+        EXPECT_EQ(sizes->currentItem()->text(), "5");
+
+        // A size picked from the list goes into the box and the sample.
+        sizes->setCurrentRow(shownSizes().indexOf("11"));
+        EXPECT_EQ(size->text(), "11");
+        EXPECT_EQ(sample->font().pointSize(), 11);
+        ran = true;
+        QTest::mouseClick(ok, Qt::LeftButton);
+    };
+    QTimer::singleShot(0, [&] {
+        drive();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && !ran)
+            dialog->reject();   // a failed step must not leave the dialog waiting
+    });
+    SelectPrintFont();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(PrinterFontName, "DejaVu Sans");
+    EXPECT_EQ(PrinterFontSize, "11");
 }
 
 // A stored size no report page can hold opens the dialog as a size that is no number does, and
