@@ -83,9 +83,6 @@ Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildGrid());
-    prgXfer = new QProgressBar(central);
-    prgXfer->setTextVisible(false);
-    layout->addWidget(prgXfer);
     setCentralWidget(central);
 
     panelLeft_ = new QLabel(this);
@@ -93,7 +90,13 @@ Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
     panelRight_ = new QLabel(this);
     panelRight_->setObjectName(QStringLiteral("Right"));
     panelRight_->setMinimumWidth(160);
+    // The progress bar shows only during a transfer. It sits in the status bar, no taller than a
+    // panel's text, so showing and hiding it never changes the window's size.
+    prgXfer = new QProgressBar(this);
+    prgXfer->setTextVisible(false);
+    prgXfer->setFixedSize(160, panelLeft_->sizeHint().height());
     statusBar()->addWidget(panelLeft_, 1);
+    statusBar()->addPermanentWidget(prgXfer);
     statusBar()->addPermanentWidget(panelRight_);
 
     // Runs only once the transfer gives it an interval.

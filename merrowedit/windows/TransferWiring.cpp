@@ -24,7 +24,7 @@ void ConnectTransferCommands(Mwr_Rec& window)
     c.PrintHistory = [w] { merrow::PrintHistory(*w); };
     c.SaveHistoryAs = [w] { SaveHistoryFileAs(*w); };
     c.ShowHistoryGroup = [w](int group) { merrow::ShowHistoryGroup(*w, group); };
-    c.MakeContact = [] { return MakeContact(); };
+    c.MakeContact = [] { return frmDataDump::MakeContact(); };
     c.ShowDataDump = [w] {
         frmDataDump dialog(w);
         dialog.exec();

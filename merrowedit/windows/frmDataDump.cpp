@@ -156,9 +156,9 @@ void frmDataDump::cmdSaveWindow_Click()
                          platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
         return;
     }
-    // The file lives in the data folder, not beside the program: its path follows the old text.
-    platform::msgBox(QStringLiteral("Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor.\r\n")
-                         + QDir::toNativeSeparators(DataFolder()),
+    // The file lives in the data folder, not beside the program, so the second line names it.
+    platform::msgBox(QStringLiteral("Data file Mwr_DUMP.TXT created and is located\r\nin the folder %1.")
+                         .arg(QDir::toNativeSeparators(DataFolder())),
                      platform::MsgButtons::OK, platform::MsgIcon::Information, kProductTitle);
 }
 

@@ -1,11 +1,9 @@
 #include "merrowedit/windows/frmEnterFIP.h"
 
 #include "merrowedit/data/Messages.h"
-#include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
 #include "merrowedit/data/StateFiles.h"
 #include "merrowedit/windows/ImageList.h"
-#include "merrowedit/windows/frmFIPS.h"
 #include "platform/Services.h"
 
 #include <QComboBox>
@@ -16,11 +14,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace merrow {
 
-frmEnterFIP::frmEnterFIP(frmFIPS* counties, QWidget* parent) : QDialog(parent), counties_(counties)
+frmEnterFIP::frmEnterFIP(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Merrow State / Transmitter Entry"));
     setModal(true);
@@ -101,14 +100,16 @@ bool frmEnterFIP::LoadStateTransmitters(int stateIndex)
 
 void frmEnterFIP::SelectStoredCounties()
 {
-    for (int slot = 0; slot < kFipEntriesInFile; ++slot) {
-        const QString entry = FipEntries[static_cast<std::size_t>(slot)].trimmed();
-        if (entry.isEmpty())
-            continue;
-        for (int i = 0; i < lstCounty->count(); ++i) {
-            QListWidgetItem* item = lstCounty->item(i);
-            if (item->text().trimmed().compare(entry, Qt::CaseInsensitive) == 0)
-                item->setSelected(true);
+    // The list holds transmitter keys, so the saved transmitter key is what can match.
+    const QString saved = TransmitterLocation.trimmed();
+    if (saved.isEmpty())
+        return;
+    for (int i = 0; i < lstCounty->count(); ++i) {
+        QListWidgetItem* item = lstCounty->item(i);
+        if (item->text().trimmed().compare(saved, Qt::CaseInsensitive) == 0) {
+            lstCounty->setCurrentItem(item);
+            item->setSelected(true);
+            return;
         }
     }
 }
@@ -121,15 +122,17 @@ bool frmEnterFIP::StoreFips()
     // The county entries stay as they are: only the county window's OK rebuilds them.
     StateFileLines.clear();
     TransmitterLocation = chosen.first()->text();
-    counties_->lblState->setText(cmbState->currentText());
-    counties_->lblTransmitter->setText(TransmitterLocation);
-    counties_->StoreFipsForTransmitter(TransmitterLocation);
+    emit transmitterChosen(cmbState->currentText(), TransmitterLocation);
     return true;
 }
 
 void frmEnterFIP::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    QDialog::showEvent(event);   // centres the window over the county window at its first opening
+    // Later openings show it where it was: placed again, a re-shown window lands a title bar lower
+    // under some window managers.
+    if (!event->spontaneous())
+        setAttribute(Qt::WA_Moved);
     Form_Activate();
 }
 

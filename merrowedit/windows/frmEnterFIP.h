@@ -1,6 +1,7 @@
 #pragma once
-// The transmitter picker: a state, a frequency filter and one transmitter of that state; the
-// transmitter's counties then replace the county window's list. Created once and hidden.
+// The transmitter picker: a state, a frequency filter and one transmitter of that state. It hands
+// its choice back through transmitterChosen(); the county window then lists that transmitter's
+// counties. Created once and hidden.
 #include <QDialog>
 
 #include <array>
@@ -12,13 +13,11 @@ class QPushButton;
 
 namespace merrow {
 
-class frmFIPS;
-
 class frmEnterFIP : public QDialog {
     Q_OBJECT
 
 public:
-    frmEnterFIP(frmFIPS* counties, QWidget* parent = nullptr);
+    explicit frmEnterFIP(QWidget* parent = nullptr);
 
     QComboBox* cmbState = nullptr;
     QComboBox* cmbLimit = nullptr;
@@ -33,10 +32,11 @@ public:
     // Reads the state's file and lists its transmitters; false (with a message) when the file
     // cannot be read.
     bool LoadStateTransmitters(int stateIndex);
-    // Selects each transmitter whose text is that of a county entry. Entries are county lines and
-    // the items transmitter keys, so in practice none is: OK without a choice then asks for one
-    // instead of replacing the county list and its ticks.
+    // Highlights the saved transmitter (TransmitterLocation) when the list holds it, so the saved
+    // choice shows when the picker opens.
     void SelectStoredCounties();
+    // False when no transmitter is highlighted; otherwise TransmitterLocation is the chosen one and
+    // transmitterChosen() has been sent.
     bool StoreFips();
 
     void Form_Activate();
@@ -45,12 +45,13 @@ public:
     void cmdOK_Click();
     void cmdCancel_Click();
 
+signals:
+    // The state list text and the transmitter key just chosen with OK.
+    void transmitterChosen(const QString& state, const QString& transmitter);
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    frmFIPS* counties_;
 };
 
 } // namespace merrow

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -138,14 +139,23 @@ frmFIPS::frmFIPS(QWidget* parent) : QDialog(parent)
     connect(cmdSelect, &QPushButton::clicked, this, &frmFIPS::cmdSelect_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmFIPS::cmdOK_Click);
 
-    picker = new frmEnterFIP(this, this);
+    picker = new frmEnterFIP(this);
+    connect(picker, &frmEnterFIP::transmitterChosen, this, &frmFIPS::ShowTransmitterChoice);
 }
 
 frmFIPS::~frmFIPS() = default;
 
 void frmFIPS::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    QDialog::showEvent(event);   // centres the window over the main window at its first opening
+    if (!event->spontaneous()) {
+        // Later openings show it where it was: placed again, a re-shown window lands a title bar
+        // lower under some window managers.
+        setAttribute(Qt::WA_Moved);
+        // Each opening starts from the stored entries: what a window left without OK changed was
+        // never stored, so it must not show either.
+        FillFipsList();
+    }
     tmrBlink->start();
     Form_Activate();
 }
@@ -191,6 +201,13 @@ void frmFIPS::FillFipsList()
     lstFips->clear();
     for (const FipsListItem& item : merrow::FillFipsList())
         addItem(item.text, item.selected);
+}
+
+void frmFIPS::ShowTransmitterChoice(const QString& state, const QString& transmitter)
+{
+    lblState->setText(state);
+    lblTransmitter->setText(transmitter);
+    StoreFipsForTransmitter(transmitter);
 }
 
 void frmFIPS::StoreFipsForTransmitter(const QString& transmitterKey)

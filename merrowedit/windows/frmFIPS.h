@@ -1,7 +1,8 @@
 #pragma once
 // The county window: the checkable county list whose ticked entries (at most 24) the receiver
 // accepts alerts for, its Add/Copy/Edit/Remove, and the way to the transmitter picker. Created
-// once and hidden between uses, so the list and its ticks stay for the run.
+// once and hidden between uses; each opening shows the stored entries (FipEntries), which only
+// OK changes.
 #include "merrowedit/data/ParameterFile.h"
 #include "platform/MessageBox.h"
 
@@ -56,6 +57,8 @@ public:
     void FillFipsList();
     // The list replaced by every county the transmitter covers, all unticked.
     void StoreFipsForTransmitter(const QString& transmitterKey);
+    // The picker's choice: its state and transmitter in the labels, its counties in the list.
+    void ShowTransmitterChoice(const QString& state, const QString& transmitter);
 
     void addItem(const QString& text, bool selected);
     std::vector<FipsListItem> items() const;

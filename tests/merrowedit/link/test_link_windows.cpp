@@ -142,7 +142,7 @@ TEST_F(DataDumpWindow, RawAndNvDumpsCollectAndSaveWithTheListing)
     QTest::mouseClick(w.cmdSaveWindow, Qt::LeftButton);
     ASSERT_EQ(s.messageBox.shown.size(), 1u);
     EXPECT_EQ(s.messageBox.shown[0].text,
-              "Data file Mwr_DUMP.TXT created and is located\r\nin the same directory as this editor.\r\n" + dir.path());
+              "Data file Mwr_DUMP.TXT created and is located\r\nin the folder " + dir.path() + ".");
     QFile f(dir.filePath("Mwr_DUMP.TXT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray saved = f.readAll();

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -24,6 +23,7 @@
 #include <functional>
 
 #include "../data/DataFolderTest.h"
+#include "ModalSteps.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -52,6 +52,7 @@ protected:
     bool dataFileWritten() const { return QFile::exists(QDir(dir.path()).filePath(kDataFileName)); }
 
     Mwr_Rec w;
+    ModalSteps steps;
     int programEnds = 0;
     int fatalEnds = 0;
     QStringList events;
@@ -300,6 +301,28 @@ TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
     EXPECT_EQ(w.lblNum[0]->text(), "1");
 }
 
+// A transfer shows the progress bar and hides it again; the window keeps its size all along.
+TEST_F(MainWindowTest, ProgressBarLeavesTheWindowSizeAlone)
+{
+    w.show();
+    QApplication::processEvents();
+    const QSize before = w.size();
+    std::vector<QSize> sizes;
+    w.setProgressMaximum(512);
+    w.setProgressVisible(true);
+    w.setProgressValue(256);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.prgXfer->isVisible());
+    sizes.push_back(w.size());
+    w.setProgressVisible(false);
+    QApplication::processEvents();
+    sizes.push_back(w.size());
+    for (const QSize& size : sizes) {
+        EXPECT_EQ(size.width(), before.width());
+        EXPECT_EQ(size.height(), before.height());
+    }
+}
+
 TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
 {
     w.setStatusRight("Receiver ROM Version 1.23");
@@ -318,7 +341,7 @@ TEST_F(MainWindowTest, DataDumpButtonOnlyAfterCtrlKeyAndOnlyOnce)
     std::vector<bool> dumpVisible;
     QStringList labels;
     const auto inspectAbout = [&] {
-        QTimer::singleShot(0, [&] {
+        steps.later([&] {
             auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
             ASSERT_NE(about, nullptr);
             dumpVisible.push_back(about->cmdDump->isVisible());
@@ -331,10 +354,12 @@ TEST_F(MainWindowTest, DataDumpButtonOnlyAfterCtrlKeyAndOnlyOnce)
     EXPECT_TRUE(CtrlKeySeen);
     inspectAbout();
     w.mnuAbout->trigger();
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_FALSE(ShowDataDump);
     EXPECT_FALSE(CtrlKeySeen);
     inspectAbout();
     w.mnuAbout->trigger();
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(dumpVisible, (std::vector<bool>{true, false}));
     EXPECT_EQ(labels.value(0), "Windows Editor Version 2.43");
     EXPECT_EQ(labels.value(1), "Receiver Firmware Version 3.07");

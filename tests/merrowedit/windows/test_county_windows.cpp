@@ -16,10 +16,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "../data/DataFolderTest.h"
+#include "ModalSteps.h"
 #include "tests/support/QStringPrinter.h"
 #include "../data/StateFolder.h"
 
@@ -92,6 +97,7 @@ protected:
     QTemporaryDir states;
     std::unique_ptr<frmFIPS> window;
     frmEnterFIP* picker = nullptr;
+    ModalSteps steps;
 };
 
 TEST_F(CountyWindowsTest, StartUpShowsTheSavedChoicesWithoutRunningTheirHandlers)
@@ -113,13 +119,15 @@ TEST_F(CountyWindowsTest, StartUpShowsTheSavedChoicesWithoutRunningTheirHandlers
     EXPECT_EQ(entries(), before);
     EXPECT_TRUE(services.messageBox.shown.empty());
 
-    // Only a transmitter reading like a county entry is selected, so none is: OK without a choice
-    // asks for one and the county list keeps its entries and ticks.
-    EXPECT_TRUE(picker->lstCounty->selectedItems().isEmpty());
+    // The saved transmitter shows highlighted; OK takes it again and lists its counties, unticked.
+    const QList<QListWidgetItem*> highlighted = picker->lstCounty->selectedItems();
+    ASSERT_EQ(highlighted.size(), 1);
+    EXPECT_EQ(highlighted.first()->text(), kColumbus);
     picker->cmdOK->click();
-    EXPECT_EQ(services.messageBox.texts(), QStringList{" Error, No Transmitter Location Selected. "});
-    EXPECT_EQ(window->lstFips->count(), 4);
-    EXPECT_EQ(window->selectedCount(), 4);
+    EXPECT_TRUE(services.messageBox.shown.empty());
+    EXPECT_EQ(texts(window->lstFips), (QStringList{kRussell, kChattahoochee, kMuscogee}));
+    EXPECT_EQ(window->selectedCount(), 0);
+    EXPECT_EQ(entries(), before);
 }
 
 TEST_F(CountyWindowsTest, PickerChoicesLeaveTheEntriesToTheCountyWindow)
@@ -159,6 +167,97 @@ TEST_F(CountyWindowsTest, PickerChoicesLeaveTheEntriesToTheCountyWindow)
     EXPECT_EQ(window->lblTransmitter->text(), kColumbus);
     EXPECT_EQ(window->lblState->text(), "Alabama");
     EXPECT_EQ(entries(), before);   // until the county window's OK
+}
+
+// The picker stands alone: it hands back the state and transmitter, and the county window (here
+// none) decides what to show.
+TEST_F(CountyWindowsTest, PickerHandsBackItsChoice)
+{
+    frmEnterFIP alone;
+    QSignalSpy chosen(&alone, &frmEnterFIP::transmitterChosen);
+    alone.FillStateCombo();
+    alone.FillFrequencyCombo();
+    alone.cmbState->setCurrentIndex(kAlabama);
+    ASSERT_TRUE(alone.LoadStateTransmitters(kAlabama));
+    const auto found = alone.lstCounty->findItems(kMontgomery, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    alone.lstCounty->setCurrentItem(found.first());
+    alone.cmdOK->click();
+    EXPECT_EQ(alone.result(), QDialog::Accepted);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0].value(0).toString(), "Alabama");
+    EXPECT_EQ(chosen[0].value(1).toString(), kMontgomery);
+    EXPECT_EQ(TransmitterLocation, kMontgomery);
+}
+
+// Leaving the county window without OK (Esc, the close box) stores nothing, so the next opening
+// shows the stored entries again, and a later OK stores them as they were.
+TEST_F(CountyWindowsTest, OpeningShowsTheStoredEntries)
+{
+    LoadCountyWindows(*window);
+    const QStringList before = entries();
+    const std::function<void(frmFIPS&)> leaves[] = {
+        [](frmFIPS& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+        [](frmFIPS& w) { w.close(); },
+    };
+    for (const auto& leave : leaves) {
+        window->show();
+        ASSERT_EQ(window->lstFips->count(), 4);
+        ASSERT_EQ(window->selectedCount(), 4);
+        window->lstFips->item(0)->setCheckState(Qt::Unchecked);
+        window->addItem(kMuscogee, true);
+        leave(*window);
+        ASSERT_FALSE(window->isVisible());
+        EXPECT_EQ(entries(), before);
+
+        window->show();
+        EXPECT_EQ(window->lstFips->count(), 4);
+        EXPECT_EQ(window->selectedCount(), 4);
+        EXPECT_EQ(window->lstFips->item(0)->checkState(), Qt::Checked);
+        window->cmdOK->click();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(entries(), before);
+    }
+}
+
+// The county window and the picker are kept between openings, and each opening shows them where
+// the last one left them: placed again, a re-shown window lands a title bar lower under some
+// window managers.
+TEST_F(CountyWindowsTest, EachOpeningShowsTheWindowsWhereTheyWere)
+{
+    window.reset();
+    services.messageBox.answers = {MsgResult::Yes};   // the #199 question: default set
+    const std::unique_ptr<Mwr_Rec> main = Main();
+    main->endProgram = [] {};
+    std::vector<QPoint> fipsAt, pickerAt;
+    for (int opening = 0; opening < 2; ++opening) {
+        steps.later([&] {
+            auto* fips = qobject_cast<frmFIPS*>(QApplication::activeModalWidget());
+            ASSERT_NE(fips, nullptr);
+            fipsAt.push_back(fips->pos());
+            steps.later([&] {
+                QWidget* shown = QApplication::activeModalWidget();
+                ASSERT_EQ(shown, fips->picker);
+                pickerAt.push_back(shown->pos());
+                // Moved by the user through the window system, as a title-bar drag does.
+                shown->windowHandle()->setFramePosition(shown->pos() + QPoint(7, 9));
+                QApplication::processEvents();
+                fips->picker->cmdCancel->click();
+            });
+            fips->cmdSelect->click();
+            if (HasFatalFailure())
+                return;
+            fips->windowHandle()->setFramePosition(fips->pos() + QPoint(5, 11));
+            QApplication::processEvents();
+            fips->reject();
+        });
+        main->toolButton("FIP Codes")->trigger();
+        ASSERT_FALSE(HasFatalFailure());
+    }
+    ASSERT_EQ(fipsAt.size(), 2u);
+    ASSERT_EQ(pickerAt.size(), 2u);
+    EXPECT_EQ(fipsAt[1] - fipsAt[0], QPoint(5, 11));
+    EXPECT_EQ(pickerAt[1] - pickerAt[0], QPoint(7, 9));
 }
 
 TEST_F(CountyWindowsTest, MissingStateFileIsReported)
@@ -215,7 +314,7 @@ TEST_F(CountyWindowsTest, EditorBuildsTheEntryBody)
 {
     // Add through the county window: FIP 012025, Dade, Florida.
     window->addItem(kRussell, true);
-    QTimer::singleShot(0, [] {
+    steps.later([] {
         auto* editor = qobject_cast<frmFIPEdit*>(QApplication::activeModalWidget());
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->Frame1->title(), " Add new FIP code entry ");
@@ -226,6 +325,7 @@ TEST_F(CountyWindowsTest, EditorBuildsTheEntryBody)
         editor->cmdOK->click();
     });
     window->cmdAdd->click();
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(texts(window->lstFips), (QStringList{kRussell, "012025  Dade                   Florida"}));
     EXPECT_EQ(window->lstFips->item(1)->checkState(), Qt::Unchecked);
     EXPECT_EQ(FipEditIndex, 1);
@@ -370,7 +470,7 @@ TEST_F(CountyWindowsTest, ListEditsAndTheNinetyNineLimit)
         window->addItem(QStringLiteral("048%1  County With A Long Name %1").arg(i, 3, 10, QChar('0')), false);
     window->lstFips->setCurrentRow(5);
     // Should an editor open anyway, close it so the test ends.
-    QTimer::singleShot(0, [] {
+    steps.later([] {
         if (auto* editor = qobject_cast<frmFIPEdit*>(QApplication::activeModalWidget()))
             editor->reject();
     });
@@ -415,23 +515,26 @@ TEST_F(CountyWindowsTest, ChosenCountiesReachTheParameterFile)
     const std::unique_ptr<Mwr_Rec> main = Main();
     main->endProgram = [] {};
 
-    QTimer::singleShot(0, [this] {
+    steps.later([this] {
         auto* fips = qobject_cast<frmFIPS*>(QApplication::activeModalWidget());
         ASSERT_NE(fips, nullptr);
         EXPECT_EQ(fips->lstFips->count(), 4);
         picker = fips->picker;
-        QTimer::singleShot(0, [this] {
+        steps.later([this] {
             ASSERT_EQ(QApplication::activeModalWidget(), picker);
             chooseState(kAlabama);
             chooseTransmitter(kColumbus);
             picker->cmdOK->click();
         });
         fips->cmdSelect->click();
+        if (HasFatalFailure())
+            return;
         fips->lstFips->item(0)->setCheckState(Qt::Checked);
         fips->lstFips->item(2)->setCheckState(Qt::Checked);
         fips->cmdOK->click();
     });
     main->toolButton("FIP Codes")->trigger();
+    ASSERT_FALSE(HasFatalFailure());
     main->SaveAndExit();
 
     QFile file(DataFilePath());
