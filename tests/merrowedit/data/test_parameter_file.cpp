@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -333,6 +334,56 @@ TEST_F(ParameterFileTest, CountyListStoredIntoTheEntriesWithTheirMarks)
     EXPECT_EQ(FipEntries[2], "");
     EXPECT_EQ(FipEntries[98], "");
     EXPECT_EQ(FipEntries[99], "old");   // never stored
+}
+
+// The default data folder follows the XDG rule: an absolute XDG_DATA_HOME, else HOME's
+// .local/share; a relative XDG_DATA_HOME is ignored, and a HOME that is not there is not made.
+// HOME, XDG_DATA_HOME and the working folder are scratch ones for the test and put back after it.
+TEST(DataFolderDefault, FollowsTheXdgRuleAndNeverMakesHome)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QDir root(scratch.path());
+    ASSERT_TRUE(root.mkpath("home") && root.mkpath("work"));
+    struct Restore {
+        QByteArray home = qgetenv("HOME");
+        bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        QByteArray xdg = qgetenv("XDG_DATA_HOME");
+        QString cwd = QDir::currentPath();
+        ~Restore()
+        {
+            QDir::setCurrent(cwd);
+            qputenv("HOME", home);
+            if (hadXdg)
+                qputenv("XDG_DATA_HOME", xdg);
+            else
+                qunsetenv("XDG_DATA_HOME");
+        }
+    } restore;
+    ASSERT_TRUE(QDir::setCurrent(root.filePath("work")));
+    SetDataFolder({});
+
+    struct Case { const char* name; QString home; const char* xdg; QString folder; bool made; };
+    const Case cases[] = {
+        {"absolute XDG_DATA_HOME", root.filePath("home"), "/xdg", root.path() + "/xdg/Merrow", true},
+        {"relative XDG_DATA_HOME", root.filePath("home"), "data", root.path() + "/home/.local/share/Merrow", true},
+        {"no XDG_DATA_HOME", root.filePath("home"), nullptr, root.path() + "/home/.local/share/Merrow", true},
+        {"missing HOME", root.filePath("gone"), nullptr, root.path() + "/gone/.local/share/Merrow", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("HOME", QFile::encodeName(c.home));
+        if (c.xdg == nullptr)
+            qunsetenv("XDG_DATA_HOME");
+        else if (c.xdg[0] == '/')
+            qputenv("XDG_DATA_HOME", QFile::encodeName(root.path()) + c.xdg);
+        else
+            qputenv("XDG_DATA_HOME", c.xdg);
+        EXPECT_EQ(DataFolder(), c.folder);
+        EXPECT_EQ(QFileInfo(c.folder).isDir(), c.made);
+        EXPECT_TRUE(QDir(root.filePath("work")).isEmpty());   // nothing under the working folder
+    }
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("gone")));
 }
 
 } // namespace
