@@ -43,16 +43,6 @@ QByteArray defaultFileBytes()
 
 class ParameterFileTest : public DataFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(DataFolderTest::SetUp());
-        SetEndProgramHandler([this] { ++programEnds; });
-    }
-    void TearDown() override
-    {
-        SetEndProgramHandler({});
-        DataFolderTest::TearDown();
-    }
     QString path(const QString& name = kDataFileName) const { return QDir(dir.path()).filePath(name); }
     // The report of a save that could not replace the file, with the reason given.
     QString cannotWrite(const QString& why) const
@@ -82,7 +72,6 @@ protected:
         EXPECT_EQ(r.icon, platform::MsgIcon::Exclamation);
         EXPECT_EQ(r.defaultButton, platform::MsgDefault::First);
     }
-    int programEnds = 0;
 };
 
 TEST_F(ParameterFileTest, DefaultSetIsWrittenByteForByte)
@@ -214,7 +203,6 @@ TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileIsNamedAndTheProgramGoesOn)
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     EXPECT_EQ(services.messageBox.shown[0].text, cannotWrite(std::strerror(EISDIR)));
     EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
-    EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
@@ -235,7 +223,6 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     services.messageBox.shown.clear();
     EXPECT_FALSE(SaveDataFile());
     EXPECT_EQ(services.messageBox.texts(), QStringList{cannotWrite(std::strerror(EISDIR))});
-    EXPECT_EQ(programEnds, 0);
 
     // Once the folder is gone the same run saves its edits; nothing unreadable is kept aside.
     ASSERT_TRUE(QDir(path()).removeRecursively());
@@ -254,7 +241,6 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     ASSERT_TRUE(SaveDataFile());
     EXPECT_TRUE(QFileInfo(path()).isFile());
     EXPECT_EQ(readFile(), defaultFileBytes());
-    EXPECT_EQ(programEnds, 0);
 }
 
 // The numbered message heads the report where the file was missing (or damaged) when read.
@@ -269,7 +255,6 @@ TEST_F(ParameterFileTest, FolderThatCannotExistReports108AndGoesOn)
     EXPECT_EQ(services.messageBox.texts(),
               QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
                           cannotWrite(std::strerror(ENOTDIR))});
-    EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(EventCodes[16], "TOR");
 }
 
@@ -301,7 +286,6 @@ TEST_F(ParameterFileTest, FailedBackupLeavesTheOldFileAndReports108)
     EXPECT_EQ(services.messageBox.texts().last(),
               "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
                   cannotWrite(path(kDataBackupName) + ": " + std::strerror(EISDIR)));
-    EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(readFile(), refused);
 }
 
