@@ -5,6 +5,7 @@ PACKAGES := build-essential cmake ninja-build pkg-config \
             libgtest-dev libgmock-dev xvfb xauth poppler-utils fonts-dejavu-core \
             desktop-file-utils dpkg-dev file lintian multimon-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# Jobs at once for the compiler and for CTest alike.
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 # WERROR=ON makes every compiler warning an error (CI builds this way).
@@ -37,12 +38,12 @@ run-merrowedit: deps
 	./build/default/bin/merrowedit
 
 test: build
-	ctest --preset default
+	ctest --preset default -j $(JOBS)
 
 test-asan: deps
 	cmake --preset asan $(CONFIGURE)
 	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan
+	ctest --preset asan -j $(JOBS)
 
 # Debian's hardening flags come from dpkg-buildflags (the preset's QM_DEB_BUILDFLAGS).
 release: deps

@@ -1,6 +1,7 @@
 #pragma once
 // The one folder for every file the program reads and writes by bare name (parameter file,
-// data dump). By default the per-user data folder ~/.local/share/Merrow, created when missing.
+// data dump). By default Merrow in the per-user data folder ($XDG_DATA_HOME when absolute, else
+// ~/.local/share), created when missing; a missing home folder is never created.
 #include <QString>
 
 namespace merrow {

@@ -7,13 +7,6 @@
 #include <cstdlib>
 
 namespace merrow {
-namespace {
-EndProgramHandler& endHandler()
-{
-    static EndProgramHandler handler;
-    return handler;
-}
-} // namespace
 
 QString DataFileErrorText(int code)
 {
@@ -44,7 +37,12 @@ void ShowDataFileError(int code)
 {
     platform::msgBox(DataFileErrorText(code), platform::MsgButtons::OK, platform::MsgIcon::Exclamation,
                      kProductTitle);
-    EndProgram();
+    // Every running event loop ends with a failure code; with no application object, the
+    // program stops at once.
+    if (QCoreApplication::instance())
+        QCoreApplication::exit(EXIT_FAILURE);
+    else
+        std::exit(EXIT_FAILURE);
 }
 
 void ShowErrorMessage(int code)
@@ -53,24 +51,6 @@ void ShowErrorMessage(int code)
     if (text.isEmpty())
         return;
     platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
-}
-
-void SetEndProgramHandler(EndProgramHandler handler)
-{
-    endHandler() = std::move(handler);
-}
-
-void EndProgram()
-{
-    if (endHandler()) {
-        endHandler()();
-        return;
-    }
-    // No handler: leave every event loop with a failure code, or stop at once without one.
-    if (QCoreApplication::instance())
-        QCoreApplication::exit(EXIT_FAILURE);
-    else
-        std::exit(EXIT_FAILURE);
 }
 
 } // namespace merrow

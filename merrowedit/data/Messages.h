@@ -2,8 +2,6 @@
 // The numbered messages shared by every window, so one failure always reads the same.
 #include <QString>
 
-#include <functional>
-
 namespace merrow {
 
 inline const QString kProductTitle = QStringLiteral("Merrow Digital Weather Receiver");
@@ -19,7 +17,9 @@ inline constexpr int kErrNoHistoryToSave = 12;      // #303
 inline constexpr int kErrWebBrowser = 50;           // #500
 
 // A failure of the parameter file (kErrFrequencyLimit). Shows the box, then ends the program
-// through the end handler; nothing further is saved. Callers must stop after it returns.
+// (leaves the event loop with a failure code); nothing further is saved. Callers must stop after
+// it returns. The program itself does not call it: a save that fails keeps the program and the
+// user's edits (SaveDataFile reports the #108 text itself), as ending here would lose them.
 void ShowDataFileError(int code);
 
 // Link failures and user errors (the other kErr numbers); the caller carries on afterwards.
@@ -28,11 +28,5 @@ void ShowErrorMessage(int code);
 // Text of a code, empty for an unknown one.
 QString DataFileErrorText(int code);
 QString ErrorMessageText(int code);
-
-// What "end the program" does after a fatal report. The program installs one that leaves the
-// event loop with a failure code; tests install one that records the call.
-using EndProgramHandler = std::function<void()>;
-void SetEndProgramHandler(EndProgramHandler handler);
-void EndProgram();
 
 } // namespace merrow

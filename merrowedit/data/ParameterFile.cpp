@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -103,20 +104,40 @@ QString fileSafe(const QString& text)
     return out;
 }
 
+// The refused file is copied piece by piece through one buffer: it may be any size (a file far
+// too large to be a parameter file is refused too), and its copy must not hold it in memory.
 platform::WriteResult keepRefusedFile()
 {
     const QString path = DataFilePath();
-    if (!QFile::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         return {true, {}};
     const QString backup = QDir(DataFolder()).filePath(kDataBackupName);
+    // Checked before opening: a pipe put in its place since the load would wait for a writer.
+    if (!info.isFile())
+        return {false, platform::DescribeWriteFailure(path, QStringLiteral("Not a regular file"))};
     QFile refused(path);
     if (!refused.open(QIODevice::ReadOnly))
-        return {false, platform::DescribeWriteFailure(backup, refused.errorString())};
-    const QByteArray bytes = refused.readAll();
-    if (refused.error() != QFileDevice::NoError)
-        return {false, platform::DescribeWriteFailure(backup, refused.errorString())};
-    const platform::WriteResult kept = platform::WriteWholeFile(backup, bytes);
-    return kept ? kept : platform::WriteResult{false, platform::DescribeWriteFailure(backup, kept.error)};
+        return {false, platform::DescribeWriteFailure(path, refused.errorString())};
+    platform::StagedFile copy(backup);
+    if (!copy.open())
+        return {false, platform::DescribeWriteFailure(backup, copy.error())};
+    // The size seen before opening bounds the copy, so a file that keeps growing cannot keep it going.
+    constexpr qint64 kChunkBytes = 64 * 1024;
+    QByteArray buffer(kChunkBytes, Qt::Uninitialized);
+    for (qint64 left = info.size(); left > 0;) {
+        const qint64 n = refused.read(buffer.data(), std::min(left, kChunkBytes));
+        if (n < 0)
+            return {false, platform::DescribeWriteFailure(path, refused.errorString())};
+        if (n == 0)
+            break;   // shorter than it was: what is there is kept
+        if (!copy.write(QByteArray::fromRawData(buffer.constData(), n)))
+            return {false, platform::DescribeWriteFailure(backup, copy.error())};
+        left -= n;
+    }
+    if (!copy.commit())
+        return {false, platform::DescribeWriteFailure(backup, copy.error())};
+    return {true, {}};
 }
 
 } // namespace

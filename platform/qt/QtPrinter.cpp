@@ -14,6 +14,7 @@
 #include <optional>
 
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,38 @@ std::optional<QByteArray> memoryFileBytes(int fd)
         done += n;
     }
     return bytes;
+}
+
+// The print engine writes its PDF front to back and does not check its writes: under a file-size
+// limit, or with memory running out, the memory file holds only the start of the document. A
+// whole PDF ends with its trailer, "startxref", the offset of the cross-reference table as the
+// engine counted it while writing, and "%%EOF"; and that offset holds the table. A document cut
+// short has no trailer, or one whose table lies beyond what was kept.
+bool wholePdf(const QByteArray& pdf)
+{
+    qsizetype end = pdf.size();
+    while (end > 0 && (pdf[end - 1] == '\n' || pdf[end - 1] == '\r'))
+        --end;
+    const QByteArrayView body(pdf.constData(), end);
+    if (!body.endsWith("%%EOF"))
+        return false;
+    const qsizetype keyword = body.lastIndexOf("startxref");
+    if (keyword < 0)
+        return false;
+    bool number = false;
+    const qint64 table = body.sliced(keyword + 9, end - 5 - keyword - 9).trimmed().toLongLong(&number);
+    return number && table >= 0 && table < keyword && body.sliced(static_cast<qsizetype>(table)).startsWith("xref");
+}
+
+// Why a document did not reach the memory file whole: in the system's words when the file-size
+// limit stopped it, as the engine's own writes would have been told.
+QString cutShortReason(qsizetype kept)
+{
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(kept) >= limit.rlim_cur)
+        return QString::fromLocal8Bit(std::strerror(EFBIG));
+    return QStringLiteral("The print engine kept only %1 bytes of the document").arg(kept);
 }
 
 } // namespace
@@ -172,9 +205,12 @@ bool QtPrinter::finishJob()
     }
     if (staged_) {
         const std::optional<QByteArray> bytes = memoryFileBytes(memoryFd_);
-        const bool written = bytes && staged_->write(*bytes) && staged_->commit();
+        const bool whole = bytes && wholePdf(*bytes);
+        const bool written = whole && staged_->write(*bytes) && staged_->commit();
         const QString why = DescribeWriteFailure(
-            target_, bytes ? staged_->error() : QStringLiteral("The printed document could not be read back"));
+            target_, !bytes  ? QStringLiteral("The printed document could not be read back")
+                     : !whole ? cutShortReason(bytes->size())
+                              : staged_->error());
         discardOutput();
         if (!written)
             return fail(QStringLiteral("The file could not be written: %1").arg(why));

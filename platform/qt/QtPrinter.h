@@ -15,8 +15,9 @@ class StagedFile;
 // The system printer through QPrinter and QPainter. selectPrinter() shows a QPrintDialog, unless
 // the environment variable QM_PRINT_TO_PDF names a PDF file, which then takes every document.
 // A file (PDF, or the dialog's print-to-file) is made in memory and written through the checked
-// whole-file writer once the document or run is complete, so a failed run never leaves half a
-// file, and nothing is ever written through a name someone else could have put in the folder.
+// whole-file writer once the document or run is complete and the PDF is seen to be whole, so a
+// failed run never leaves half a file, and nothing is ever written through a name someone else
+// could have put in the folder.
 class QtPrinter final : public LinePrinter {
 public:
     QtPrinter();

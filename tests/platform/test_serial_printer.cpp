@@ -5,6 +5,7 @@
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtSerialPort.h"
 #include "platform/testing/RecordingPrinter.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
 
 #include <QCoreApplication>
@@ -378,6 +379,41 @@ TEST_F(QtPrinterPdf, PlantedLinksCannotRedirectThePdfAndAFailedWriteKeepsTheOldO
     EXPECT_EQ(bytes(pdf), first);
     EXPECT_EQ(bytes(victim), "precious");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), planted.size() + 2);
+}
+
+// Under a file-size limit the print engine's writes fail unseen and its memory file holds only
+// the start of the PDF: the run fails, naming the file and the reason, and the older PDF stays
+// byte for byte.
+TEST_F(QtPrinterPdf, APdfCutShortIsNeverKept)
+{
+    const QString pdf = printTo("limit.pdf");
+    const auto bytes = [&pdf] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    };
+    const auto printRun = [](const QString& text) {
+        QtPrinter printer;
+        if (!printer.selectPrinter() || !printer.setFont({"DejaVu Sans", 10, false, false}) || !printer.beginRun()
+            || !printer.printText(text) || !printer.newPage() || !printer.printText(text + " page 2")
+            || !printer.endRun())
+            return printer.lastError();
+        return QString();
+    };
+    ASSERT_EQ(printRun("Older report"), "");
+    const QByteArray older = bytes();
+    ASSERT_GT(older.size(), 2000);
+    for (const rlim_t limit : {rlim_t(0), rlim_t(2000)}) {
+        SCOPED_TRACE(limit);
+        QString error;
+        {
+            FileSizeLimit full(limit);
+            error = printRun("Newer report");
+        }
+        EXPECT_TRUE(error.contains(pdf + ": " + std::strerror(EFBIG))) << error.toStdString();
+        EXPECT_EQ(bytes(), older);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), QStringList{"limit.pdf"});
+    }
+    EXPECT_TRUE(PdfText(pdf, {}).contains("Older report"));
 }
 
 } // namespace

@@ -172,6 +172,13 @@ TEST_F(History, EveningAlertsAreDatedByTheUtcDay)
         {QDateTime(QDate(2024, 6, 15), QTime(21, 45), edt), true, "168 01:30 WXR TOR 0030", "15-June", "21:30"},
         // Read on 5 January, day 060 is 29 February of last year, not 1 March of this one.
         {QDateTime(QDate(2025, 1, 5), QTime(21, 45), est), false, "060 15:00 WXR TOR 0030", "29-February", "10:00"},
+        // One day ahead of today's UTC day is still this year (a receiver clock kept in local
+        // time); by the local day, 15 June, it would be two ahead and go to last year.
+        {QDateTime(QDate(2025, 6, 15), QTime(21, 45), edt), true, "168 01:30 WXR TOR 0030", "16-June", "21:30"},
+        // East of UTC the local day runs ahead: on the morning of 16 June at +10:00 the UTC day
+        // is 166, so day 168 is two days ahead and from last year (15 June 2024, a leap year).
+        {QDateTime(QDate(2025, 6, 16), QTime(8, 0), QTimeZone(10 * 3600)), false, "168 01:30 WXR TOR 0030",
+         "15-June", "20:30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.now.toString(Qt::ISODate).toStdString() + " " + c.record);

@@ -2,7 +2,12 @@
 #include "merrowedit/data/Messages.h"
 #include "platform/testing/ScriptedServices.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "tests/support/QStringPrinter.h"
 
@@ -38,14 +43,24 @@ TEST(Messages, EveryCodeShowsItsExactText)
 TEST(Messages, DataFileErrorEndsTheProgramAfterTheBox)
 {
     platform::doubles::ScriptedServices s;
-    std::size_t boxesWhenEnded = 0;
-    SetEndProgramHandler([&] { boxesWhenEnded = s.messageBox.shown.size(); });
-    ShowDataFileError(8);
-    SetEndProgramHandler({});
+    int argc = 1;
+    char name[] = "merrow_data_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    std::size_t boxesWhenShown = 0;
+    QTimer::singleShot(0, [&] {
+        ShowDataFileError(8);
+        boxesWhenShown = s.messageBox.shown.size();
+    });
+    QTimer guard;   // a program that never ends fails the test instead of hanging it
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    EXPECT_EQ(app.exec(), EXIT_FAILURE);
+    EXPECT_EQ(boxesWhenShown, 1u);
     EXPECT_EQ(s.messageBox.texts(), QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter"});
     EXPECT_EQ(s.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(s.messageBox.shown[0].title, "Merrow Digital Weather Receiver");
-    EXPECT_EQ(boxesWhenEnded, 1u);
 }
 
 TEST(EventTable, DisplayTextsAndClassesKeepTheirSpelling)

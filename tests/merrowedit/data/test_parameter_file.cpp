@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,16 +43,6 @@ QByteArray defaultFileBytes()
 
 class ParameterFileTest : public DataFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(DataFolderTest::SetUp());
-        SetEndProgramHandler([this] { ++programEnds; });
-    }
-    void TearDown() override
-    {
-        SetEndProgramHandler({});
-        DataFolderTest::TearDown();
-    }
     QString path(const QString& name = kDataFileName) const { return QDir(dir.path()).filePath(name); }
     // The report of a save that could not replace the file, with the reason given.
     QString cannotWrite(const QString& why) const
@@ -81,7 +72,6 @@ protected:
         EXPECT_EQ(r.icon, platform::MsgIcon::Exclamation);
         EXPECT_EQ(r.defaultButton, platform::MsgDefault::First);
     }
-    int programEnds = 0;
 };
 
 TEST_F(ParameterFileTest, DefaultSetIsWrittenByteForByte)
@@ -213,7 +203,6 @@ TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileIsNamedAndTheProgramGoesOn)
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     EXPECT_EQ(services.messageBox.shown[0].text, cannotWrite(std::strerror(EISDIR)));
     EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
-    EXPECT_EQ(programEnds, 0);
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
@@ -234,7 +223,6 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     services.messageBox.shown.clear();
     EXPECT_FALSE(SaveDataFile());
     EXPECT_EQ(services.messageBox.texts(), QStringList{cannotWrite(std::strerror(EISDIR))});
-    EXPECT_EQ(programEnds, 0);
 
     // Once the folder is gone the same run saves its edits; nothing unreadable is kept aside.
     ASSERT_TRUE(QDir(path()).removeRecursively());
@@ -253,7 +241,6 @@ TEST_F(ParameterFileTest, UnreadableFileIsNamedAndTheEditsAreKept)
     ASSERT_TRUE(SaveDataFile());
     EXPECT_TRUE(QFileInfo(path()).isFile());
     EXPECT_EQ(readFile(), defaultFileBytes());
-    EXPECT_EQ(programEnds, 0);
 }
 
 // The numbered message heads the report where the file was missing (or damaged) when read.
@@ -268,7 +255,6 @@ TEST_F(ParameterFileTest, FolderThatCannotExistReports108AndGoesOn)
     EXPECT_EQ(services.messageBox.texts(),
               QStringList{"Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
                           cannotWrite(std::strerror(ENOTDIR))});
-    EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(EventCodes[16], "TOR");
 }
 
@@ -300,7 +286,6 @@ TEST_F(ParameterFileTest, FailedBackupLeavesTheOldFileAndReports108)
     EXPECT_EQ(services.messageBox.texts().last(),
               "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
                   cannotWrite(path(kDataBackupName) + ": " + std::strerror(EISDIR)));
-    EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(readFile(), refused);
 }
 
@@ -333,6 +318,56 @@ TEST_F(ParameterFileTest, CountyListStoredIntoTheEntriesWithTheirMarks)
     EXPECT_EQ(FipEntries[2], "");
     EXPECT_EQ(FipEntries[98], "");
     EXPECT_EQ(FipEntries[99], "old");   // never stored
+}
+
+// The default data folder follows the XDG rule: an absolute XDG_DATA_HOME, else HOME's
+// .local/share; a relative XDG_DATA_HOME is ignored, and a HOME that is not there is not made.
+// HOME, XDG_DATA_HOME and the working folder are scratch ones for the test and put back after it.
+TEST(DataFolderDefault, FollowsTheXdgRuleAndNeverMakesHome)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QDir root(scratch.path());
+    ASSERT_TRUE(root.mkpath("home") && root.mkpath("work"));
+    struct Restore {
+        QByteArray home = qgetenv("HOME");
+        bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        QByteArray xdg = qgetenv("XDG_DATA_HOME");
+        QString cwd = QDir::currentPath();
+        ~Restore()
+        {
+            QDir::setCurrent(cwd);
+            qputenv("HOME", home);
+            if (hadXdg)
+                qputenv("XDG_DATA_HOME", xdg);
+            else
+                qunsetenv("XDG_DATA_HOME");
+        }
+    } restore;
+    ASSERT_TRUE(QDir::setCurrent(root.filePath("work")));
+    SetDataFolder({});
+
+    struct Case { const char* name; QString home; const char* xdg; QString folder; bool made; };
+    const Case cases[] = {
+        {"absolute XDG_DATA_HOME", root.filePath("home"), "/xdg", root.path() + "/xdg/Merrow", true},
+        {"relative XDG_DATA_HOME", root.filePath("home"), "data", root.path() + "/home/.local/share/Merrow", true},
+        {"no XDG_DATA_HOME", root.filePath("home"), nullptr, root.path() + "/home/.local/share/Merrow", true},
+        {"missing HOME", root.filePath("gone"), nullptr, root.path() + "/gone/.local/share/Merrow", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qputenv("HOME", QFile::encodeName(c.home));
+        if (c.xdg == nullptr)
+            qunsetenv("XDG_DATA_HOME");
+        else if (c.xdg[0] == '/')
+            qputenv("XDG_DATA_HOME", QFile::encodeName(root.path()) + c.xdg);
+        else
+            qputenv("XDG_DATA_HOME", c.xdg);
+        EXPECT_EQ(DataFolder(), c.folder);
+        EXPECT_EQ(QFileInfo(c.folder).isDir(), c.made);
+        EXPECT_TRUE(QDir(root.filePath("work")).isEmpty());   // nothing under the working folder
+    }
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("gone")));
 }
 
 } // namespace

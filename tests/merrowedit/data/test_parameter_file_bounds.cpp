@@ -1,4 +1,5 @@
-// A parameter file far larger than its 126 lines can be is damaged, and is never read whole.
+// A parameter file far larger than its 126 lines can be is damaged, and is never read whole, not
+// even to keep it as the backup.
 #include "DataFolderTest.h"
 
 #include "merrowedit/data/Messages.h"
@@ -15,6 +16,26 @@ using platform::MsgResult;
 namespace {
 
 class ParameterFileBounds : public DataFolderTest {};
+
+// The process's peak resident memory in bytes since the last resetPeakMemory(), from /proc;
+// -1 where the kernel does not offer it.
+qint64 peakMemory()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+// Sets the peak back to what is resident now.
+bool resetPeakMemory()
+{
+    QFile clear("/proc/self/clear_refs");
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
 
 TEST_F(ParameterFileBounds, OversizedFilesAreDamagedAndKeptAsBackup)
 {
@@ -52,8 +73,14 @@ TEST_F(ParameterFileBounds, OversizedFilesAreDamagedAndKeptAsBackup)
             continue;
         }
         EXPECT_EQ(services.messageBox.texts(), QStringList{kQuestion199});
-        // The refused file goes aside whole before the defaults replace it.
+        // The refused file goes aside whole before the defaults replace it, copied without
+        // holding it in memory.
+        const bool measured = resetPeakMemory() && peakMemory() > 0;
+        const qint64 before = peakMemory();
         ASSERT_TRUE(SaveDataFile());
+        if (measured) {
+            EXPECT_LT(peakMemory() - before, 16ll << 20);
+        }
         EXPECT_EQ(QFileInfo(QDir(dir.path()).filePath(kDataBackupName)).size(), size);
         EXPECT_EQ(QFileInfo(path).size(), valid.size());
     }
