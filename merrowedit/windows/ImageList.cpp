@@ -1,5 +1,7 @@
 #include "merrowedit/windows/ImageList.h"
 
+#include "platform/widgets/Windows.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -163,13 +165,7 @@ QIcon ProgramIcon()
     cloud.closeSubpath();
     const QPolygonF bolt({{33, 30}, {24, 44}, {31, 44}, {27, 56}, {40, 40}, {33, 40}, {37, 30}});
 
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
+    return platform::widgets::DrawnIcon([&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x2d, 0x3e, 0x50));
         p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
@@ -186,10 +182,7 @@ QIcon ProgramIcon()
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(50, 54), 1.2, 1.2);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+    });
 }
 
 QPixmap ReceiverPicture()

@@ -7,6 +7,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
@@ -131,5 +133,21 @@ void CentreWindow(QWidget& window, QSize size)
 void CentreWindow(QWidget& window) { CentreWindow(window, window.frameGeometry().size()); }
 
 void Win95Shrival(QWidget& window) { window.setWindowState(window.windowState() | Qt::WindowMinimized); }
+
+QIcon DrawnIcon(const std::function<void(QPainter&)>& draw)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        draw(p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
 
 } // namespace platform::widgets

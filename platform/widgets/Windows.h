@@ -1,9 +1,13 @@
 #pragma once
 // Placing windows: centring on their screen, inside the part the desktop's panels leave, room for
 // the whole title, and minimising.
+#include <QIcon>
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
 class QWidget;
 
 namespace platform::widgets {
@@ -21,6 +25,10 @@ int TitleBarWidth(const QString& title);
 // Keeps the window at least as wide as its title bar needs, whatever its title and contents do
 // later: a narrower layout is centred between blank margins, so no window manager cuts the title.
 void KeepTitleVisible(QWidget& window);
+
+// A program icon at the sizes desktops ask for, from a drawing in 64 x 64 units (antialiased,
+// on a transparent ground): the programs draw their icons, since they read no SVG.
+QIcon DrawnIcon(const std::function<void(QPainter&)>& draw);
 
 // Minimises a window; nothing else.
 void Win95Shrival(QWidget& window);

@@ -111,13 +111,7 @@ QIcon ProgramIcon()
     }
     const QColor light(0xff, 0xd2, 0x3f);
 
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
+    return platform::widgets::DrawnIcon([&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1f, 0x4e, 0x79));
         p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
@@ -132,10 +126,7 @@ QIcon ProgramIcon()
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(light, 2.5, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(waves);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+    });
 }
 
 struct MDIForm1::EditorServices {
