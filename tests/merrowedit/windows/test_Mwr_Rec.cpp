@@ -2,20 +2,18 @@
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/frmAbout.h"
 #include "platform/WholeFile.h"
+#include "tests/support/DesktopIcon.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolBar>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -87,29 +85,8 @@ TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
 
 TEST_F(MainWindowTest, TheWindowIconIsTheOneTheDesktopEntryShows)
 {
-    // The entry names its icon; that drawing's fills, in the order of its shapes: background,
-    // cloud, lightning bolt, alert light.
-    const QString source = qEnvironmentVariable("QM_SOURCE_DIR") + "/data/";
-    QFile entry(source + "applications/merrowedit.desktop");
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly)) << entry.fileName().toStdString();
-    const QRegularExpressionMatch name = QRegularExpression("^Icon=(.+)$", QRegularExpression::MultilineOption)
-                                             .match(QString::fromUtf8(entry.readAll()));
-    ASSERT_TRUE(name.hasMatch());
-    QFile svg(source + "icons/" + name.captured(1).trimmed() + ".svg");
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << svg.fileName().toStdString();
-    QStringList fills;
-    QXmlStreamReader xml(&svg);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.attributes().hasAttribute("fill"))
-            fills << xml.attributes().value("fill").toString();
-    ASSERT_GE(fills.size(), 4);
-
-    // A point inside each shape, in the drawing's 64 x 64 units.
-    const QPoint inside[4] = {{6, 45}, {20, 28}, {30, 37}, {46, 50}};
-    const QImage icon = w.windowIcon().pixmap(64, 64).toImage();
-    ASSERT_EQ(icon.size(), QSize(64, 64));
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(icon.pixelColor(inside[i]).name(), QColor(fills[i]).name()) << "shape " << i;
+    // Inside the background, the cloud, the lightning bolt and the alert light.
+    ExpectIconIsTheDesktopEntrys(w.windowIcon(), "merrowedit", {{6, 45}, {20, 28}, {30, 37}, {46, 50}});
 }
 
 TEST_F(MainWindowTest, ExitCancelLeavesEverythingAsItWas)

@@ -3,14 +3,13 @@
 #include "EveryDialog.h"
 #include "MainWindowFixture.h"
 #include "platform/widgets/Windows.h"
+#include "tests/support/DesktopIcon.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QFile>
-#include <QImage>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 
 #include <cstdlib>
 #include <deque>
@@ -60,32 +59,8 @@ TEST_F(MainWindow, AfterStartUpOnlyTheProjectFreeItemsAreUsable)
 
 TEST_F(MainWindow, TheWindowIconIsTheOneTheDesktopEntryShows)
 {
-    // The entry names its icon; that drawing's fills, in the order of its shapes: background,
-    // hill, mast top.
-    const QString source = qEnvironmentVariable("QM_SOURCE_DIR") + "/data/";
-    QFile entry(source + "applications/quillonedit.desktop");
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly)) << entry.fileName().toStdString();
-    const QRegularExpressionMatch name = QRegularExpression("^Icon=(.+)$", QRegularExpression::MultilineOption)
-                                             .match(QString::fromUtf8(entry.readAll()));
-    ASSERT_TRUE(name.hasMatch());
-    QFile svg(source + "icons/" + name.captured(1).trimmed() + ".svg");
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << svg.fileName().toStdString();
-    QStringList fills;
-    QXmlStreamReader xml(&svg);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.attributes().hasAttribute("fill")
-            && xml.attributes().value("fill") != QLatin1String("none"))
-            fills << xml.attributes().value("fill").toString();
-    ASSERT_GE(fills.size(), 3);
-
-    MDIForm1& win = load();
-    ASSERT_FALSE(win.windowIcon().isNull());
-    // A point inside each shape, in the drawing's 64 x 64 units.
-    const QPoint inside[3] = {{8, 30}, {10, 56}, {32, 17}};
-    const QImage icon = win.windowIcon().pixmap(64, 64).toImage();
-    ASSERT_EQ(icon.size(), QSize(64, 64));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(icon.pixelColor(inside[i]).name(), QColor(fills[i]).name()) << "shape " << i;
+    // Inside the background, the hill and the mast top.
+    ExpectIconIsTheDesktopEntrys(load().windowIcon(), "quillonedit", {{8, 30}, {10, 56}, {32, 17}});
 }
 
 TEST_F(MainWindow, OpensCentredAndInsideTheScreenItsAvailableAreaAllows)
