@@ -1,5 +1,7 @@
 #include "platform/WholeFile.h"
 
+#include "platform/ReadFile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 #include <fcntl.h>
@@ -36,14 +37,19 @@ mode_t newFileMode()
 
 } // namespace
 
-void SyncFolder(const QString& file)
+int SyncFolder(const QString& file)
 {
-    // Makes the rename itself durable; a file system that cannot sync a folder still renamed.
-    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // Makes the rename itself durable.
+    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return errno;
+    int error = ::fsync(dir) == 0 ? 0 : errno;
+    ::close(dir);
+    // A file system that cannot sync a folder at all has still renamed.
+    if (error == EINVAL)
+        error = 0;
+    return error;
 }
 
 QString FollowLinks(const QString& name)
@@ -70,7 +76,7 @@ StagedFile::~StagedFile()
 
 bool StagedFile::fail(int error)
 {
-    error_ = QString::fromLocal8Bit(std::strerror(error));
+    error_ = SystemReason(error);
     return false;
 }
 
@@ -151,7 +157,9 @@ bool StagedFile::commit()
     if (std::rename(QFile::encodeName(tempPath_).constData(), QFile::encodeName(target_).constData()) != 0)
         return fail(errno);
     committed_ = true;
-    SyncFolder(target_);
+    if (const int error = SyncFolder(target_))
+        return fail(error);
+    RemoveLeftovers(target_, suffix_);
     return true;
 }
 
@@ -178,19 +186,18 @@ void StagedFile::release()
 
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
-    StagedFile file(path, QString::fromLatin1(kWholeFileTempSuffix));
+    StagedFile file(path);
     if (!file.open() || !file.write(bytes) || !file.commit())
         return {false, file.error()};
-    RemoveLeftoverTemps(file.target());
     return {true, {}};
 }
 
-void RemoveLeftoverTemps(const QString& target)
+void RemoveLeftovers(const QString& target, const QString& suffix)
 {
     const QFileInfo info(target);
     const QString name = QRegularExpression::escape(info.fileName());
-    const QRegularExpression ours(QStringLiteral("^%1\\.[A-Za-z0-9]{6}%2$")
-                                      .arg(name, QRegularExpression::escape(QLatin1String(kWholeFileTempSuffix))));
+    const QRegularExpression ours(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}%2$").arg(name, QRegularExpression::escape(suffix)));
     // Before the writer marked its files, they ended with the six random characters alone. Of
     // those only names no one would type are taken: a capital, a small letter and a digit, as
     // in "Merrow.ini.k3J9xQ" (never "Merrow.ini.backup" or "Merrow.ini.2024v1").
@@ -200,7 +207,8 @@ void RemoveLeftoverTemps(const QString& target)
     while (it.hasNext()) {
         const QString entry = it.next();
         const QString entryName = it.fileName();
-        if (!ours.match(entryName).hasMatch() && !earlier.match(entryName).hasMatch())
+        if (!ours.match(entryName).hasMatch()
+            && !(suffix == QLatin1String(kWholeFileTempSuffix) && earlier.match(entryName).hasMatch()))
             continue;
         // Only plain files of this user's: never a link, never someone else's file.
         const QByteArray encoded = QFile::encodeName(entry);

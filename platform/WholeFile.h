@@ -9,13 +9,16 @@
 
 namespace platform {
 
+// The ending of the writer's temporary files: `target` + "." + six random characters + this.
+inline constexpr char kWholeFileTempSuffix[] = ".qm-saving";
+
 // A file being written beside its target. Nothing the target holds changes until commit().
 // Dropped without commit(), the temporary file is removed.
 class StagedFile {
 public:
     // `target` may be a symbolic link: the file it leads to is replaced and the link stays. The
     // temporary file is named `target` + "." + six random characters + `tempSuffix`.
-    explicit StagedFile(const QString& target, const QString& tempSuffix = {});
+    explicit StagedFile(const QString& target, const QString& tempSuffix = QLatin1String(kWholeFileTempSuffix));
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -28,7 +31,8 @@ public:
     bool write(const QByteArray& bytes);
     // Syncs the data to the disk and closes the temporary file; every byte has then been stored.
     bool finish();
-    // Puts the temporary file in the target's place (finish() first, if not yet done).
+    // Puts the temporary file in the target's place (finish() first, if not yet done) and syncs
+    // its folder. A failed folder sync fails the commit, though the file has taken its place.
     bool commit();
     // Removes the temporary file, if still there; the target stays as it was.
     void discard();
@@ -64,20 +68,20 @@ struct WriteResult {
 // the file, not the link. Empty for a loop of links.
 QString FollowLinks(const QString& name);
 
-// The ending of WriteWholeFile's temporary files: `target` + "." + six random characters + this.
-inline constexpr char kWholeFileTempSuffix[] = ".qm-saving";
-
 // Replaces `path` whole with `bytes` through a StagedFile. A file in place keeps its permissions,
 // and its owner and group where the system allows. After the rename, the temporary files that
 // a save of the same file left when it was cut off are removed (RemoveLeftoverTemps).
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 
-// Removes the temporary files that WriteWholeFile left beside `target` (the file, links
-// followed) when it was cut off; the user's own files beside it stay.
-void RemoveLeftoverTemps(const QString& target);
+// Removes the temporary files that a write of `target` (the file, links followed) left when it was
+// cut off: `target` + "." + six random characters + `suffix`. Only plain files of this user's
+// go; a link, a folder or another user's file of such a name stays. With the writer's own
+// ending, the unmarked temporary files of earlier versions go too (see WholeFile.cpp).
+void RemoveLeftovers(const QString& target, const QString& suffix = QLatin1String(kWholeFileTempSuffix));
 
-// Syncs the folder holding `file`, so that a rename into it survives a crash.
-void SyncFolder(const QString& file);
+// Syncs the folder holding `file`, so that a rename into it survives a crash: 0, or the errno of
+// the failure. A file system that cannot sync folders at all (EINVAL) counts as synced.
+int SyncFolder(const QString& file);
 
 // The text of a failure that names its file: "<path>: <error>".
 QString DescribeWriteFailure(const QString& path, const QString& error);
