@@ -60,17 +60,6 @@ QLabel* gridCell(QWidget* parent, const QString& text)
 
 } // namespace
 
-const std::array<QString, 12>& Mwr_Rec::toolButtonKeys()
-{
-    static const std::array<QString, 12> keys = [] {
-        std::array<QString, 12> k;
-        for (std::size_t i = 0; i < k.size(); ++i)
-            k[i] = QString::fromLatin1(kToolButtons[i].key);
-        return k;
-    }();
-    return keys;
-}
-
 Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Merrow Digital Weather Receiver"));
@@ -214,7 +203,7 @@ QWidget* Mwr_Rec::buildGrid()
     return grid;
 }
 
-QLabel* Mwr_Rec::statusPanel(const QString& key) const
+QLabel* Mwr_Rec::statusPanelForTests(const QString& key) const
 {
     if (key == QLatin1String("Left"))
         return panelLeft_;
@@ -223,7 +212,7 @@ QLabel* Mwr_Rec::statusPanel(const QString& key) const
     return nullptr;
 }
 
-QAction* Mwr_Rec::toolButton(const QString& key) const
+QAction* Mwr_Rec::toolButtonForTests(const QString& key) const
 {
     for (QAction* a : Tlbar->actions())
         if (!a->isSeparator() && a->objectName() == key)

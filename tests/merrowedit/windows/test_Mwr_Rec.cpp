@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
         EXPECT_TRUE(actions[2 * i]->isSeparator());
         EXPECT_EQ(actions[2 * i + 1]->objectName(), key);
         EXPECT_EQ(actions[2 * i + 1]->toolTip(), tooltip);
-        EXPECT_EQ(w.toolButton(key), actions[2 * i + 1]);
+        EXPECT_EQ(w.toolButtonForTests(key), actions[2 * i + 1]);
     }
     EXPECT_EQ(w.windowTitle(), "Merrow Digital Weather Receiver");
     EXPECT_FALSE(w.mnuView->isEnabled());
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, TheWindowIconIsTheOneTheDesktopEntryShows)
 TEST_F(MainWindowTest, ExitCancelLeavesEverythingAsItWas)
 {
     services.messageBox.answers = {MsgResult::Cancel};
-    w.toolButton("Exit")->trigger();
+    w.toolButtonForTests("Exit")->trigger();
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     const platform::MessageRequest& r = services.messageBox.shown[0];
     EXPECT_EQ(r.text, kSaveQuestion);
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, RunningTransferRefusesExitAndClose)
     w.show();
     w.setCommandsLocked(true);
     w.mnuExit->trigger();
-    w.toolButton("Exit")->trigger();
+    w.toolButtonForTests("Exit")->trigger();
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(services.messageBox.shown.empty());
     EXPECT_EQ(programEnds, 0);
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
 {
     int printed = 0;
     w.commands.PrintHistory = [&] { ++printed; };
-    w.toolButton("Print History")->trigger();
+    w.toolButtonForTests("Print History")->trigger();
     EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #301:  No History Data to Print. "});
     EXPECT_EQ(printed, 0);
 
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
     row.num = "1";
     row.date = "12/09/2026";
     w.showHistoryRow(0, row);
-    w.toolButton("Print History")->trigger();
+    w.toolButtonForTests("Print History")->trigger();
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 
@@ -298,8 +298,8 @@ TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
     w.setStatusLeft("Transfer Complete");
     services.desktop.busy = true;
     w.Form_Activate();
-    EXPECT_EQ(w.statusPanel("Right")->text(), "");
-    EXPECT_EQ(w.statusPanel("Left")->text(), "Transfer Complete");
+    EXPECT_EQ(w.statusPanelForTests("Right")->text(), "");
+    EXPECT_EQ(w.statusPanelForTests("Left")->text(), "Transfer Complete");
     EXPECT_FALSE(services.desktop.busy);
 }
 
@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, HelpMenusOpenTheProgramsHelpFile)
 {
     w.mnuHelpContents->trigger();
     w.mnuSearchHelp->trigger();
-    w.toolButton("Help")->trigger();
+    w.toolButtonForTests("Help")->trigger();
     ASSERT_EQ(services.help.calls.size(), 3);
     EXPECT_TRUE(services.help.calls[0].startsWith("contents ") && services.help.calls[0].endsWith("/Help/Merrow.HLP"));
     EXPECT_TRUE(services.help.calls[1].startsWith("search "));

@@ -251,7 +251,7 @@ TEST_F(CountyWindowsTest, EachOpeningShowsTheWindowsWhereTheyWere)
             QApplication::processEvents();
             fips->reject();
         });
-        main->toolButton("FIP Codes")->trigger();
+        main->toolButtonForTests("FIP Codes")->trigger();
         ASSERT_FALSE(HasFatalFailure());
     }
     ASSERT_EQ(fipsAt.size(), 2u);
@@ -533,7 +533,7 @@ TEST_F(CountyWindowsTest, ChosenCountiesReachTheParameterFile)
         fips->lstFips->item(2)->setCheckState(Qt::Checked);
         fips->cmdOK->click();
     });
-    main->toolButton("FIP Codes")->trigger();
+    main->toolButtonForTests("FIP Codes")->trigger();
     ASSERT_FALSE(HasFatalFailure());
     main->SaveAndExit();
 
