@@ -292,6 +292,41 @@ TEST_F(MainWindowTest, ProgressBarLeavesTheWindowSizeAlone)
     }
 }
 
+// Whatever the font, a transfer's history fills the grid without changing the window's size, and
+// every cell shows its text whole.
+TEST_F(MainWindowTest, AFilledHistoryLeavesTheWindowSizeAloneAndShowsItWhole)
+{
+    const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
+                                "July",    "August",   "September", "October", "November", "December"};
+    const QStringList events = {"Hurricane / Tropical Storm Warning", "Radiological Harzard Warning",
+                                "Severe Thunderstorm Warning", "Unknown Event Code"};
+    const QFont before = QApplication::font();
+    for (const QFont& font : {before, QFont(before.family(), 16, QFont::Bold)}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        QApplication::setFont(font);
+        Mwr_Rec window;
+        window.adjustSize();
+        window.show();
+        QApplication::processEvents();
+        const QSize empty = window.size();
+        for (std::size_t r = 0; r < window.lblDate.size(); ++r) {
+            window.lblDate[r]->setText(QStringLiteral("30-") + months[static_cast<qsizetype>(r % 12)]);
+            window.lblTime[r]->setText("23:59");
+            window.lblLength[r]->setText("00:45");
+            window.lblOrg[r]->setText(r % 2 ? "WXR" : "CIV");
+            window.lblEvent[r]->setText(events[static_cast<qsizetype>(r % 4)]);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(window.size(), empty);
+        for (std::size_t r = 0; r < window.lblDate.size(); ++r)
+            for (const QLabel* cell : {window.lblDate[r], window.lblTime[r], window.lblLength[r], window.lblOrg[r],
+                                       window.lblEvent[r]})
+                EXPECT_GE(cell->width(), cell->sizeHint().width()) << cell->text().toStdString();
+    }
+    QApplication::setFont(before);
+}
+
 TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
 {
     w.setStatusRight("Receiver ROM Version 1.23");
