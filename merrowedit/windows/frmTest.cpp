@@ -175,7 +175,7 @@ bool frmTest::PlayTestPacket(int resource, int count)
         return false;
     }
     bool played = true;
-    for (int i = 0; i < count && played; ++i) {
+    for (int i = 0; i < count; ++i) {
         letEventsRun();
         Picture1->setVisible(true);
         letEventsRun();
