@@ -49,24 +49,29 @@ bool parseWave(const QByteArray& bytes, WaveFormat& format)
     return false;
 }
 
-bool playSound(const QString& waveFile)
+SoundResult playSound(const QString& waveFile)
 {
     Sound* sound = services().sound;
+    if (!sound)
+        return {false, QStringLiteral("This program has no sound output.")};
     QFile file(waveFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, QStringLiteral("The sound file %1 cannot be read: %2").arg(waveFile, file.errorString())};
     WaveFormat format;
-    if (!sound || !file.open(QIODevice::ReadOnly) || !parseWave(file.readAll(), format))
-        return false;
+    if (!parseWave(file.readAll(), format))
+        return {false, QStringLiteral("The sound file %1 is not a PCM WAVE file.").arg(waveFile)};
     file.close();
-    if (!sound->start(waveFile))
-        return false;
+    if (SoundResult started = sound->start(waveFile); !started)
+        return started;
     // The play ends when the sound has been heard to its end, not when the device lets go of it: a
     // sound server drains its buffer on its own time, which would stretch every pause after a play.
     const qint64 lengthMs = format.durationMs();
     const bool ended = waitUntil([sound, lengthMs] { return sound->playedMs() >= lengthMs || !sound->playing(); },
                                  soundWaitBoundMs(lengthMs));
-    if (!ended)
-        sound->stop();
-    return ended;
+    if (ended)
+        return {true, {}};
+    sound->stop();
+    return {false, QStringLiteral("The sound device did not play the sound to its end.")};
 }
 
 } // namespace platform

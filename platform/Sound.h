@@ -6,12 +6,19 @@
 
 namespace platform {
 
+// A play's outcome; a failure says why, in a sentence for the user.
+struct SoundResult {
+    bool ok = false;
+    QString error;   // empty on success
+    explicit operator bool() const { return ok; }
+};
+
 class Sound {
 public:
     virtual ~Sound() = default;
-    // Starts playing the file and returns at once; false when it cannot be played at all
+    // Starts playing the file and returns at once; a failure when it cannot be played at all
     // (no sound device, unreadable or unsupported file).
-    virtual bool start(const QString& waveFile) = 0;
+    virtual SoundResult start(const QString& waveFile) = 0;
     // True while the device still has the sound started last in hand; false once it is done with
     // it or has given up. A sound server may say so long after the sound was heard.
     virtual bool playing() = 0;
@@ -41,7 +48,7 @@ constexpr qint64 soundWaitBoundMs(qint64 durationMs)
 
 // Plays a WAVE file and returns when it has been played out, servicing events meanwhile. The wait
 // is bounded by soundWaitBoundMs, so a device that never gets there cannot hang the caller; the
-// sound is stopped then. False when the file was not played to its end.
-bool playSound(const QString& waveFile);
+// sound is stopped then. A failure when the file was not played to its end.
+SoundResult playSound(const QString& waveFile);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "merrowedit/windows/Mwr_Rec.h"
 
+#include "merrowedit/data/EventTable.h"
+#include "merrowedit/data/History.h"
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QDate>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -27,6 +30,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace merrow {
 namespace {
@@ -58,18 +63,38 @@ QLabel* gridCell(QWidget* parent, const QString& text)
     return label;
 }
 
-} // namespace
-
-const std::array<QString, 12>& Mwr_Rec::toolButtonKeys()
+// The width a grid cell asks for to show the widest of the texts.
+int widestCell(QLabel* cell, const QStringList& texts)
 {
-    static const std::array<QString, 12> keys = [] {
-        std::array<QString, 12> k;
-        for (std::size_t i = 0; i < k.size(); ++i)
-            k[i] = QString::fromLatin1(kToolButtons[i].key);
-        return k;
-    }();
-    return keys;
+    int widest = 0;
+    for (const QString& text : texts) {
+        cell->setText(text);
+        widest = std::max(widest, cell->sizeHint().width());
+    }
+    cell->clear();
+    return widest;
 }
+
+QStringList everyHistoryDate()
+{
+    QStringList dates;
+    for (int month = 1; month <= 12; ++month)
+        dates << HistoryDateText(QDate(2000, month, month == 2 ? 29 : 30), true);
+    return dates;
+}
+
+QStringList everyEventName()
+{
+    const int eventClass = EventClass;   // looking names up is no history decoding
+    QStringList names{EventCodeName(QString())};
+    for (const EventBox& box : EventBoxes())
+        if (*box.code)
+            names << EventCodeName(QString::fromLatin1(box.code));
+    EventClass = eventClass;
+    return names;
+}
+
+} // namespace
 
 Mwr_Rec::Mwr_Rec(QWidget* parent) : QMainWindow(parent)
 {
@@ -204,17 +229,21 @@ QWidget* Mwr_Rec::buildGrid()
         for (int c = 0; c < 6; ++c)
             layout->addWidget(row[c], r + 1, c);
     }
+    // Each column holds the widest text it can show from the start, so filling the grid after a
+    // transfer never widens the window. Room the dates need beyond 90 px comes out of the event
+    // column, wider than its names need.
+    const int dateWidth = std::max(90, widestCell(lblDate[0], everyHistoryDate()));
     layout->setColumnMinimumWidth(0, 40);
-    layout->setColumnMinimumWidth(1, 90);
-    layout->setColumnMinimumWidth(2, 70);
-    layout->setColumnMinimumWidth(3, 60);
-    layout->setColumnMinimumWidth(4, 50);
-    layout->setColumnMinimumWidth(5, 260);
+    layout->setColumnMinimumWidth(1, dateWidth);
+    layout->setColumnMinimumWidth(2, std::max(70, widestCell(lblTime[0], {QStringLiteral("00:00")})));
+    layout->setColumnMinimumWidth(3, std::max(60, widestCell(lblLength[0], {QStringLiteral("00:00")})));
+    layout->setColumnMinimumWidth(4, std::max(50, widestCell(lblOrg[0], {QStringLiteral("WWW")})));
+    layout->setColumnMinimumWidth(5, std::max(350 - dateWidth, widestCell(lblEvent[0], everyEventName())));
     layout->setColumnStretch(5, 1);
     return grid;
 }
 
-QLabel* Mwr_Rec::statusPanel(const QString& key) const
+QLabel* Mwr_Rec::statusPanelForTests(const QString& key) const
 {
     if (key == QLatin1String("Left"))
         return panelLeft_;
@@ -223,7 +252,7 @@ QLabel* Mwr_Rec::statusPanel(const QString& key) const
     return nullptr;
 }
 
-QAction* Mwr_Rec::toolButton(const QString& key) const
+QAction* Mwr_Rec::toolButtonForTests(const QString& key) const
 {
     for (QAction* a : Tlbar->actions())
         if (!a->isSeparator() && a->objectName() == key)

@@ -84,11 +84,9 @@ public:
     QProgressBar* prgXfer = nullptr;
 
     // Status panel by key: "Left" (transfer and port-test status) or "Right" (firmware version).
-    QLabel* statusPanel(const QString& key) const;
+    QLabel* statusPanelForTests(const QString& key) const;
     // Toolbar button by key ("Setup" .. "Exit"); nullptr for an unknown key.
-    QAction* toolButton(const QString& key) const;
-    // Keys of the 12 toolbar buttons, in order.
-    static const std::array<QString, 12>& toolButtonKeys();
+    QAction* toolButtonForTests(const QString& key) const;
 
     bool ExitRequested = false;
     bool commandsLocked() const { return commandsLocked_; }

@@ -1,7 +1,9 @@
 #include "merrowedit/windows/Startup.h"
 
+#include "merrowedit/data/Messages.h"
 #include "merrowedit/data/ParameterFile.h"
 #include "merrowedit/data/Settings.h"
+#include "merrowedit/windows/ImageList.h"
 #include "merrowedit/windows/Mwr_Rec.h"
 #include "merrowedit/windows/SettingWindows.h"
 #include "merrowedit/windows/TestTipWiring.h"
@@ -12,6 +14,7 @@
 #include "platform/Services.h"
 #include "platform/widgets/Windows.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QTimeZone>
 
@@ -37,10 +40,15 @@ void step(const char* name, const std::function<void()>& f)
 std::unique_ptr<Mwr_Rec> Main()
 {
     platform::Clock& clock = *platform::services().clock;
+    // Every window shows the program's icon, message boxes before the main window too.
+    QApplication::setWindowIcon(ProgramIcon());
     // One copy at a time: a second one would read the same files and, leaving last, silently
-    // put back what the first one saved. It ends before it reads or shows anything.
-    if (!platform::services().instanceLock->acquire(QStringLiteral("merrowedit")))
+    // put back what the first one saved. It ends before it reads anything, saying why.
+    if (!platform::services().instanceLock->acquire(QStringLiteral("merrowedit"))) {
+        platform::msgBox(QStringLiteral("Merrow is already running."), platform::MsgButtons::OK,
+                         platform::MsgIcon::Information, kProductTitle);
         return nullptr;
+    }
 
     auto window = std::make_unique<Mwr_Rec>();
     ConnectTransferCommands(*window);

@@ -84,7 +84,10 @@ void frmDataDump::setText(const QString& text)
     QString shown = text1_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     Text1->setPlainText(shown);
+    // The newest text in view, from the start of its line: at the end of a long line the view
+    // would scroll sideways and hide the first letters of every line.
     Text1->moveCursor(QTextCursor::End);
+    Text1->moveCursor(QTextCursor::StartOfBlock);
 }
 
 void frmDataDump::append(const QString& text)

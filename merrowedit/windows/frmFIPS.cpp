@@ -155,9 +155,41 @@ void frmFIPS::showEvent(QShowEvent* event)
         // Each opening starts from the stored entries: what a window left without OK changed was
         // never stored, so it must not show either.
         FillFipsList();
+        opened_ = {true, StateID, FrequencyListingFilter, TransmitterLocation, lblState->text(), lblTransmitter->text()};
     }
     tmrBlink->start();
     Form_Activate();
+}
+
+void frmFIPS::done(int result)
+{
+    // The transmitter goes with its counties: without OK they are not stored, so neither is the
+    // transmitter (nor the state and filter it was found with), or a saving exit would name a
+    // transmitter whose counties the receiver never got.
+    if (result != QDialog::Accepted && opened_.taken)
+        restorePickerChoice();
+    opened_.taken = false;
+    QDialog::done(result);
+}
+
+void frmFIPS::restorePickerChoice()
+{
+    const bool listChanged = StateID != opened_.state || FrequencyListingFilter != opened_.filter;
+    const bool transmitterChanged = TransmitterLocation != opened_.transmitter;
+    StateID = opened_.state;
+    FrequencyListingFilter = opened_.filter;
+    TransmitterLocation = opened_.transmitter;
+    lblState->setText(opened_.stateLabel);
+    lblTransmitter->setText(opened_.transmitterLabel);
+    if (listChanged) {
+        picker->cmbState->setCurrentIndex(StateID);
+        picker->cmbLimit->setCurrentIndex(FrequencyListingFilter);
+        picker->LoadStateTransmitters(StateID);
+    }
+    if (listChanged || transmitterChanged) {
+        picker->lstCounty->clearSelection();
+        picker->SelectStoredCounties();
+    }
 }
 
 void frmFIPS::hideEvent(QHideEvent* event)

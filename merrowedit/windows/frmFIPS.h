@@ -2,12 +2,14 @@
 // The county window: the checkable county list whose ticked entries (at most 24) the receiver
 // accepts alerts for, its Add/Copy/Edit/Remove, and the way to the transmitter picker. Created
 // once and hidden between uses; each opening shows the stored entries (FipEntries), which only
-// OK changes.
+// OK changes. Left without OK, it also puts back the state, frequency filter and transmitter the
+// picker had when the window opened.
 #include "merrowedit/data/ParameterFile.h"
 #include "platform/MessageBox.h"
 
 #include <QDialog>
 
+#include <cstdint>
 #include <vector>
 
 class QLabel;
@@ -64,6 +66,9 @@ public:
     std::vector<FipsListItem> items() const;
     int selectedCount() const;
 
+    // OK (Accepted) keeps the picker's choices; any other way out puts them back.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -72,6 +77,18 @@ private:
     // Shows the editor for an add or an edit; true when it was confirmed.
     bool runEditor(int mode, int index, const QString& caption);
     bool refuseWhenFull();
+    void restorePickerChoice();
+
+    // The picker's choice when the window opened.
+    struct PickerChoice {
+        bool taken = false;   // the window is open
+        std::int16_t state = 0;
+        std::int16_t filter = 0;
+        QString transmitter;
+        QString stateLabel;
+        QString transmitterLabel;
+    };
+    PickerChoice opened_;
 };
 
 // Start-up: the picker's lists filled and set to the saved choices (without running their

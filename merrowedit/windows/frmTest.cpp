@@ -151,6 +151,15 @@ void frmTest::EnableButtons()
     cmdOK->setEnabled(true);
 }
 
+void frmTest::reportFailure(const QString& text)
+{
+    // Said once: the rest of the message would fail the same way.
+    if (failureReported_)
+        return;
+    failureReported_ = true;
+    platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
+}
+
 bool frmTest::PlayTestPacket(int resource, int count)
 {
     const QString path = tempFilePath();
@@ -159,28 +168,30 @@ bool frmTest::PlayTestPacket(int resource, int count)
         recording.isEmpty() ? platform::WriteResult{} : platform::WriteWholeFile(path, recording);
     if (!written) {
         // Playing nothing for the rest of the message without a word would look like a dead
-        // sound card: say it once.
-        if (!tempFileReported_) {
-            tempFileReported_ = true;
-            const QString why = recording.isEmpty() ? QStringLiteral("The recording is missing from the program.")
-                                                    : written.error;
-            platform::msgBox(QStringLiteral(" Error, Test packet could not be written to %1 ").arg(path) + "\r\n" + why,
-                             platform::MsgButtons::OK, platform::MsgIcon::Exclamation, kProductTitle);
-        }
+        // sound card.
+        const QString why = recording.isEmpty() ? QStringLiteral("The recording is missing from the program.")
+                                                : written.error;
+        reportFailure(QStringLiteral(" Error, Test packet could not be written to %1 ").arg(path) + "\r\n" + why);
         return false;
     }
+    bool played = true;
     for (int i = 0; i < count; ++i) {
         letEventsRun();
         Picture1->setVisible(true);
         letEventsRun();
-        // A sound that cannot be played (no sound output) is not reported: the message goes on.
-        platform::playSound(path);
+        const platform::SoundResult sound = platform::playSound(path);
         Picture1->setVisible(false);
         letEventsRun();
+        if (!sound) {
+            // Half a minute of silence would pass for a message the receiver ignored.
+            reportFailure(QStringLiteral(" Error, Test packet could not be played. ") + "\r\n" + sound.error);
+            played = false;
+            break;
+        }
         wait(kGapMs);
     }
     QFile::remove(path);
-    return true;
+    return played;
 }
 
 void frmTest::EndPacket()
@@ -200,7 +211,7 @@ void frmTest::cmdPacket_Click(int button)
         return;
     const std::size_t i = static_cast<std::size_t>(button - 1);
     playing_ = true;
-    tempFileReported_ = false;
+    failureReported_ = false;
     DisableButtons(button);
     lblIdent->setText(Label1[i]->text());
     setFaceRed(cmdPacket[i], true);

@@ -33,8 +33,9 @@ public:
 
     // Message button 1..4 (RWT, FFW, SVA, TOA): the whole message, buttons locked meanwhile.
     void cmdPacket_Click(int button);
-    // Plays a recording count times with a second after each; false when the recording could
-    // not be written to the temporary file (reported once per message).
+    // Plays a recording count times with a second after each; false, with the reason reported
+    // once per message, when the recording could not be written to the temporary file or a play
+    // failed (the rest of the count is then skipped).
     bool PlayTestPacket(int resource, int count);
     void EndPacket();
     void DisableButtons(int button);
@@ -51,9 +52,10 @@ protected:
 
 private:
     void setFaceRed(QPushButton* button, bool red);
+    void reportFailure(const QString& text);
 
     bool playing_ = false;
-    bool tempFileReported_ = false;
+    bool failureReported_ = false;
 };
 
 } // namespace merrow

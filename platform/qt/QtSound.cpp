@@ -66,16 +66,20 @@ QtSound::~QtSound()
     stop();
 }
 
-bool QtSound::start(const QString& waveFile)
+SoundResult QtSound::start(const QString& waveFile)
 {
     QFile file(waveFile);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     WaveFormat f;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!parseWave(bytes, f) || f.dataSize <= 0 || device.isNull()) {
+    const auto fail = [this](const QString& why) {
         stop();
-        return false;
-    }
+        return SoundResult{false, why};
+    };
+    if (!parseWave(bytes, f) || f.dataSize <= 0)
+        return fail(QStringLiteral("The sound file %1 holds no PCM WAVE sound.").arg(waveFile));
+    if (device.isNull())
+        return fail(QStringLiteral("No sound output device was found."));
 
     QAudioFormat format;
     format.setSampleRate(f.sampleRate);
@@ -87,10 +91,9 @@ bool QtSound::start(const QString& waveFile)
     } else {
         format = device.preferredFormat();
         format.setSampleFormat(QAudioFormat::Int16);
-        if (!device.isFormatSupported(format)) {
-            stop();
-            return false;
-        }
+        if (!device.isFormatSupported(format))
+            return fail(QStringLiteral("The sound device %1 takes no format this sound can be played in.")
+                            .arg(device.description()));
         samples = convert(bytes, f, format);
     }
 
@@ -105,21 +108,17 @@ bool QtSound::start(const QString& waveFile)
         sink_ = std::make_unique<QAudioSink>(device, format);
         sink_->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
         output_ = sink_->start();
-        if (!output_ || sink_->error() != QAudio::NoError) {
-            stop();
-            return false;
-        }
+        if (!output_ || sink_->error() != QAudio::NoError)
+            return fail(QStringLiteral("The sound device %1 could not be opened.").arg(device.description()));
         fillTimer_.start();
     }
-    if (output_->write(samples) != samples.size()) {
-        stop();
-        return false;
-    }
+    if (output_->write(samples) != samples.size())
+        return fail(QStringLiteral("The sound device %1 did not take the sound.").arg(device.description()));
     soundStartUs_ = format.durationForBytes(writtenBytes_);
     writtenBytes_ += samples.size();
     soundEndUs_ = format.durationForBytes(writtenBytes_);
     closeTimer_.start(std::chrono::milliseconds(soundWaitBoundMs(f.durationMs()) + kKeepOpenMs));
-    return true;
+    return {true, {}};
 }
 
 void QtSound::fillSilence()

@@ -6,21 +6,23 @@
 
 namespace platform::doubles {
 
-bool RecordingSound::start(const QString& waveFile)
+SoundResult RecordingSound::start(const QString& waveFile)
 {
     QFile file(waveFile);
     Play play{waveFile, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
               services().clock->monotonicMs()};
     WaveFormat format;
-    if (noDevice || !parseWave(play.bytes, format))
-        return false;
+    if (noDevice)
+        return {false, kNoDevice};
+    if (!parseWave(play.bytes, format))
+        return {false, QStringLiteral("Not a PCM WAVE file.")};
     plays.push_back(play);
     startMs_ = play.startMs;
     endMs_ = play.startMs + format.durationMs();
     hanging_ = neverEnds;
     if (onStart)
         onStart(plays.back());
-    return true;
+    return {true, {}};
 }
 
 bool RecordingSound::playing()

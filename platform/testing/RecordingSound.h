@@ -14,13 +14,15 @@ namespace platform::doubles {
 
 class RecordingSound final : public Sound {
 public:
+    static inline const QString kNoDevice = QStringLiteral("No sound output device (recording double).");
+
     struct Play {
         QString file;
         QByteArray bytes;
         qint64 startMs = 0;
     };
 
-    bool start(const QString& waveFile) override;
+    SoundResult start(const QString& waveFile) override;
     bool playing() override;
     qint64 playedMs() override;
     void stop() override { ++stops; endMs_ = 0; hanging_ = false; }
@@ -28,7 +30,7 @@ public:
     std::vector<Play> plays;
     int stops = 0;
     // ---- script ----
-    bool noDevice = false;    // start() fails, as on a machine without sound output
+    bool noDevice = false;    // start() fails with kNoDevice, as on a machine without sound output
     bool neverEnds = false;   // the device never reports the end
     qint64 lateEndMs = 0;     // the device reports the end this long after the sound was heard
     std::function<void(const Play&)> onStart;   // looks at the state while a sound starts

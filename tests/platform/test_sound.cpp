@@ -78,7 +78,7 @@ TEST(Wave, FormatAndLengthFromTheHeader)
 
 // playSound on the fake clock: it returns when the sound has been heard to its end (also when the
 // device says it is done only much later, as a sound server with a deep buffer does), or at the
-// bound when the device never gets there, and at once when nothing can be played.
+// bound when the device never gets there, and at once when nothing can be played; a failure says why.
 TEST(PlaySound, EndsWithTheSoundOrAtItsBound)
 {
     QTemporaryDir dir;
@@ -113,7 +113,12 @@ TEST(PlaySound, EndsWithTheSoundOrAtItsBound)
         sound.lateEndMs = c.lateEndMs;
         services().sound = &sound;
         const qint64 start = s.clock.ms;
-        EXPECT_EQ(playSound(c.file), c.result);
+        const SoundResult played = playSound(c.file);
+        EXPECT_EQ(played.ok, c.result);
+        EXPECT_EQ(played.error.isEmpty(), c.result) << played.error.toStdString();
+        if (c.noDevice) {
+            EXPECT_EQ(played.error, doubles::RecordingSound::kNoDevice);   // the device's own reason
+        }
         EXPECT_GE(s.clock.ms - start, c.minMs);
         EXPECT_LE(s.clock.ms - start, c.maxMs);
         EXPECT_EQ(sound.plays.size(), static_cast<std::size_t>(c.plays));

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -159,6 +160,30 @@ TEST_F(DataDumpWindow, RawAndNvDumpsCollectAndSaveWithTheListing)
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(merrow::PortOpen);
     EXPECT_FALSE(w.isVisible());
+}
+
+// However long the answer's lines, the window shows them from their first letter.
+TEST_F(DataDumpWindow, ShowsTheLinesFromTheirStart)
+{
+    const QByteArray longLine = "8000: " + QByteArray(300, 'A') + "\r\n";
+    for (const QByteArray& last : {QByteArray("8100: 00\r\n"), QByteArray(300, 'B')}) {
+        SCOPED_TRACE(last.left(8).toStdString());
+        port.responder = [&](FakeSerialPort& p, const QByteArray& b) {
+            if (b == "D")
+                p.deliver(QByteArray(1, 0x06));
+            else if (b == "X")
+                p.deliver(longLine + last + char(0x03), 100);
+        };
+        ASSERT_TRUE(merrow::frmDataDump::MakeContact());
+        merrow::frmDataDump w;
+        w.show();
+        QTest::mouseClick(w.cmdNVData, Qt::LeftButton);
+        w.grab();   // laid out and painted as on the screen
+        ASSERT_TRUE(w.text().contains(QString(300, u'A')));
+        EXPECT_GT(w.Text1->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(w.Text1->horizontalScrollBar()->value(), 0);
+        w.close();
+    }
 }
 
 TEST_F(DataDumpWindow, CloseBoxDuringADumpEndsItThenLeavesLikeExit)

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, LoadsWithItsToolbarAndHistoryMenusOff)
         EXPECT_TRUE(actions[2 * i]->isSeparator());
         EXPECT_EQ(actions[2 * i + 1]->objectName(), key);
         EXPECT_EQ(actions[2 * i + 1]->toolTip(), tooltip);
-        EXPECT_EQ(w.toolButton(key), actions[2 * i + 1]);
+        EXPECT_EQ(w.toolButtonForTests(key), actions[2 * i + 1]);
     }
     EXPECT_EQ(w.windowTitle(), "Merrow Digital Weather Receiver");
     EXPECT_FALSE(w.mnuView->isEnabled());
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, TheWindowIconIsTheOneTheDesktopEntryShows)
 TEST_F(MainWindowTest, ExitCancelLeavesEverythingAsItWas)
 {
     services.messageBox.answers = {MsgResult::Cancel};
-    w.toolButton("Exit")->trigger();
+    w.toolButtonForTests("Exit")->trigger();
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
     const platform::MessageRequest& r = services.messageBox.shown[0];
     EXPECT_EQ(r.text, kSaveQuestion);
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, RunningTransferRefusesExitAndClose)
     w.show();
     w.setCommandsLocked(true);
     w.mnuExit->trigger();
-    w.toolButton("Exit")->trigger();
+    w.toolButtonForTests("Exit")->trigger();
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(services.messageBox.shown.empty());
     EXPECT_EQ(programEnds, 0);
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
 {
     int printed = 0;
     w.commands.PrintHistory = [&] { ++printed; };
-    w.toolButton("Print History")->trigger();
+    w.toolButtonForTests("Print History")->trigger();
     EXPECT_EQ(services.messageBox.texts(), QStringList{"Error #301:  No History Data to Print. "});
     EXPECT_EQ(printed, 0);
 
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, PrintHistoryNeedsTheFirstRowOfTheGroup)
     row.num = "1";
     row.date = "12/09/2026";
     w.showHistoryRow(0, row);
-    w.toolButton("Print History")->trigger();
+    w.toolButtonForTests("Print History")->trigger();
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 
@@ -292,14 +292,49 @@ TEST_F(MainWindowTest, ProgressBarLeavesTheWindowSizeAlone)
     }
 }
 
+// Whatever the font, a transfer's history fills the grid without changing the window's size, and
+// every cell shows its text whole.
+TEST_F(MainWindowTest, AFilledHistoryLeavesTheWindowSizeAloneAndShowsItWhole)
+{
+    const QStringList months = {"January", "February", "March",     "April",   "May",      "June",
+                                "July",    "August",   "September", "October", "November", "December"};
+    const QStringList events = {"Hurricane / Tropical Storm Warning", "Radiological Harzard Warning",
+                                "Severe Thunderstorm Warning", "Unknown Event Code"};
+    const QFont before = QApplication::font();
+    for (const QFont& font : {before, QFont(before.family(), 16, QFont::Bold)}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        QApplication::setFont(font);
+        Mwr_Rec window;
+        window.adjustSize();
+        window.show();
+        QApplication::processEvents();
+        const QSize empty = window.size();
+        for (std::size_t r = 0; r < window.lblDate.size(); ++r) {
+            window.lblDate[r]->setText(QStringLiteral("30-") + months[static_cast<qsizetype>(r % 12)]);
+            window.lblTime[r]->setText("23:59");
+            window.lblLength[r]->setText("00:45");
+            window.lblOrg[r]->setText(r % 2 ? "WXR" : "CIV");
+            window.lblEvent[r]->setText(events[static_cast<qsizetype>(r % 4)]);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+        EXPECT_EQ(window.size(), empty);
+        for (std::size_t r = 0; r < window.lblDate.size(); ++r)
+            for (const QLabel* cell : {window.lblDate[r], window.lblTime[r], window.lblLength[r], window.lblOrg[r],
+                                       window.lblEvent[r]})
+                EXPECT_GE(cell->width(), cell->sizeHint().width()) << cell->text().toStdString();
+    }
+    QApplication::setFont(before);
+}
+
 TEST_F(MainWindowTest, ActivationClearsTheFirmwarePanel)
 {
     w.setStatusRight("Receiver ROM Version 1.23");
     w.setStatusLeft("Transfer Complete");
     services.desktop.busy = true;
     w.Form_Activate();
-    EXPECT_EQ(w.statusPanel("Right")->text(), "");
-    EXPECT_EQ(w.statusPanel("Left")->text(), "Transfer Complete");
+    EXPECT_EQ(w.statusPanelForTests("Right")->text(), "");
+    EXPECT_EQ(w.statusPanelForTests("Left")->text(), "Transfer Complete");
     EXPECT_FALSE(services.desktop.busy);
 }
 
@@ -350,7 +385,7 @@ TEST_F(MainWindowTest, HelpMenusOpenTheProgramsHelpFile)
 {
     w.mnuHelpContents->trigger();
     w.mnuSearchHelp->trigger();
-    w.toolButton("Help")->trigger();
+    w.toolButtonForTests("Help")->trigger();
     ASSERT_EQ(services.help.calls.size(), 3);
     EXPECT_TRUE(services.help.calls[0].startsWith("contents ") && services.help.calls[0].endsWith("/Help/Merrow.HLP"));
     EXPECT_TRUE(services.help.calls[1].startsWith("search "));

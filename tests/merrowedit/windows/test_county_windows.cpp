@@ -251,7 +251,7 @@ TEST_F(CountyWindowsTest, EachOpeningShowsTheWindowsWhereTheyWere)
             QApplication::processEvents();
             fips->reject();
         });
-        main->toolButton("FIP Codes")->trigger();
+        main->toolButtonForTests("FIP Codes")->trigger();
         ASSERT_FALSE(HasFatalFailure());
     }
     ASSERT_EQ(fipsAt.size(), 2u);
@@ -533,7 +533,7 @@ TEST_F(CountyWindowsTest, ChosenCountiesReachTheParameterFile)
         fips->lstFips->item(2)->setCheckState(Qt::Checked);
         fips->cmdOK->click();
     });
-    main->toolButton("FIP Codes")->trigger();
+    main->toolButtonForTests("FIP Codes")->trigger();
     ASSERT_FALSE(HasFatalFailure());
     main->SaveAndExit();
 
@@ -543,6 +543,78 @@ TEST_F(CountyWindowsTest, ChosenCountiesReachTheParameterFile)
     EXPECT_EQ(lines.mid(2, 4), (QStringList{"X " + kRussell, "  " + kChattahoochee, "X " + kMuscogee, ""}));
     EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/StateID"), "0");
     EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/TransmitterLocation"), kColumbus);
+}
+
+// The picker's state, filter and transmitter belong with the counties it lists: the county
+// window's OK keeps them, any other way out puts back what they were when it opened, so a saving
+// exit never names a transmitter whose counties were not kept.
+TEST_F(CountyWindowsTest, OnlyTheCountyWindowsOkKeepsThePickersChoice)
+{
+    window.reset();
+    const QString montgomery = kMontgomery.trimmed();
+    const struct {
+        const char* how;
+        std::function<void(frmFIPS&)> leave;
+        bool kept;
+    } cases[] = {
+        {"Esc", [](frmFIPS& w) { QTest::keyClick(&w, Qt::Key_Escape); }, false},
+        {"close box", [](frmFIPS& w) { w.close(); }, false},
+        {"OK", [](frmFIPS& w) { w.cmdOK->click(); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        services.settings.values.clear();
+        services.settings.values["Merrow/EDITOR/StateID"] = "0";
+        services.settings.values["Merrow/EDITOR/TransmitterLocation"] = montgomery;
+        services.settings.values["Merrow/EDITOR/FrequencyListingFilter"] = "0";
+        QFile::remove(DataFilePath());
+        // The #199 question, then (OK only) the one about leaving with no county ticked.
+        services.messageBox.answers = {MsgResult::Yes, MsgResult::Yes};
+        const std::unique_ptr<Mwr_Rec> main = Main();
+        main->endProgram = [] {};
+        frmFIPS* fips = nullptr;
+        steps.later([&] {
+            fips = qobject_cast<frmFIPS*>(QApplication::activeModalWidget());
+            ASSERT_NE(fips, nullptr);
+            picker = fips->picker;
+            steps.later([this] {
+                ASSERT_EQ(QApplication::activeModalWidget(), picker);
+                chooseState(kGeorgia);
+                picker->cmbLimit->setCurrentIndex(1);   // 162.400
+                emit picker->cmbLimit->activated(1);
+                chooseTransmitter(kColumbus);
+                picker->cmdOK->click();
+            });
+            fips->cmdSelect->click();
+            if (HasFatalFailure())
+                return;
+            ASSERT_EQ(TransmitterLocation, kColumbus);
+            c.leave(*fips);
+            EXPECT_FALSE(fips->isVisible());
+        });
+        main->toolButtonForTests("FIP Codes")->trigger();
+        ASSERT_FALSE(HasFatalFailure());
+        ASSERT_NE(fips, nullptr);
+
+        EXPECT_EQ(TransmitterLocation, c.kept ? kColumbus : montgomery);
+        EXPECT_EQ(StateID, c.kept ? kGeorgia : kAlabama);
+        EXPECT_EQ(FrequencyListingFilter, c.kept ? 1 : 0);
+        EXPECT_EQ(fips->lblState->text(), c.kept ? "Georgia" : "Alabama");
+        EXPECT_EQ(fips->lblTransmitter->text(), c.kept ? kColumbus : montgomery);
+        // The picker shows the same choice again, its transmitter highlighted.
+        EXPECT_EQ(picker->cmbState->currentText(), c.kept ? "Georgia" : "Alabama");
+        EXPECT_EQ(picker->cmbLimit->currentText(), c.kept ? "162.400" : "All");
+        EXPECT_EQ(texts(picker->lstCounty), c.kept ? QStringList{kColumbus} : (QStringList{kColumbus, kMontgomery}));
+        const QList<QListWidgetItem*> highlighted = picker->lstCounty->selectedItems();
+        ASSERT_EQ(highlighted.size(), 1);
+        EXPECT_EQ(highlighted.first()->text(), c.kept ? kColumbus : kMontgomery);
+
+        main->SaveAndExit();
+        EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/TransmitterLocation"),
+                  c.kept ? kColumbus : montgomery);
+        EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/StateID"), c.kept ? "9" : "0");
+        EXPECT_EQ(services.settings.values.value("Merrow/EDITOR/FrequencyListingFilter"), c.kept ? "1" : "0");
+    }
 }
 
 } // namespace

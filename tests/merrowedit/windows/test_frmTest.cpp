@@ -152,19 +152,45 @@ TEST_F(TestWindowTest, PlaysHeaderBeepsAndEndOfMessageWithTheWindowLocked)
     EXPECT_TRUE(w.close());
 }
 
-// Without sound output every play fails at once; the message still runs its course with its waits.
-TEST_F(TestWindowTest, WithoutSoundOutputTheMessageStillEnds)
+// A recording that does not play ends the message at once with the sound output's reason, said
+// once: no half minute of silence that looks like a receiver ignoring the message.
+TEST_F(TestWindowTest, AFailedPlayIsReportedWithItsReasonAndEndsTheMessage)
 {
-    sound.noDevice = true;
-    frmTest w;
-    w.show();
-    const qint64 start = services.clock.ms;
-    w.cmdPacket_Click(1);
-    EXPECT_TRUE(sound.plays.empty());
-    EXPECT_GE(services.clock.ms - start, 500 + 30 * 1000 + 2000);
-    EXPECT_TRUE(w.cmdOK->isEnabled());
-    EXPECT_FALSE(QFile::exists(tempFile()));
-    EXPECT_TRUE(services.messageBox.shown.empty());
+    const qint64 hangBound = platform::soundWaitBoundMs(1800);
+    const struct {
+        const char* what;
+        bool noDevice;
+        bool neverEnds;
+        QString reason;
+        std::size_t plays;
+        qint64 maxMs;
+    } cases[] = {
+        {"no sound device", true, false, platform::doubles::RecordingSound::kNoDevice, 0, 500 + 50},
+        {"a device that never ends the sound", false, true, "The sound device did not play the sound to its end.", 1,
+         500 + hangBound + 50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        services.messageBox.shown.clear();
+        sound.plays.clear();
+        sound.noDevice = c.noDevice;
+        sound.neverEnds = c.neverEnds;
+        frmTest w;
+        w.show();
+        const qint64 start = services.clock.ms;
+        w.cmdPacket_Click(1);
+        EXPECT_LE(services.clock.ms - start, c.maxMs);
+        EXPECT_EQ(sound.plays.size(), c.plays);
+        ASSERT_EQ(services.messageBox.shown.size(), 1u);
+        EXPECT_EQ(services.messageBox.shown[0].text, " Error, Test packet could not be played. \r\n" + c.reason);
+        EXPECT_EQ(services.messageBox.shown[0].title, kProductTitle);
+        EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
+        EXPECT_TRUE(w.cmdOK->isEnabled());
+        EXPECT_TRUE(w.cmdFFW->isEnabled());
+        EXPECT_TRUE(w.lblIdent->text().isEmpty());
+        EXPECT_FALSE(w.Picture1->isVisible());
+        EXPECT_FALSE(QFile::exists(tempFile()));
+    }
 }
 
 TEST_F(TestWindowTest, AnUnwritableTemporaryFileIsReportedOnceAndEndsTheMessage)

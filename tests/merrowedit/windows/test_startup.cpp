@@ -3,11 +3,13 @@
 #include "merrowedit/windows/frmSplash.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "../data/DataFolderTest.h"
+#include "tests/support/DesktopIcon.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -47,18 +49,45 @@ TEST_F(StartupTest, FirstRunLoadsDefaultsAndKeepsTheSplashTwoSeconds)
     EXPECT_TRUE(window->mnuTipsShow->isChecked());
 }
 
-// One copy at a time: while another copy runs, a second start ends before it reads a file or
-// shows a window, so the two can never save over each other.
-TEST_F(StartupTest, ASecondCopyEndsAtOnce)
+// One copy at a time: while another copy runs, a second start says so and ends before it reads a
+// file or shows a window, so the two can never save over each other.
+TEST_F(StartupTest, ASecondCopySaysSoAndEndsAtOnce)
 {
     services.instanceLock.otherInstanceRunning = true;
     services.settings.values["Merrow/EDITOR/SerialPort"] = "3";
     const std::unique_ptr<Mwr_Rec> window = Main();
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(services.instanceLock.requested, QStringList{"merrowedit"});
-    EXPECT_TRUE(services.messageBox.texts().isEmpty());
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, "Merrow is already running.");
+    EXPECT_EQ(services.messageBox.shown[0].title, "Merrow Digital Weather Receiver");
+    EXPECT_EQ(services.messageBox.shown[0].buttons, platform::MsgButtons::OK);
     EXPECT_NE(SerialPort, 3);
     EXPECT_EQ(services.eventLoop.yields, 0);
+}
+
+// The message boxes that come before the main window (the second copy's, the #199 question) show
+// the program's icon like every other window.
+TEST_F(StartupTest, MessagesBeforeTheMainWindowShowTheProgramsIcon)
+{
+    for (const bool secondCopy : {true, false}) {
+        SCOPED_TRACE(secondCopy ? "second copy" : "#199");
+        QApplication::setWindowIcon(QIcon());
+        services.messageBox.shown.clear();
+        services.instanceLock.otherInstanceRunning = secondCopy;
+        services.messageBox.answers = {platform::MsgResult::Yes};
+        int boxes = 0;
+        services.messageBox.onShow = [&boxes](const platform::MessageRequest&) {
+            if (++boxes == 1)
+                ExpectIconIsTheDesktopEntrys(QApplication::windowIcon(), "merrowedit",
+                                             {{6, 45}, {20, 28}, {30, 37}, {46, 50}});
+        };
+        const std::unique_ptr<Mwr_Rec> window = Main();
+        EXPECT_EQ(window == nullptr, secondCopy);
+        EXPECT_EQ(boxes, 1);
+    }
+    services.messageBox.onShow = nullptr;
+    QApplication::setWindowIcon(QIcon());
 }
 
 TEST_F(StartupTest, SlowLoadingAddsNoWait)

@@ -338,7 +338,7 @@ TEST_F(TimersIdentTest, ToolbarButtonsOpenTheirWindowsWhoseOkReachesTheBlock)
                 if (p->text() == "OK")
                     p->click();
         });
-        main.toolButton(r.key)->trigger();
+        main.toolButtonForTests(r.key)->trigger();
         EXPECT_EQ(title, r.title);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         ParamBlock expected = kDefaultBlock;

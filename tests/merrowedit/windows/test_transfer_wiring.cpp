@@ -32,10 +32,10 @@ TEST_F(TransferFromMainWindow, TransferButtonFillsTheGridAndEnablesTheHistoryMen
     receiver.reply = replyBlock(records({record("065 14:32 WXR TOR 0045")}), "207");
     port.responder = [&receiver](FakeSerialPort& p, const QByteArray& b) { receiver(p, b); };
 
-    w.toolButton("Transfer Data")->trigger();
+    w.toolButtonForTests("Transfer Data")->trigger();
 
-    EXPECT_EQ(w.statusPanel("Left")->text(), "Upload / Download Successful");
-    EXPECT_EQ(w.statusPanel("Right")->text(), "Merrow ROM Version = 2.07");
+    EXPECT_EQ(w.statusPanelForTests("Left")->text(), "Upload / Download Successful");
+    EXPECT_EQ(w.statusPanelForTests("Right")->text(), "Merrow ROM Version = 2.07");
     EXPECT_EQ(w.lblEvent[0]->text(), "Tornado Warning");
     EXPECT_EQ(w.lblEvent[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.lblOrg[0]->text(), "WXR");
@@ -51,7 +51,7 @@ TEST_F(TransferFromMainWindow, TransferButtonFillsTheGridAndEnablesTheHistoryMen
 TEST_F(TransferFromMainWindow, SilentReceiverEndsWithThePortClosedAndTheWindowUsable)
 {
     merrow::Timeouts().connectMs = 200;
-    w.toolButton("Transfer Data")->trigger();
+    w.toolButtonForTests("Transfer Data")->trigger();
 
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(w.commandsLocked());
