@@ -10,6 +10,7 @@
 #include "merrowedit/windows/frmSplash.h"
 #include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/widgets/Windows.h"
 
 #include <QDebug>
@@ -36,6 +37,8 @@ void step(const char* name, const std::function<void()>& f)
 
 std::unique_ptr<Mwr_Rec> Main()
 {
+    // A file-size limit fails a write (a save, a printed PDF) with the system's words.
+    platform::KeepRunningPastFileSizeLimit();
     platform::Clock& clock = *platform::services().clock;
     // One copy at a time: a second one would read the same files and, leaving last, silently
     // put back what the first one saved. It ends before it reads or shows anything.

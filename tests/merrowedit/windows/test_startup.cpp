@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "../data/DataFolderTest.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -59,6 +60,15 @@ TEST_F(StartupTest, ASecondCopyEndsAtOnce)
     EXPECT_TRUE(services.messageBox.texts().isEmpty());
     EXPECT_NE(SerialPort, 3);
     EXPECT_EQ(services.eventLoop.yields, 0);
+}
+
+// A save or print under `ulimit -f` fails with "File too large" instead of ending the program.
+TEST_F(StartupTest, AFileSizeLimitNeverEndsTheProgram)
+{
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    std::unique_ptr<Mwr_Rec> window;
+    EXPECT_TRUE(LeavesFileSizeSignalIgnored([&window] { window = Main(); }));
+    EXPECT_TRUE(window);
 }
 
 TEST_F(StartupTest, SlowLoadingAddsNoWait)
