@@ -1,8 +1,8 @@
 #include "platform/Sound.h"
 
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
 
-#include <QFile>
 #include <QtEndian>
 
 namespace platform {
@@ -49,14 +49,17 @@ bool parseWave(const QByteArray& bytes, WaveFormat& format)
     return false;
 }
 
+QByteArray readWaveFile(const QString& waveFile)
+{
+    return ReadWholeFile(waveFile, kMaxWaveFileBytes).bytes;
+}
+
 bool playSound(const QString& waveFile)
 {
     Sound* sound = services().sound;
-    QFile file(waveFile);
     WaveFormat format;
-    if (!sound || !file.open(QIODevice::ReadOnly) || !parseWave(file.readAll(), format))
+    if (!sound || !parseWave(readWaveFile(waveFile), format))
         return false;
-    file.close();
     if (!sound->start(waveFile))
         return false;
     // The play ends when the sound has been heard to its end, not when the device lets go of it: a
