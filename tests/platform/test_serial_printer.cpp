@@ -7,6 +7,7 @@
 #include "platform/testing/RecordingPrinter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QCoreApplication>
 #include <QDir>
