@@ -3,8 +3,6 @@
 // `bytes` fails with EFBIG, as on a disk with no space left. The signal such a write raises is
 // ignored by the programs' own start-up call, which the test main runs too; without it the
 // limit is not set and the test fails, since the signal would end the whole test program.
-#include "platform/WholeFile.h"
-
 #include <csignal>
 #include <functional>
 
