@@ -5,12 +5,29 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+std::function<void(ReadStage, const QString&)>& readStageHook()
+{
+    static std::function<void(ReadStage, const QString&)> hook;
+    return hook;
+}
+
+void reached(ReadStage stage, const QString& path)
+{
+    if (const auto& hook = readStageHook())
+        hook(stage, path);
+}
+
+} // namespace
 
 QString SystemReason(int error)
 {
@@ -41,6 +58,7 @@ CheckedFile::CheckedFile(const QString& path, Links links)
                                                             : NotAFileReason(S_ISDIR(seen.st_mode)));
         return;
     }
+    reached(ReadStage::Looked, path);
     const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
     fd_ = ::open(name.constData(), flags);
     if (fd_ < 0) {
@@ -62,12 +80,19 @@ CheckedFile::CheckedFile(const QString& path, Links links)
     }
     size_ = opened.st_size;
     status_ = ReadStatus::Read;
+    reached(ReadStage::Opened, path);
 }
 
 CheckedFile::~CheckedFile()
 {
     if (fd_ >= 0)
         ::close(fd_);
+}
+
+std::int64_t CheckedFile::currentSize() const
+{
+    struct stat now {};
+    return fd_ >= 0 && ::fstat(fd_, &now) == 0 ? static_cast<std::int64_t>(now.st_size) : -1;
 }
 
 std::int64_t CheckedFile::read(char* out, std::int64_t max)
@@ -147,9 +172,17 @@ ReadResult ReadExactFile(const QString& path, std::int64_t size, Links links)
     if (file.size() != size)
         return wrongSize(file.size());
     ReadResult r = readUpTo(file, size + 1, size + 1);
-    if (r.ok() && r.bytes.size() != size)
+    // Grown since it was opened: only one byte too many was read, so its size is asked again.
+    if (r.ok() && r.bytes.size() > size)
+        return wrongSize(std::max<std::int64_t>(file.currentSize(), r.bytes.size()));
+    if (r.ok() && r.bytes.size() < size)
         return wrongSize(r.bytes.size());
     return r;
+}
+
+void setReadStageForTests(std::function<void(ReadStage stage, const QString& path)> hook)
+{
+    readStageHook() = std::move(hook);
 }
 
 } // namespace platform

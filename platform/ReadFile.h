@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -50,6 +51,8 @@ public:
     QString reason() const { return reason_; }
     // The size the open file had when it was looked at again.
     std::int64_t size() const { return size_; }
+    // The size the open file has now, which may differ since it was opened; -1 when not open.
+    std::int64_t currentSize() const;
     // Up to `max` bytes from where the last read stopped; 0 at the end, -1 on failure (reason()).
     std::int64_t read(char* out, std::int64_t max);
 
@@ -65,5 +68,14 @@ private:
 ReadResult ReadWholeFile(const QString& path, std::int64_t maxBytes, Links links = Links::Follow);
 // The whole file when it is a plain file of exactly `size` bytes.
 ReadResult ReadExactFile(const QString& path, std::int64_t size, Links links = Links::Follow);
+
+// Tests: the two moments at which a file may change under the reader.
+enum class ReadStage {
+    Looked,      // its type and size are known; it is not open yet
+    Opened,      // open and looked at again; nothing read yet
+};
+// Tests: called at each stage of every checked open with the path, so that a test can swap or
+// grow the file right then. An empty function takes the calls out again.
+void setReadStageForTests(std::function<void(ReadStage stage, const QString& path)> hook);
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "platform/Sound.h"
 
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
 
-#include <QFile>
 #include <QtEndian>
 
 namespace platform {
@@ -49,18 +49,22 @@ bool parseWave(const QByteArray& bytes, WaveFormat& format)
     return false;
 }
 
+QByteArray readWaveFile(const QString& waveFile)
+{
+    return ReadWholeFile(waveFile, kMaxWaveFileBytes).bytes;
+}
+
 SoundResult playSound(const QString& waveFile)
 {
     Sound* sound = services().sound;
     if (!sound)
         return {false, QStringLiteral("This program has no sound output.")};
-    QFile file(waveFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, QStringLiteral("The sound file %1 cannot be read: %2").arg(waveFile, file.errorString())};
+    const ReadResult read = ReadWholeFile(waveFile, kMaxWaveFileBytes);
+    if (!read.ok())
+        return {false, QStringLiteral("The sound file %1 cannot be read: %2").arg(waveFile, read.reason)};
     WaveFormat format;
-    if (!parseWave(file.readAll(), format))
+    if (!parseWave(read.bytes, format))
         return {false, QStringLiteral("The sound file %1 is not a PCM WAVE file.").arg(waveFile)};
-    file.close();
     if (SoundResult started = sound->start(waveFile); !started)
         return started;
     // The play ends when the sound has been heard to its end, not when the device lets go of it: a

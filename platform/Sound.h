@@ -39,6 +39,12 @@ struct WaveFormat {
 // The format of a PCM RIFF WAVE file; false when the bytes are not one.
 bool parseWave(const QByteArray& bytes, WaveFormat& format);
 
+// The bytes of a wave file through the checked reader; empty when it is not a plain file of at
+// most kMaxWaveFileBytes or cannot be read. The program's recordings are some 15 KB; 4 MiB holds
+// nine minutes of its 8,000 samples a second.
+inline constexpr qint64 kMaxWaveFileBytes = 4 << 20;
+QByteArray readWaveFile(const QString& waveFile);
+
 // How long a play of a sound of the given length may take before it is given up: twice its length
 // and two seconds more, for the device's start-up and a sound server slowed by a busy machine.
 constexpr qint64 soundWaitBoundMs(qint64 durationMs)

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -27,6 +28,12 @@ std::function<int(const QString&)>& writeFault()
     return fault;
 }
 
+std::function<int(const QString&)>& folderSyncFault()
+{
+    static std::function<int(const QString&)> fault;
+    return fault;
+}
+
 mode_t newFileMode()
 {
     // The umask can only be read by setting it; these programs write files from one thread.
@@ -40,11 +47,12 @@ mode_t newFileMode()
 int SyncFolder(const QString& file)
 {
     // Makes the rename itself durable.
-    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const QString folder = QFileInfo(file).absolutePath();
+    const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return errno;
-    int error = ::fsync(dir) == 0 ? 0 : errno;
+    const auto& fault = folderSyncFault();
+    int error = fault ? fault(folder) : ::fsync(dir) == 0 ? 0 : errno;
     ::close(dir);
     // A file system that cannot sync a folder at all has still renamed.
     if (error == EINVAL)
@@ -223,9 +231,22 @@ QString DescribeWriteFailure(const QString& path, const QString& error)
     return error.isEmpty() ? path : QStringLiteral("%1: %2").arg(path, error);
 }
 
+void KeepRunningPastFileSizeLimit()
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
+}
+
 void setWriteFaultForTests(std::function<int(const QString& target)> fault)
 {
     writeFault() = std::move(fault);
+}
+
+void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault)
+{
+    folderSyncFault() = std::move(fault);
 }
 
 } // namespace platform

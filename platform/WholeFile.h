@@ -70,7 +70,7 @@ QString FollowLinks(const QString& name);
 
 // Replaces `path` whole with `bytes` through a StagedFile. A file in place keeps its permissions,
 // and its owner and group where the system allows. After the rename, the temporary files that
-// a save of the same file left when it was cut off are removed (RemoveLeftoverTemps).
+// a save of the same file left when it was cut off are removed (RemoveLeftovers).
 WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 // Removes the temporary files that a write of `target` (the file, links followed) left when it was
@@ -86,9 +86,17 @@ int SyncFolder(const QString& file);
 // The text of a failure that names its file: "<path>: <error>".
 QString DescribeWriteFailure(const QString& path, const QString& error);
 
+// A write that would take a file past the process's file-size limit (`ulimit -f`) fails with
+// "File too large" like any other failed write, where the signal it raises would otherwise end
+// the program without a word. Each program's start-up calls this first.
+void KeepRunningPastFileSizeLimit();
+
 // Tests: called before each write to a temporary file with the target's path; a non-zero value
 // is the errno the write then fails with (ENOSPC for a full disk, EIO). An empty function puts
 // the real writes back.
 void setWriteFaultForTests(std::function<int(const QString& target)> fault);
+// Tests: called in place of the sync of a folder, with the folder's path; its value is what the
+// sync gave (0, or an errno such as EIO). An empty function puts the real syncs back.
+void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault);
 
 } // namespace platform

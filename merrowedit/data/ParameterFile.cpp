@@ -3,12 +3,11 @@
 #include "merrowedit/data/DataFolder.h"
 #include "merrowedit/data/Messages.h"
 #include "merrowedit/data/TextFile.h"
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
 #include "platform/WholeFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -106,29 +105,28 @@ QString fileSafe(const QString& text)
 
 // The refused file is copied piece by piece through one buffer: it may be any size (a file far
 // too large to be a parameter file is refused too), and its copy must not hold it in memory.
+// The copy is staged like every write, so one cut off leaves only a marked temporary file that
+// the next copy clears.
 platform::WriteResult keepRefusedFile()
 {
     const QString path = DataFilePath();
-    const QFileInfo info(path);
-    if (!info.exists())
+    platform::CheckedFile refused(path);
+    if (refused.status() == platform::ReadStatus::Missing)
         return {true, {}};
+    if (refused.status() != platform::ReadStatus::Read)
+        return {false, platform::DescribeWriteFailure(path, refused.reason())};
     const QString backup = QDir(DataFolder()).filePath(kDataBackupName);
-    // Checked before opening: a pipe put in its place since the load would wait for a writer.
-    if (!info.isFile())
-        return {false, platform::DescribeWriteFailure(path, QStringLiteral("Not a regular file"))};
-    QFile refused(path);
-    if (!refused.open(QIODevice::ReadOnly))
-        return {false, platform::DescribeWriteFailure(path, refused.errorString())};
     platform::StagedFile copy(backup);
     if (!copy.open())
         return {false, platform::DescribeWriteFailure(backup, copy.error())};
-    // The size seen before opening bounds the copy, so a file that keeps growing cannot keep it going.
+    // The size seen when it was opened bounds the copy, so a file that keeps growing cannot keep
+    // it going.
     constexpr qint64 kChunkBytes = 64 * 1024;
     QByteArray buffer(kChunkBytes, Qt::Uninitialized);
-    for (qint64 left = info.size(); left > 0;) {
+    for (qint64 left = refused.size(); left > 0;) {
         const qint64 n = refused.read(buffer.data(), std::min(left, kChunkBytes));
         if (n < 0)
-            return {false, platform::DescribeWriteFailure(path, refused.errorString())};
+            return {false, platform::DescribeWriteFailure(path, refused.reason())};
         if (n == 0)
             break;   // shorter than it was: what is there is kept
         if (!copy.write(QByteArray::fromRawData(buffer.constData(), n)))

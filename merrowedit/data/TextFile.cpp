@@ -1,7 +1,6 @@
 #include "merrowedit/data/TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/ReadFile.h"
 
 namespace merrow {
 namespace {
@@ -29,25 +28,18 @@ QStringList splitLines(const QString& text)
 TextFile ReadTextFile(const QString& path, qint64 maxBytes)
 {
     TextFile result;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return result;
-    result.status = TextFileStatus::Unreadable;
-    // Checked before opening: opening a pipe waits for a writer.
-    if (!info.isFile())
-        return result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    const QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return result;
-    if (bytes.size() > maxBytes) {
-        result.status = TextFileStatus::TooLarge;
-        return result;
+    const platform::ReadResult read = platform::ReadWholeFile(path, maxBytes);
+    switch (read.status) {
+    case platform::ReadStatus::Read:
+        result.status = TextFileStatus::Read;
+        result.lines = splitLines(QString::fromLatin1(read.bytes));
+        break;
+    case platform::ReadStatus::Missing: result.status = TextFileStatus::Missing; break;
+    case platform::ReadStatus::TooLarge: result.status = TextFileStatus::TooLarge; break;
+    case platform::ReadStatus::NotAFile:
+    case platform::ReadStatus::WrongSize:
+    case platform::ReadStatus::Failed: result.status = TextFileStatus::Unreadable; break;
     }
-    result.status = TextFileStatus::Read;
-    result.lines = splitLines(QString::fromLatin1(bytes));
     return result;
 }
 

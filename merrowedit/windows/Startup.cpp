@@ -12,6 +12,7 @@
 #include "merrowedit/windows/frmSplash.h"
 #include "merrowedit/windows/frmTip.h"
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/widgets/Windows.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ void step(const char* name, const std::function<void()>& f)
 
 std::unique_ptr<Mwr_Rec> Main()
 {
+    // A file-size limit fails a write (a save, a printed PDF) with the system's words.
+    platform::KeepRunningPastFileSizeLimit();
     platform::Clock& clock = *platform::services().clock;
     // Every window shows the program's icon, message boxes before the main window too.
     QApplication::setWindowIcon(ProgramIcon());

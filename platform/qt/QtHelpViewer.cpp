@@ -1,9 +1,10 @@
 #include "platform/qt/QtHelpViewer.h"
 
+#include "platform/ReadFile.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,9 @@
 
 namespace platform {
 namespace {
+
+// The help files are a few dozen kilobytes; a file far larger is none of ours.
+constexpr qint64 kMaxHelpFileBytes = 4 << 20;
 
 // The help text, which opens a topic with its heading at the top of the window, the file's last
 // topic too: below the document's end it keeps room as high as the window. The topic stays at the
@@ -89,10 +93,10 @@ bool QtHelpViewer::showTopic(const QString& helpFile, int context)
 
 bool QtHelpViewer::open(const QString& helpFile, const QString& anchor, bool search)
 {
-    QFile file(helpFile);
-    if (!file.open(QIODevice::ReadOnly))
+    const ReadResult read = ReadWholeFile(helpFile, kMaxHelpFileBytes);
+    if (!read.ok())
         return false;
-    const QString html = QString::fromUtf8(file.readAll());
+    const QString html = QString::fromUtf8(read.bytes);
 
     // Help asked for from a modal dialog (F1) must not be blocked by that dialog: the help window
     // then belongs to it, above it and usable, and closes with it.

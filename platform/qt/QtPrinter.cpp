@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "platform/ReadFile.h"
 #include "platform/WholeFile.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QPrinter>
 
 #include <cerrno>
-#include <cstring>
 #include <optional>
 
 #include <sys/mman.h>
@@ -62,15 +62,29 @@ bool wholePdf(const QByteArray& pdf)
     return number && table >= 0 && table < keyword && body.sliced(static_cast<qsizetype>(table)).startsWith("xref");
 }
 
-// Why a document did not reach the memory file whole: in the system's words when the file-size
-// limit stopped it, as the engine's own writes would have been told.
-QString cutShortReason(qsizetype kept)
+// Whether the memory file has reached the process's file-size limit, so that the engine's
+// writes beyond it failed.
+bool atFileSizeLimit(qint64 kept)
 {
     rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
-        && static_cast<rlim_t>(kept) >= limit.rlim_cur)
-        return QString::fromLocal8Bit(std::strerror(EFBIG));
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+           && static_cast<rlim_t>(kept) >= limit.rlim_cur;
+}
+
+// Why a document did not reach the memory file whole: in the system's words when the file-size
+// limit stopped it, as the engine's own writes would have been told.
+QString cutShortReason(qint64 kept)
+{
+    if (atFileSizeLimit(kept))
+        return SystemReason(EFBIG);
     return QStringLiteral("The print engine kept only %1 bytes of the document").arg(kept);
+}
+
+// What the memory file holds now; -1 when it cannot be told.
+qint64 memoryFileSize(int fd)
+{
+    struct stat info {};
+    return fd >= 0 && ::fstat(fd, &info) == 0 ? static_cast<qint64>(info.st_size) : -1;
 }
 
 } // namespace
@@ -156,7 +170,7 @@ bool QtPrinter::beginDocument()
         // that file, whatever happens in the target's folder meanwhile.
         memoryFd_ = ::memfd_create("print-job", MFD_CLOEXEC);
         if (memoryFd_ < 0) {
-            const QString why = QString::fromLocal8Bit(std::strerror(errno));
+            const QString why = SystemReason(errno);
             discardOutput();
             return fail(QStringLiteral("No memory for the print file: %1").arg(why));
         }
@@ -177,8 +191,14 @@ bool QtPrinter::beginPage()
     if (!painter_ || !painter_->isActive())
         return fail(QStringLiteral("No document is open on the printer"));
     applyOrientation();
-    if (!printer().newPage())
+    if (!printer().newPage()) {
+        // A long run into a file stops here when the file-size limit cut the engine's writes.
+        const qint64 kept = memoryFileSize(memoryFd_);
+        if (staged_ && kept >= 0 && atFileSizeLimit(kept))
+            return fail(QStringLiteral("The file could not be written: %1")
+                            .arg(DescribeWriteFailure(target_, cutShortReason(kept))));
         return fail(QStringLiteral("The printer could not start a new page"));
+    }
     return true;
 }
 

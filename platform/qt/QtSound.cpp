@@ -3,7 +3,6 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QFile>
 #include <QMediaDevices>
 #include <QtEndian>
 
@@ -68,8 +67,7 @@ QtSound::~QtSound()
 
 SoundResult QtSound::start(const QString& waveFile)
 {
-    QFile file(waveFile);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QByteArray bytes = readWaveFile(waveFile);
     WaveFormat f;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     const auto fail = [this](const QString& why) {

@@ -1,6 +1,7 @@
 #include "quillonedit/mainwindow/Main.h"
 
 #include "platform/Services.h"
+#include "platform/WholeFile.h"
 #include "platform/widgets/Windows.h"
 #include "quillonedit/mainwindow/frmSplash.h"
 
@@ -31,6 +32,8 @@ bool StartUpStep(const QString& step, const std::function<void()>& work)
 
 std::unique_ptr<MDIForm1> Main()
 {
+    // A file-size limit fails a write (a printed PDF, a save) with the system's words.
+    platform::KeepRunningPastFileSizeLimit();
     // Every window of the editor, those without a parent too, shows the editor's own icon.
     QApplication::setWindowIcon(ProgramIcon());
     frmSplash splash;

@@ -7,11 +7,13 @@
 #include "platform/testing/RecordingPrinter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PdfText.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -414,6 +416,62 @@ TEST_F(QtPrinterPdf, APdfCutShortIsNeverKept)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), QStringList{"limit.pdf"});
     }
     EXPECT_TRUE(PdfText(pdf, {}).contains("Older report"));
+}
+
+// A run long enough to meet the file-size limit between its pages stops at the page that could
+// not be started, with the system's words for it, and keeps nothing.
+TEST_F(QtPrinterPdf, ALongRunCutShortByTheFileSizeLimitSaysFileTooLarge)
+{
+    const QString pdf = printTo("long.pdf");
+    QtPrinter printer;
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
+    QString error;
+    int pages = 0;
+    {
+        const FileSizeLimit full(64 * 1024);
+        ASSERT_TRUE(printer.beginRun());
+        for (; pages < 2000 && error.isEmpty(); ++pages) {
+            for (int line = 0; line < 40 && error.isEmpty(); ++line)
+                if (!printer.printText(QStringLiteral("Page %1 line %2 of a long report").arg(pages).arg(line))
+                    || !printer.lineEnd())
+                    error = printer.lastError();
+            if (error.isEmpty() && !printer.newPage())
+                error = printer.lastError();
+        }
+        if (error.isEmpty() && !printer.endRun())
+            error = printer.lastError();
+        printer.abortRun();
+    }
+    EXPECT_LT(pages, 2000);
+    EXPECT_EQ(error, "The file could not be written: " + pdf + ": " + std::strerror(EFBIG));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::System).isEmpty());
+}
+
+// The PDF is written beside its name under a marked temporary name, and a print that completes
+// clears what one cut off left there before, of either form.
+TEST_F(QtPrinterPdf, ThePdfsTemporaryIsMarkedAndClearedAtTheNextPrint)
+{
+    const QString pdf = printTo("out.pdf");
+    const QStringList leftovers = {"out.pdf.AbC123.qm-saving", "out.pdf.Ab12Cd"};
+    for (const QString& name : leftovers) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("cut off");
+    }
+    QtPrinter printer;
+    ASSERT_TRUE(printer.selectPrinter());
+    ASSERT_TRUE(printer.setFont({"DejaVu Sans", 10, false, false}));
+    ASSERT_TRUE(printer.printText("Under way"));
+    const QStringList underWay = QDir(dir.path()).entryList(QDir::Files);
+    const QStringList temporaries =
+        underWay.filter(QRegularExpression("^out\\.pdf\\.[A-Za-z0-9]{6}\\.qm-saving$"));
+    // The marked one left and the print's own.
+    EXPECT_EQ(temporaries.size(), 2) << underWay.join(' ').toStdString();
+    EXPECT_EQ(underWay.size(), 3) << underWay.join(' ').toStdString();
+    ASSERT_TRUE(printer.endDoc()) << printer.lastError().toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), QStringList{"out.pdf"});
+    EXPECT_TRUE(PdfText(pdf, {}).contains("Under way"));
 }
 
 } // namespace

@@ -11,6 +11,10 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include "tests/support/BlockGuard.h"
+
 using namespace platform;
 
 namespace {
@@ -83,6 +87,11 @@ TEST(PlaySound, EndsWithTheSoundOrAtItsBound)
 {
     QTemporaryDir dir;
     const QString file = writeFile(dir, "a.wav", wave(1, 8000, 8, 2080));   // 260 ms
+    // A pipe no one writes to, and a wave file far larger than any recording: neither is read.
+    const QString pipe = dir.filePath("pipe.wav");
+    EXPECT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = writeFile(dir, "huge.wav", wave(1, 8000, 8, 2080));
+    EXPECT_TRUE(QFile::resize(huge, kMaxWaveFileBytes + 1));
     struct Case {
         const char* what;
         bool noDevice;
@@ -103,6 +112,8 @@ TEST(PlaySound, EndsWithTheSoundOrAtItsBound)
         {"no sound device", true, false, 0, file, false, 0, 0, 0, 0},
         {"missing file", false, false, 0, dir.filePath("none.wav"), false, 0, 0, 0, 0},
         {"not a wave file", false, false, 0, writeFile(dir, "b.wav", "text"), false, 0, 0, 0, 0},
+        {"a pipe in the file's place", false, false, 0, pipe, false, 0, 0, 0, 0},
+        {"a file beyond the bound", false, false, 0, huge, false, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -113,6 +124,7 @@ TEST(PlaySound, EndsWithTheSoundOrAtItsBound)
         sound.lateEndMs = c.lateEndMs;
         services().sound = &sound;
         const qint64 start = s.clock.ms;
+        const BlockGuard guard;
         const SoundResult played = playSound(c.file);
         EXPECT_EQ(played.ok, c.result);
         EXPECT_EQ(played.error.isEmpty(), c.result) << played.error.toStdString();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,9 @@
 #include <sys/stat.h>
 
 #include "DataFolderTest.h"
+#include "platform/ReadFile.h"
+#include "platform/WholeFile.h"
+#include "tests/support/BlockGuard.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -287,6 +291,79 @@ TEST_F(ParameterFileTest, FailedBackupLeavesTheOldFileAndReports108)
               "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
                   cannotWrite(path(kDataBackupName) + ": " + std::strerror(EISDIR)));
     EXPECT_EQ(readFile(), refused);
+}
+
+// The file is looked at, then swapped for a pipe that no writer will open before it is read
+// (at start-up) or copied aside (at the first save): neither waits, both name the file.
+TEST_F(ParameterFileTest, APipeSwappedInAfterTheLookNeverBlocks)
+{
+    const QByteArray refused = "not a parameter file\r\n";
+    const auto swapForPipe = [this](platform::ReadStage stage, const QString& file) {
+        if (stage != platform::ReadStage::Looked || file != path())
+            return;
+        ASSERT_TRUE(QFile::remove(file));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    };
+
+    writeFile(defaultFileBytes());
+    platform::setReadStageForTests(swapForPipe);
+    services.messageBox.answers = {MsgResult::No};
+    bool loaded = true;
+    {
+        const BlockGuard guard;
+        loaded = LoadDataFile();
+    }
+    platform::setReadStageForTests({});
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(services.messageBox.texts(),
+              QStringList{"Error, Merrow Data File  " + path() + "  can not be read.\r\nCreate Default Data File?"});
+
+    ASSERT_TRUE(QFile::remove(path()));
+    writeFile(refused);
+    resetParameterData();
+    services.messageBox.shown.clear();
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    platform::setReadStageForTests(swapForPipe);
+    bool saved = true;
+    {
+        const BlockGuard guard;
+        saved = SaveDataFile();
+    }
+    platform::setReadStageForTests({});
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(services.messageBox.texts().last(),
+              "Error #108:  Missing or Corrupted Merrow Frequency Limit Parameter\r\n" +
+                  cannotWrite(path() + ": Not a regular file"));
+    EXPECT_FALSE(QFile::exists(path(kDataBackupName)));
+}
+
+// The backup copy is staged like every write: its temporary file takes the writer's marked
+// ending, and the copy clears what an earlier copy cut off left, of either form.
+TEST_F(ParameterFileTest, TheBackupCopysTemporaryIsMarkedAndClearedAtTheNextCopy)
+{
+    const QStringList leftovers = {"Mwr_FILE1.BAK.AbC123.qm-saving", "Mwr_FILE1.BAK.Ab12Cd"};
+    for (const QString& name : leftovers)
+        writeFile("cut off", name);
+    const QByteArray refused = "not a parameter file\r\n";
+    writeFile(refused);
+    services.messageBox.answers = {MsgResult::Yes};
+    ASSERT_TRUE(LoadDataFile());
+    const QString backup = path(kDataBackupName);
+    QStringList duringCopy;
+    platform::setWriteFaultForTests([&](const QString& target) {
+        if (target == backup)
+            duringCopy = QDir(dir.path()).entryList(QDir::Files);
+        return 0;
+    });
+    const bool saved = SaveDataFile();
+    platform::setWriteFaultForTests({});
+    ASSERT_TRUE(saved);
+    const QStringList temporaries = duringCopy.filter(QRegularExpression("^Mwr_FILE1\\.BAK\\.[A-Za-z0-9]{6}\\.qm-saving$"));
+    // The marked one left and the copy's own.
+    EXPECT_EQ(temporaries.size(), 2) << duringCopy.join(' ').toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"Mwr_FILE1.BAK", "Mwr_FILE1.DAT"}));
+    EXPECT_EQ(readFile(kDataBackupName), refused);
 }
 
 TEST_F(ParameterFileTest, CountyListShowsBodiesInSlotOrder)

@@ -183,8 +183,8 @@ TEST_F(MainWindowTest, CloseBoxYesSaves)
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 }
 
-// A parameter file that was read but cannot be written (a full disk), or settings that cannot be
-// written: the saving exit names the file and the reason and the program stays with its edits.
+// A parameter file that was read but cannot be written (a full disk, a folder that cannot be
+// synced), or settings that cannot be written: the saving exit names the file and the reason and the program stays with its edits.
 // The parameter file goes first, so its failure saves nothing at all.
 TEST_F(MainWindowTest, AFailedSaveOnExitIsNamedAndTheProgramStays)
 {
@@ -208,6 +208,10 @@ TEST_F(MainWindowTest, AFailedSaveOnExitIsNamedAndTheProgramStays)
         {"parameter file on a full disk",
          [&data] { platform::setWriteFaultForTests([data](const QString& t) { return t == data ? ENOSPC : 0; }); },
          "Error, Merrow Data File  " + data + "  can not be written.\r\n" + std::strerror(ENOSPC) + kept, false},
+        // Put in place, but not stored for sure until its folder is synced.
+        {"parameter file whose folder cannot be synced",
+         [this] { platform::setFolderSyncFaultForTests([this](const QString& f) { return f == dir.path() ? EIO : 0; }); },
+         "Error, Merrow Data File  " + data + "  can not be written.\r\n" + std::strerror(EIO) + kept, true},
         {"settings store refuses", [this] { services.settings.failSaves = true; },
          "Error, Merrow Settings File  /scripted/settings/Merrow.ini  can not be written.\r\nInput/output error" + kept,
          true},
@@ -222,6 +226,7 @@ TEST_F(MainWindowTest, AFailedSaveOnExitIsNamedAndTheProgramStays)
         services.messageBox.answers = {MsgResult::Yes};
         EXPECT_FALSE(w.close());   // the close box tries again, and fails the same way
         platform::setWriteFaultForTests({});
+        platform::setFolderSyncFaultForTests({});
         services.settings.failSaves = false;
         EXPECT_EQ(services.messageBox.texts(), (QStringList{kSaveQuestion, r.report, kSaveQuestion, r.report}));
         EXPECT_TRUE(services.settings.values.isEmpty());

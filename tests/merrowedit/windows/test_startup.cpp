@@ -10,6 +10,7 @@
 
 #include "../data/DataFolderTest.h"
 #include "tests/support/DesktopIcon.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/QStringPrinter.h"
 
 using namespace merrow;
@@ -88,6 +89,15 @@ TEST_F(StartupTest, MessagesBeforeTheMainWindowShowTheProgramsIcon)
     }
     services.messageBox.onShow = nullptr;
     QApplication::setWindowIcon(QIcon());
+}
+
+// A save or print under `ulimit -f` fails with "File too large" instead of ending the program.
+TEST_F(StartupTest, AFileSizeLimitNeverEndsTheProgram)
+{
+    services.messageBox.answers = {platform::MsgResult::Yes};
+    std::unique_ptr<Mwr_Rec> window;
+    EXPECT_TRUE(LeavesFileSizeSignalIgnored([&window] { window = Main(); }));
+    EXPECT_TRUE(window);
 }
 
 TEST_F(StartupTest, SlowLoadingAddsNoWait)

@@ -7,7 +7,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "tests/support/BlockGuard.h"
 
 namespace {
 
@@ -18,6 +25,21 @@ TEST(HelpWindow, AMissingFileIsReportedToTheCaller)
     platform::QtHelpViewer viewer;
     EXPECT_FALSE(viewer.showContents("/no/such/Help/Quillon.hlp"));
     EXPECT_FALSE(viewer.showTopic("/no/such/Help/Quillon.hlp", 200));
+}
+
+// A pipe no one writes to in the help file's place is not opened, so asking for help never
+// hangs the program; a folder is no help file either.
+TEST(HelpWindow, APipeOrAFolderInTheFilesPlaceIsReportedAtOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("Quillon.hlp")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Folder.hlp"));
+    platform::QtHelpViewer viewer;
+    const BlockGuard guard;
+    EXPECT_FALSE(viewer.showContents(dir.filePath("Quillon.hlp")));
+    EXPECT_FALSE(viewer.showTopic(dir.filePath("Quillon.hlp"), 200));
+    EXPECT_FALSE(viewer.showContents(dir.filePath("Folder.hlp")));
 }
 
 TEST(HelpWindow, HelpAskedForFromAModalDialogIsNotBlockedByIt)

@@ -11,6 +11,8 @@
 
 #include <stdexcept>
 
+#include "tests/support/FileSizeLimit.h"
+
 using namespace quillon;
 using quillon::testing::MainWindowTest;
 
@@ -96,6 +98,14 @@ TEST_F(StartUp, AFailingStepIsReportedAndStartUpGoesOn)
     EXPECT_EQ(s.messageBox.shown[0].text, "Start-up step failed: splash\nno event loop");
     EXPECT_EQ(s.messageBox.shown[0].title, "Quillon");
     EXPECT_EQ(PrinterFontName, "Arial");   // the settings were still read
+}
+
+// Printing or saving under `ulimit -f` fails with "File too large" instead of ending the editor.
+TEST_F(StartUp, AFileSizeLimitNeverEndsTheEditor)
+{
+    std::unique_ptr<MDIForm1> win;
+    EXPECT_TRUE(LeavesFileSizeSignalIgnored([&win] { win = Main(); }));
+    EXPECT_TRUE(win);
 }
 
 TEST_F(StartUp, TheMainWindowInstallsTheKeypadForTheEditors)
