@@ -34,6 +34,7 @@ struct DialogSeen {
     int helpContext = 0;    // the topic F1 opens; 0 for the keypad, which serves every topic
     QStringList texts;      // its buttons, frames, labels and tabs as they read, access keys left out
     QRect geometry;
+    QSize minimumSize, maximumSize;   // what the window system may resize it to
     // Its option buttons, and the buttons of a window that only they close (no close box, Esc does
     // nothing), each with the frame that holds it.
     QStringList choices;
@@ -53,7 +54,7 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
         print->Timer1_Timer();
     }
     DialogSeen seen{QString::fromLatin1(dialog.metaObject()->className()).section("::", -1), dialog.windowTitle(),
-                    helpContext, {}, dialog.geometry(), {}};
+                    helpContext, {}, dialog.geometry(), dialog.minimumSize(), dialog.maximumSize(), {}};
     if (auto* editor = qobject_cast<EditorDialog*>(&dialog))
         seen.helpContext = editor->helpContextID();
     const Qt::WindowFlags flags = dialog.windowFlags();
