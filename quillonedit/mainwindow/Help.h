@@ -17,6 +17,7 @@ enum HelpContext : int {
     kHelpSwitch1 = 902,
     kHelpSwitch2 = 903,
     kHelpPrint = 106,
+    kHelpPrinterFont = 105,
 };
 
 // Each shows the help window; a file that cannot be read is reported in a message box and the

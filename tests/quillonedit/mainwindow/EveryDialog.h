@@ -11,6 +11,7 @@
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/Scheduler.h"
+#include "quillonedit/mainwindow/Help.h"
 #include "quillonedit/mainwindow/frmKeyPad.h"
 #include "quillonedit/printing/frmPrint.h"
 
@@ -55,6 +56,8 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
     }
     DialogSeen seen{QString::fromLatin1(dialog.metaObject()->className()).section("::", -1), dialog.windowTitle(),
                     helpContext, {}, dialog.geometry(), dialog.minimumSize(), dialog.maximumSize(), {}};
+    if (const int own = HelpContextOf(&dialog))
+        seen.helpContext = own;
     if (auto* editor = qobject_cast<EditorDialog*>(&dialog))
         seen.helpContext = editor->helpContextID();
     const Qt::WindowFlags flags = dialog.windowFlags();
@@ -81,7 +84,7 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
 // The menu items that open no dialog of the program's own (file dialogs, help, exit).
 inline bool OpensADialog(const QAction& item)
 {
-    static const QStringList others = {"mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrtFont", "mnuExit",
+    static const QStringList others = {"mnuOpen", "mnuSave", "mnuSaveAs", "mnuExit",
                                        "mnuHelpContents", "mnuHelpSearch"};
     return !item.isSeparator() && !item.menu() && item.isVisible() && !others.contains(item.objectName());
 }

@@ -342,6 +342,7 @@ TEST_F(MainWindow, EveryDialogKeepsItsSize)
         EXPECT_EQ(shown(d.minimumSize), shown(d.geometry.size()));
         EXPECT_EQ(shown(d.maximumSize), shown(d.geometry.size()));
     }
+    EXPECT_TRUE(names.contains("PrintFontDialog"));
     EXPECT_TRUE(names.contains("frmKeyPad"));
 }
 
