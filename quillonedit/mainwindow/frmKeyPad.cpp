@@ -133,7 +133,7 @@ frmKeyPad::frmKeyPad(QWidget* parent) : QDialog(parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &frmKeyPad::Timer1_Timer);
 
-    AttachHelpKey(this, 0);
+    AttachHelpKey(this, kHelpKeyPad);
 }
 
 QPushButton* frmKeyPad::characterKey(QChar c, const QString& name)

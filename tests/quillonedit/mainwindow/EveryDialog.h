@@ -32,7 +32,7 @@ namespace quillon::testing {
 struct DialogSeen {
     QString name;           // its class
     QString title;
-    int helpContext = 0;    // the topic F1 opens; 0 for the keypad, which serves every topic
+    int helpContext = 0;    // the topic F1 opens
     QStringList texts;      // its buttons, frames, labels and tabs as they read, access keys left out
     QRect geometry;
     QSize minimumSize, maximumSize;   // what the window system may resize it to
