@@ -14,6 +14,7 @@
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,8 +49,7 @@ int largestSize(const QString& fontName)
     return LargestReportFontSize(*printer, fontName).value_or(int(kMinPrintFontSize));
 }
 
-// The faces of a family as the font database describes them; for a family several makers give,
-// the faces of all of them, among which a font asked for by the bare name is matched.
+// The faces of a family as the font database lists it (with its maker when several give the name).
 std::vector<FontFace> FacesOf(const QString& family)
 {
     std::vector<FontFace> faces;
@@ -305,17 +305,34 @@ QString FamilyWithoutMaker(const QString& family)
     return QString(family).remove(maker);
 }
 
+QStringList ReportFontFamilies(const QStringList& listed, const std::function<std::vector<FontFace>(const QString&)>& facesOf)
+{
+    // A font asked for by a bare name is matched among the faces of every maker of that name, so
+    // those are the faces the name is judged by. (The database's own styles of a bare name keep
+    // one face for each style name, whichever maker's comes first.)
+    QStringList names;
+    QHash<QString, std::vector<FontFace>> faces;
+    for (const QString& family : listed) {
+        const QString name = FamilyWithoutMaker(family);
+        if (!names.contains(name))
+            names << name;
+        const std::vector<FontFace> own = facesOf(family);
+        faces[name].insert(faces[name].end(), own.begin(), own.end());
+    }
+    QStringList families;
+    for (const QString& name : names)
+        if (HasReportFace(faces.value(name)))
+            families << name;
+    return families;
+}
+
 QStringList ReportFontFamilies()
 {
-    QStringList families;
-    for (const QString& listed : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(listed) || !QFontDatabase::isSmoothlyScalable(listed))
-            continue;
-        const QString name = FamilyWithoutMaker(listed);
-        if (!families.contains(name) && HasReportFace(FacesOf(name)))
-            families << name;
-    }
-    return families;
+    QStringList scalable;
+    for (const QString& family : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family))
+            scalable << family;
+    return ReportFontFamilies(scalable, FacesOf);
 }
 
 void setFontChooser(FontChooser chooser) { chooserSlot() = std::move(chooser); }

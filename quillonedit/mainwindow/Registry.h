@@ -73,6 +73,9 @@ QString FamilyWithoutMaker(const QString& family);
 // The families the printer font dialog offers: scalable ones with the face the reports print,
 // each named once, without its maker.
 QStringList ReportFontFamilies();
+// The same over a list of families as the font database names them and their faces: a name
+// several makers give is offered when any of them has the face.
+QStringList ReportFontFamilies(const QStringList& listed, const std::function<std::vector<FontFace>(const QString&)>& facesOf);
 
 // File > Printer Font: shows the font dialog with the current printer font and keeps the choice,
 // its size held within the sizes a report page can print.

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 using namespace quillon;
 
@@ -338,6 +339,22 @@ TEST(PrinterFontFamilies, OnlyFamiliesWithAnUprightRegularFaceAreOffered)
     EXPECT_EQ(FamilyWithoutMaker("Nimbus Sans Narrow [urw]"), "Nimbus Sans Narrow");
     EXPECT_EQ(FamilyWithoutMaker("Nimbus Sans [URW ]"), "Nimbus Sans");
     EXPECT_EQ(FamilyWithoutMaker("DejaVu Sans"), "DejaVu Sans");
+
+    // A name several makers give stands once, offered when any maker has the face: a font asked
+    // for by that name is matched among all their faces.
+    const F regular{QFont::StyleNormal, QFont::Normal}, italic{QFont::StyleItalic, QFont::Normal};
+    const F medium{QFont::StyleNormal, QFont::Medium}, bold{QFont::StyleNormal, QFont::Bold};
+    const std::map<QString, std::vector<FontFace>> database = {
+        {"P052 [urw]", {italic, medium, bold}},   {"P052 [UKWN]", {italic, regular}},
+        {"Nimbus Sans [URW ]", {italic}},         {"Nimbus Sans [urw]", {regular, italic}},
+        {"Z003 [urw]", {italic}},                 {"Z003 [UKWN]", {italic}},
+        {"DejaVu Sans", {regular, bold}},         {"URW Bookman [urw]", {F{QFont::StyleNormal, QFont::Light}, bold}},
+    };
+    QStringList listed;
+    for (const auto& [family, faces] : database)
+        listed << family;
+    const auto facesOf = [&database](const QString& family) { return database.at(family); };
+    EXPECT_EQ(ReportFontFamilies(listed, facesOf), (QStringList{"DejaVu Sans", "Nimbus Sans", "P052"}));
 
     QStringList families = ReportFontFamilies();
     EXPECT_TRUE(families.contains("DejaVu Sans"));
