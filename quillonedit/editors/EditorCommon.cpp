@@ -129,7 +129,6 @@ void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushBut
     layout->addLayout(rows);
     layout->addSpacing(12);
     layout->addLayout(side);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 EditorDialog::EditorDialog(QWidget* parent, CloseBox closeBox) : QDialog(parent), closeBox_(closeBox)
@@ -171,11 +170,14 @@ void EditorDialog::showEvent(QShowEvent* event)
         return;
     activate();
     if (!centred_) {
-        // Placed once it shows what it opens with, at the size that takes (a fixed-size layout
-        // applies it now): its whole contents (adjustSize would keep the window within two thirds
-        // of the screen). CentreWindow keeps it inside the screen's free part.
-        if (layout())
+        // Placed once it shows what it opens with, at the size that takes: its whole contents
+        // (adjustSize would keep the window within two thirds of the screen). CentreWindow keeps it
+        // inside the screen's free part. The layout holds the window at the size its contents take,
+        // so no dialog can be dragged smaller (cutting captions, laying frames over fields) or larger.
+        if (layout()) {
+            layout()->setSizeConstraint(QLayout::SetFixedSize);
             layout()->activate();
+        }
         resize(sizeHint().expandedTo(minimumSize()));
         platform::widgets::CentreWindow(*this);
         centred_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 // What every editor dialog has in common: clickable field labels with our pointing pointer, the
-// activation hook, centring, the help topic on F1, the close-box policy, and the small pictures the
-// editors draw with. Each editor dialog derives from EditorDialog.
+// activation hook, centring, the size kept to the contents, the help topic on F1, the close-box
+// policy, and the small pictures the editors draw with. Each editor dialog derives from EditorDialog.
 #include "platform/widgets/ClickLabel.h"
 #include "platform/widgets/FieldStyle.h"
 #include "quillonedit/editors/KeyPadService.h"
@@ -68,7 +68,7 @@ QGroupBox* GroupOptionFrame(QWidget* owner, const QString& title, const QStringL
 int CheckedOption(std::span<QRadioButton* const> options);
 
 // A list dialog's layout: the rows at the left; at the right the group frame on top and the default
-// OK button at the bottom. The dialog keeps the size its contents need.
+// OK button at the bottom.
 void LayOutListDialog(QWidget* owner, QLayout* rows, QGroupBox* groups, QPushButton*& ok,
                       const std::function<void()>& onOK);
 

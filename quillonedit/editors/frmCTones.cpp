@@ -70,7 +70,6 @@ frmCTones::frmCTones(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); }));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 ClickLabel* frmCTones::cell(int k, int index) const

@@ -53,7 +53,7 @@ frmDTMF::frmDTMF(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     layout->addLayout(buttons);
 }
 
-int frmDTMF::DtmfSelectedGroup() const
+int frmDTMF::DtmfSelectedGroupForTests() const
 {
     return grid->group();
 }

@@ -26,8 +26,8 @@ public:
     void lblDis_Click(int index);
     void cmdOK_Click();
 
-    // The group shown; the grid keeps it and no program path asks for it here (tests do).
-    int DtmfSelectedGroup() const;
+    // The group shown (a test seam: the grid keeps it and no program path asks for it).
+    int DtmfSelectedGroupForTests() const;
 
     DigitGrid* grid = nullptr;
     std::array<QLabel*, 10> lblA{};

@@ -64,7 +64,7 @@ void frmErase::DisplayErase()
         fill(Shape1[static_cast<std::size_t>(row)], RegionHoldsData(row) ? kHoldsData : kEmpty);
 }
 
-QColor frmErase::ShapeColour(int row) const
+QColor frmErase::ShapeColourForTests(int row) const
 {
     return Shape1.at(static_cast<std::size_t>(row))->palette().color(QPalette::Window);
 }

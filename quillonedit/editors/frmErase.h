@@ -23,8 +23,8 @@ public:
     void cmdFls_Click(int index);
     void cmdOK_Click();
 
-    // The colour an indicator box is filled with.
-    QColor ShapeColour(int row) const;
+    // The colour an indicator box is filled with (a test seam).
+    QColor ShapeColourForTests(int row) const;
 
     std::array<QLabel*, 7> Label1{};
     std::array<QPushButton*, 7> cmdFls{};

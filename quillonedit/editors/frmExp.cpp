@@ -116,7 +116,7 @@ void frmExp::cmdOK_Click()
     closeFromOK();   // every click is already in the image
 }
 
-bool frmExp::pictureIsOn(int row, int index) const
+bool frmExp::pictureIsOnForTests(int row, int index) const
 {
     if (row < 1 || row > kExpRows || index < 0 || index >= kExpBits)
         return false;

@@ -28,8 +28,8 @@ public:
     void opt1_Click(int page);
     void cmdOK_Click();
 
-    // Whether the picture of row (1..10), column index (0..7) shows "on".
-    bool pictureIsOn(int row, int index) const;
+    // Whether the picture of row (1..10), column index (0..7) shows "on" (a test seam).
+    bool pictureIsOnForTests(int row, int index) const;
 
     int CurrentPage = 0;
     int LineBase = -1;

@@ -168,7 +168,6 @@ frmFreqSet::frmFreqSet(FrequencyEditState& state, QWidget* parent)
     grid->addWidget(Frame5, 0, 2, 2, 1);
     grid->addWidget(Frame4, 0, 3);
     grid->addWidget(Frame2, 1, 3);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmFreqSet::Form_Activate()

@@ -50,7 +50,7 @@ frmLockout::frmLockout(QWidget* parent) : EditorDialog(parent, CloseBox::AsOK)
     layout->addLayout(buttons);
 }
 
-int frmLockout::LockoutSelectedGroup() const
+int frmLockout::LockoutSelectedGroupForTests() const
 {
     return grid->group();
 }

@@ -27,8 +27,8 @@ public:
     void Label1_Click(int index);
     void cmdOK_Click();
 
-    // The group shown; the grid keeps it and no program path asks for it here.
-    int LockoutSelectedGroup() const;
+    // The group shown (a test seam: the grid keeps it and no program path asks for it).
+    int LockoutSelectedGroupForTests() const;
 
     DigitGrid* grid = nullptr;
     std::array<QLabel*, 10> lblNum{};

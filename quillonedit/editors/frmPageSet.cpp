@@ -34,7 +34,6 @@ frmPageSet::frmPageSet(int pageEntryOffset, QWidget* parent)
     grid->addWidget(cmbTone2, 1, 1);
     grid->addWidget(chkErase, 2, 0, 1, 2);
     grid->addWidget(cmdOK, 3, 1, Qt::AlignRight);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     Form_Load();
 }

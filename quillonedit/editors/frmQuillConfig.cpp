@@ -57,7 +57,6 @@ frmQuillConfig::frmQuillConfig(QWidget* parent) : ModelessEditor(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
     layout->addLayout(OKButtonRow(this, cmdOK, [this] { cmdOK_Click(); }));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmQuillConfig::Form_Activate() { DisplayConfig(); }

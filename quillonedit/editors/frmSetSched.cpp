@@ -109,7 +109,6 @@ frmSetSched::frmSetSched(int schedEntryOffset, const ScheduleStage& schedEntrySt
     layout->addWidget(Frame1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);   // shrinks as controls are hidden
 
     // Load: "Daily" first (WkMode is already 0, so the lists stay as they are), then the entry.
     optWk[kDaily]->setChecked(true);

@@ -41,7 +41,6 @@ frmZones1::frmZones1(int zoneOffset, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     DisplayGroup1();
 }

@@ -60,23 +60,6 @@ int wrapStep(int value, int count, bool down)
     return (value + count) % count;
 }
 
-// A row character read as its digit; anything else reads as 0.
-int digitAt(const QString& text, int position)   // position counts from 1
-{
-    const QChar c = text.at(position - 1);
-    return c.isDigit() ? c.digitValue() : 0;
-}
-
-// Looks text up in a table of leads limited to the given band codes.
-void setBandFrom(FrequencyEditState& state, const QString& lead, std::initializer_list<int> codes)
-{
-    for (int code : codes)
-        if (lead == QLatin1String(kBands[static_cast<std::size_t>(code)].lead)) {
-            state.FreqEditBand = code;
-            return;
-        }
-}
-
 int digitGlyph(int digit) { return digit >= 0 && digit <= 9 ? digit : kGlyphBlank; }
 
 // The MHz digit as a band that shows it shows, steps and packs it. Bands 52 and 28 neither show nor
@@ -151,76 +134,6 @@ FrequencyRowTexts DisplayFrequencyRow(int offset)
     if (FrequencyEntryEmpty(offset))
         return {};
     return {DisFreq(offset), DisOffset(offset), DisPower(offset), DisPL(offset)};
-}
-
-void SetBand2(FrequencyEditState& state, const QString& lead) { setBandFrom(state, lead, {12, 13}); }
-void SetBand3(FrequencyEditState& state, const QString& lead) { setBandFrom(state, lead, {0, 2, 3, 4, 10, 11, 14}); }
-void SetBand4(FrequencyEditState& state, const QString& lead) { setBandFrom(state, lead, {1, 5, 6, 7, 8, 9}); }
-
-void SetOffset(FrequencyEditState& state, const QString& text)
-{
-    for (int code = 0; code < 4; ++code)
-        if (text == TxOffsetText(code))
-            state.FreqEditTxOffset = code + 1;
-}
-
-void SetPower(FrequencyEditState& state, const QString& text)
-{
-    for (int code = 0; code < 4; ++code)
-        if (text == PowerText(code))
-            state.FreqEditPower = code;
-}
-
-void SetCtcss(FrequencyEditState& state, const QString& text)
-{
-    if (text == NoCtcssText()) {
-        state.FreqEditTone = 0;
-        state.FreqEditToneOn = false;
-        return;
-    }
-    for (int tone = 1; tone <= kCtcssToneCount; ++tone)
-        if (text == CtcssToneText(tone)) {
-            state.FreqEditTone = tone;
-            state.FreqEditToneOn = true;
-        }
-}
-
-bool ParseFrequencyRow(FrequencyEditState& state, const FrequencyRowTexts& row)
-{
-    const QString& t = row.frequency;
-    switch (t.size()) {
-    case 0:
-        state.FreqEditBand = state.FreqEditMHz = state.FreqEditDigit100k = state.FreqEditDigit10k = 0;
-        state.FreqEditFive = state.FreqEditPower = state.FreqEditTone = 0;
-        state.FreqEditTxOffset = 1;
-        state.FreqEditToneOn = false;
-        state.FreqEditErased = true;
-        return true;
-    case 6:
-        SetBand2(state, t.left(2));
-        break;
-    case 7:
-        SetBand3(state, t.left(2));
-        state.FreqEditMHz = digitAt(t, 3);
-        break;
-    case 8:
-        SetBand4(state, t.left(3));
-        state.FreqEditMHz = digitAt(t, 4);
-        break;
-    default:
-        return false;
-    }
-    // Every band's text ends in the 100 kHz and 10 kHz digits and then the 5 kHz place (digitAt
-    // counts from 1, so the last two digits are at size - 2 and size - 1).
-    const int last = static_cast<int>(t.size()) - 1;
-    state.FreqEditDigit100k = digitAt(t, last - 1);
-    state.FreqEditDigit10k = digitAt(t, last);
-    state.FreqEditFive = t.at(last) != u'0' ? 1 : 0;
-    SetOffset(state, row.offset);
-    SetCtcss(state, row.ctcss);
-    SetPower(state, row.power);
-    state.FreqEditErased = false;
-    return true;
 }
 
 std::optional<FrequencyEditState> FrequencyEditFromEntry(int offset)

@@ -73,22 +73,6 @@ struct FrequencyEditState {
     bool operator==(const FrequencyEditState&) const = default;
 };
 
-// Row-text parsers: each sets its field(s) for a text of its table and leaves the state alone for
-// any other text. No program path uses them or ParseFrequencyRow: the list opens the editor from
-// the entry's bytes (FrequencyEditFromEntry), which also takes rows whose texts do not read back;
-// they stay as the inverse of the row texts, which the tests hold to.
-void SetBand2(FrequencyEditState& state, const QString& lead);   // "52", "28"
-void SetBand3(FrequencyEditState& state, const QString& lead);   // two-digit leads
-void SetBand4(FrequencyEditState& state, const QString& lead);   // "12x" leads
-void SetOffset(FrequencyEditState& state, const QString& text);
-void SetCtcss(FrequencyEditState& state, const QString& text);
-void SetPower(FrequencyEditState& state, const QString& text);
-
-// Reads a whole row back into the state by the length of its frequency text (6, 7 or 8
-// characters; empty gives the empty-entry defaults). False, with the state untouched, for any
-// other length. For bands 52 and 28 the text carries no MHz digit, so that field is left as is.
-bool ParseFrequencyRow(FrequencyEditState& state, const FrequencyRowTexts& row);
-
 // The state the editor starts from for the entry at offset, taken from the entry's own bytes so
 // nothing of an earlier edit carries over. Values the editor never writes (a shown MHz nibble or a
 // decimal above 9, a tone above 38) are brought into the editor's ranges; the hidden MHz nibble of

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace quillon {
 
-// Help context numbers of the windows the main window opens.
+// Help context numbers of the windows the main window opens, and of the keypad the editors share.
 enum HelpContext : int {
     kHelpBaseCodes = 200,
     kHelpMemoryCodes = 201,
@@ -17,6 +17,8 @@ enum HelpContext : int {
     kHelpSwitch1 = 902,
     kHelpSwitch2 = 903,
     kHelpPrint = 106,
+    kHelpPrinterFont = 105,
+    kHelpKeyPad = 107,
 };
 
 // Each shows the help window; a file that cannot be read is reported in a message box and the

@@ -2,20 +2,27 @@
 
 #include "platform/Printer.h"
 #include "platform/Services.h"
+#include "platform/widgets/Windows.h"
+#include "quillonedit/mainwindow/Help.h"
 #include "quillonedit/printing/ReportComposer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -42,38 +49,40 @@ int largestSize(const QString& fontName)
     return LargestReportFontSize(*printer, fontName).value_or(int(kMinPrintFontSize));
 }
 
-// A size box that takes whole sizes from the smallest up to `top()`: a number beyond it cannot
-// even be typed, so the box never shows a size that OK would not keep.
-class SizeValidator final : public QIntValidator {
-public:
-    using QIntValidator::QIntValidator;
-    State validate(QString& input, int& pos) const override
-    {
-        const State state = QIntValidator::validate(input, pos);
-        bool ok = false;
-        const int value = input.toInt(&ok);
-        return state == Intermediate && ok && value > top() ? Invalid : state;
+// The faces of a family as the font database lists it (with its maker when several give the name).
+std::vector<FontFace> FacesOf(const QString& family)
+{
+    std::vector<FontFace> faces;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont face = QFontDatabase::font(family, style, 12);
+        faces.push_back({face.style(), face.weight()});
     }
-};
+    return faces;
+}
 
 // The printer font dialog: a family, and a size from the smallest to the largest the report fits
-// the paper with in that family. Reports print the family's regular face, so that is the only face
-// it shows; what the size box and the sample show is what OK hands back, and OK waits for a size
-// the box accepts.
+// the paper with in that family. Reports print the family's regular face, so it lists only families
+// that have one, and that is the only face it shows. The size box shows what is typed; a size
+// outside the range written beside it keeps OK greyed, so what OK hands back is what the box and
+// the sample show.
 class PrintFontDialog final : public QDialog {
+    Q_OBJECT
 public:
     PrintFontDialog(const FontChoice& current, QWidget* parent) : QDialog(parent)
     {
         setWindowTitle(QStringLiteral("Font"));
-        family_ = new QFontComboBox(this);
+        platform::widgets::KeepTitleVisible(*this);
+        setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+        family_ = new QComboBox(this);
         family_->setObjectName(QStringLiteral("family"));
-        family_->setFontFilters(QFontComboBox::ScalableFonts);
-        family_->setEditable(false);
-        family_->setCurrentFont(QFont(current.name));
+        family_->addItems(ReportFontFamilies());
+        family_->setCurrentIndex(listedFamily(current.name));
         size_ = new QLineEdit(this);
         size_->setObjectName(QStringLiteral("size"));
-        validator_ = new SizeValidator(int(kMinPrintFontSize), int(kMinPrintFontSize), size_);
-        size_->setValidator(validator_);
+        // Digits only; whether the number is a size the report can print is judged beside it.
+        size_->setValidator(new QIntValidator(0, 999, size_));
+        range_ = new QLabel(this);
+        range_->setObjectName(QStringLiteral("range"));
         sizes_ = new QListWidget(this);
         sizes_->setObjectName(QStringLiteral("sizes"));
         sample_ = new QLabel(QStringLiteral("AaBbYyZz"), this);
@@ -84,6 +93,7 @@ public:
         (new QVBoxLayout(sampleFrame))->addWidget(sample_);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         ok_ = buttons->button(QDialogButtonBox::Ok);
+        ok_->setDefault(true);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -91,19 +101,22 @@ public:
         auto* familyCaption = new QLabel(QStringLiteral("&Font:"), this);
         familyCaption->setBuddy(family_);
         grid->addWidget(familyCaption, 0, 0);
-        grid->addWidget(family_, 0, 1);
+        grid->addWidget(family_, 0, 1, 1, 2);
         auto* sizeCaption = new QLabel(QStringLiteral("&Size:"), this);
         sizeCaption->setBuddy(size_);
         grid->addWidget(sizeCaption, 1, 0);
         grid->addWidget(size_, 1, 1);
+        grid->addWidget(range_, 1, 2);
         grid->addWidget(sizes_, 2, 1);
-        grid->addWidget(sampleFrame, 3, 0, 1, 2);
-        grid->addWidget(buttons, 4, 0, 1, 2);
+        grid->addWidget(sampleFrame, 3, 0, 1, 3);
+        grid->addWidget(buttons, 4, 0, 1, 3);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+        AttachHelpKey(this, kHelpPrinterFont);
 
         // The report prints whole sizes, rounding as the report does.
         size_->setText(QString::number(static_cast<int>(std::nearbyint(current.size))));
         familyChosen();
-        connect(family_, &QFontComboBox::currentFontChanged, this, [this] { familyChosen(); });
+        connect(family_, &QComboBox::currentIndexChanged, this, [this] { familyChosen(); });
         connect(size_, &QLineEdit::textChanged, this, [this] { sizeChanged(); });
         connect(sizes_, &QListWidget::currentTextChanged, this, [this](const QString& text) {
             if (!text.isEmpty() && text != size_->text())
@@ -111,14 +124,49 @@ public:
         });
     }
 
-    FontChoice choice() const { return {family_->currentFont().family(), double(size_->text().toInt())}; }
+    FontChoice choice() const { return {family_->currentText(), double(size_->text().toInt())}; }
+
+    void accept() override
+    {
+        // Enter reaches here only through OK, but a size out of range is never handed back.
+        if (usable())
+            QDialog::accept();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QDialog::showEvent(event);
+        if (!event->spontaneous())
+            platform::widgets::CentreWindow(*this);
+    }
 
 private:
+    // The row of the listed family a stored name stands for: the name itself, else the family a
+    // font of that name resolves to, else the first.
+    int listedFamily(const QString& name) const
+    {
+        int row = family_->findText(name, Qt::MatchFixedString);
+        if (row < 0)
+            row = family_->findText(FamilyWithoutMaker(QFontInfo(QFont(name)).family()), Qt::MatchFixedString);
+        return std::max(row, 0);
+    }
+
+    int typedSize(bool* whole) const { return size_->text().toInt(whole); }
+
+    bool usable() const
+    {
+        bool whole = false;
+        const int typed = typedSize(&whole);
+        return whole && typed >= int(kMinPrintFontSize) && typed <= largest_ && !family_->currentText().isEmpty();
+    }
+
     void familyChosen()
     {
-        const int largest = std::max(int(kMinPrintFontSize), largestSize(family_->currentFont().family()));
-        if (largest != validator_->top() || sizes_->count() == 0) {
-            validator_->setTop(largest);
+        const int largest = std::max(int(kMinPrintFontSize), largestSize(family_->currentText()));
+        if (largest != largest_ || sizes_->count() == 0) {
+            largest_ = largest;
+            range_->setText(QStringLiteral("%1 to %2").arg(int(kMinPrintFontSize)).arg(largest));
             const QSignalBlocker quiet(sizes_);
             sizes_->clear();
             for (int size = int(kMinPrintFontSize); size <= largest; ++size)
@@ -126,7 +174,7 @@ private:
         }
         // A size this family cannot print becomes the largest it can, in the box for all to see.
         bool whole = false;
-        const int typed = size_->text().toInt(&whole);
+        const int typed = typedSize(&whole);
         if (whole && typed > largest)
             size_->setText(QString::number(largest));
         sizeChanged();
@@ -134,16 +182,16 @@ private:
 
     void sizeChanged()
     {
-        const bool usable = size_->hasAcceptableInput();
-        ok_->setEnabled(usable);
+        const bool fits = usable();
+        ok_->setEnabled(fits);
         const QSignalBlocker quiet(sizes_);
         const QList<QListWidgetItem*> found = sizes_->findItems(size_->text(), Qt::MatchExactly);
-        if (usable && !found.isEmpty())
+        if (fits && !found.isEmpty())
             sizes_->setCurrentItem(found.front());
         else
             sizes_->setCurrentRow(-1);
-        if (usable) {
-            QFont regular(family_->currentFont().family());
+        if (fits) {
+            QFont regular(family_->currentText());
             regular.setStyle(QFont::StyleNormal);
             regular.setWeight(QFont::Normal);
             regular.setStretch(QFont::Unstretched);
@@ -152,9 +200,10 @@ private:
         }
     }
 
-    QFontComboBox* family_ = nullptr;
+    QComboBox* family_ = nullptr;
     QLineEdit* size_ = nullptr;
-    SizeValidator* validator_ = nullptr;
+    QLabel* range_ = nullptr;
+    int largest_ = 0;
     QListWidget* sizes_ = nullptr;
     QLabel* sample_ = nullptr;
     QPushButton* ok_ = nullptr;
@@ -242,6 +291,50 @@ QString PrintFontSizeText(double size)
     return locale.toString(static_cast<double>(static_cast<float>(size)), 'g', 7);
 }
 
+bool HasReportFace(const std::vector<FontFace>& faces)
+{
+    // Nearer to normal than to light or medium: fontconfig's "Book" weight counts as normal.
+    return std::any_of(faces.begin(), faces.end(), [](const FontFace& face) {
+        return face.style == QFont::StyleNormal && std::abs(face.weight - int(QFont::Normal)) < 50;
+    });
+}
+
+QString FamilyWithoutMaker(const QString& family)
+{
+    static const QRegularExpression maker(QStringLiteral(R"( \[[^\]]*\]$)"));
+    return QString(family).remove(maker);
+}
+
+QStringList ReportFontFamilies(const QStringList& listed, const std::function<std::vector<FontFace>(const QString&)>& facesOf)
+{
+    // A font asked for by a bare name is matched among the faces of every maker of that name, so
+    // those are the faces the name is judged by. (The database's own styles of a bare name keep
+    // one face for each style name, whichever maker's comes first.)
+    QStringList names;
+    QHash<QString, std::vector<FontFace>> faces;
+    for (const QString& family : listed) {
+        const QString name = FamilyWithoutMaker(family);
+        if (!names.contains(name))
+            names << name;
+        const std::vector<FontFace> own = facesOf(family);
+        faces[name].insert(faces[name].end(), own.begin(), own.end());
+    }
+    QStringList families;
+    for (const QString& name : names)
+        if (HasReportFace(faces.value(name)))
+            families << name;
+    return families;
+}
+
+QStringList ReportFontFamilies()
+{
+    QStringList scalable;
+    for (const QString& family : QFontDatabase::families())
+        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family))
+            scalable << family;
+    return ReportFontFamilies(scalable, FacesOf);
+}
+
 void setFontChooser(FontChooser chooser) { chooserSlot() = std::move(chooser); }
 
 void SelectPrintFont()
@@ -258,3 +351,5 @@ void SelectPrintFont()
 }
 
 } // namespace quillon
+
+#include "Registry.moc"

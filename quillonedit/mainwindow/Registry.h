@@ -4,11 +4,14 @@
 // function the main window gives it. Reading and writing them is in Registry.cpp.
 #include "platform/WholeFile.h"
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace quillon {
 
@@ -56,6 +59,23 @@ struct FontChoice {
 };
 using FontChooser = std::function<std::optional<FontChoice>(const FontChoice& current)>;
 void setFontChooser(FontChooser chooser);   // an empty chooser restores the real dialog
+
+// One face of a font family: its slant and weight.
+struct FontFace {
+    QFont::Style style = QFont::StyleNormal;
+    int weight = QFont::Normal;
+};
+// Whether a family's faces hold the one the reports print: upright, normal weight.
+bool HasReportFace(const std::vector<FontFace>& faces);
+// A family as the font database names it, without the " [maker]" it adds when two makers give
+// one name: the name a font is asked for by, and the one stored.
+QString FamilyWithoutMaker(const QString& family);
+// The families the printer font dialog offers: scalable ones with the face the reports print,
+// each named once, without its maker.
+QStringList ReportFontFamilies();
+// The same over a list of families as the font database names them and their faces: a name
+// several makers give is offered when any of them has the face.
+QStringList ReportFontFamilies(const QStringList& listed, const std::function<std::vector<FontFace>(const QString&)>& facesOf);
 
 // File > Printer Font: shows the font dialog with the current printer font and keeps the choice,
 // its size held within the sizes a report page can print.

@@ -120,12 +120,20 @@ frmKeyPad::frmKeyPad(QWidget* parent) : QDialog(parent)
     grid->addWidget(cmdClear, 3, 5);
     grid->addWidget(cmdDelay, 4, 5);
     grid->setColumnMinimumWidth(4, 12);
+    // The keypad keeps one size: a key a mode leaves out keeps its place empty, and the window
+    // cannot be dragged smaller or larger than its keys.
+    for (QPushButton* key : {cmdA, cmdB, cmdC, cmdD, cmdStar, cmdPound, cmdDelay}) {
+        QSizePolicy policy = key->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        key->setSizePolicy(policy);
+    }
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &frmKeyPad::Timer1_Timer);
 
-    AttachHelpKey(this, 0);
+    AttachHelpKey(this, kHelpKeyPad);
 }
 
 QPushButton* frmKeyPad::characterKey(QChar c, const QString& name)

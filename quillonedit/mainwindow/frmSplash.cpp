@@ -3,7 +3,9 @@
 #include "platform/Services.h"
 #include "quillonedit/mainwindow/Help.h"
 #include "platform/widgets/ClickLabel.h"
+#include "platform/widgets/Windows.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -108,6 +110,8 @@ frmSplash::frmSplash(QWidget* parent) : QDialog(parent)
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(Frame1);
     outer->addLayout(buttons);
+    // As every dialog, never dragged smaller than its texts nor larger.
+    outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Key preview: the window sees keys before whichever control has the focus.
     installEventFilter(this);
@@ -131,8 +135,15 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
 void frmSplash::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         Form_Activate();
+        // Its role shows some of its texts and buttons and hides others: it takes the size they
+        // need (the frame round its texts first, then the window round the frame), centred again,
+        // and keeps it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        layout()->activate();
+        platform::widgets::CentreWindow(*this);
+    }
 }
 
 void frmSplash::Form_Activate()

@@ -53,7 +53,7 @@ TEST(ExpandedSwitch, ClickingPicturesWithTheMouse)
         QTest::mouseClick(dialog.Img[0][2], Qt::LeftButton);
         Put(expected, 18690, {0x04});
         EXPECT_TRUE(ImageEquals(expected));
-        EXPECT_TRUE(dialog.pictureIsOn(1, 2));
+        EXPECT_TRUE(dialog.pictureIsOnForTests(1, 2));
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
     }
@@ -81,9 +81,9 @@ TEST(ExpandedSwitch, RowsShowTheirLineBytes)
     frmExp dialog(2);
     dialog.show();
     for (int bit = 0; bit < 8; ++bit) {
-        EXPECT_FALSE(dialog.pictureIsOn(1, bit));
-        EXPECT_TRUE(dialog.pictureIsOn(2, bit));
-        EXPECT_EQ(dialog.pictureIsOn(3, bit), bit == 0 || bit == 7) << bit;
+        EXPECT_FALSE(dialog.pictureIsOnForTests(1, bit));
+        EXPECT_TRUE(dialog.pictureIsOnForTests(2, bit));
+        EXPECT_EQ(dialog.pictureIsOnForTests(3, bit), bit == 0 || bit == 7) << bit;
     }
 }
 
@@ -96,14 +96,14 @@ TEST(ExpandedSwitch, PagesAndTheirRowLabels)
     dialog.show();
     EXPECT_EQ(dialog.lblA[0]->text(), "1");
     EXPECT_EQ(dialog.lblA[9]->text(), "10");
-    EXPECT_FALSE(dialog.pictureIsOn(1, 4));
+    EXPECT_FALSE(dialog.pictureIsOnForTests(1, 4));
 
     dialog.opt1_Click(2);
     EXPECT_EQ(dialog.CurrentPage, 2);
     EXPECT_EQ(dialog.LineBase, 18700);
     EXPECT_EQ(dialog.lblA[0]->text(), "21");
     EXPECT_EQ(dialog.lblA[9]->text(), "30");
-    EXPECT_TRUE(dialog.pictureIsOn(1, 4));
+    EXPECT_TRUE(dialog.pictureIsOnForTests(1, 4));
 
     // Activating again opens on page "01-10".
     dialog.hide();

@@ -102,12 +102,12 @@ TEST(EraseDialog, FlushAsksThenErasesItsRegionAndRedrawsTheBoxes)
     EXPECT_EQ(dialog.Label2->text(), "If box is filled, Memory Contains Data");
     const std::vector<QColor> shown = {red, red, red, white, white, white, white};
     for (int row = 0; row < 7; ++row)
-        EXPECT_EQ(dialog.ShapeColour(row), shown[static_cast<std::size_t>(row)]) << row;
+        EXPECT_EQ(dialog.ShapeColourForTests(row), shown[static_cast<std::size_t>(row)]) << row;
 
     s.messageBox.answers = {MsgResult::No, MsgResult::Yes};
     QTest::mouseClick(dialog.cmdFls[1], Qt::LeftButton);
     EXPECT_TRUE(ImageEquals(before));
-    EXPECT_EQ(dialog.ShapeColour(1), red);
+    EXPECT_EQ(dialog.ShapeColourForTests(1), red);
     QTest::mouseClick(dialog.cmdFls[1], Qt::LeftButton);
     ASSERT_EQ(s.messageBox.shown.size(), 2u);
     ExpectAsked(s.messageBox.shown[0], "Are you sure you want to Erase?", "Erase Process", MsgButtons::YesNo,
@@ -115,9 +115,9 @@ TEST(EraseDialog, FlushAsksThenErasesItsRegionAndRedrawsTheBoxes)
     Bytes expected = before;
     Zero(expected, 23544, 27543);
     EXPECT_TRUE(ImageEquals(expected)) << "blocks 1 and 3 keep their data";
-    EXPECT_EQ(dialog.ShapeColour(0), red);
-    EXPECT_EQ(dialog.ShapeColour(1), white);
-    EXPECT_EQ(dialog.ShapeColour(2), red);
+    EXPECT_EQ(dialog.ShapeColourForTests(0), red);
+    EXPECT_EQ(dialog.ShapeColourForTests(1), white);
+    EXPECT_EQ(dialog.ShapeColourForTests(2), red);
 }
 
 TEST(MemoryDialog, EachCopyButtonWritesItsRangeAndConfirms)

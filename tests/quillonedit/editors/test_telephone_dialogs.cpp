@@ -284,7 +284,7 @@ TEST_F(TelephoneDialogs, DtmfMemoriesShowCounts1To15AndGiveCodesBack)
     EXPECT_EQ(dialog.windowTitle(), "DTMF Generator");
     EXPECT_EQ(dialog.grid->groupFrame->title(), "Group Selection");
     QTest::mouseClick(dialog.grid->groupOptions[1], Qt::LeftButton);
-    EXPECT_EQ(dialog.DtmfSelectedGroup(), 1);
+    EXPECT_EQ(dialog.DtmfSelectedGroupForTests(), 1);
     EXPECT_EQ(dialog.lblA[0]->text(), "11");
     EXPECT_EQ(dialog.lblDis[1]->text(), "DAC#");
     EXPECT_EQ(dialog.lblDis[2]->text(), "");

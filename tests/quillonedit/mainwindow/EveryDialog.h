@@ -11,6 +11,7 @@
 #include "quillonedit/editors/frmVoice.h"
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/Scheduler.h"
+#include "quillonedit/mainwindow/Help.h"
 #include "quillonedit/mainwindow/frmKeyPad.h"
 #include "quillonedit/printing/frmPrint.h"
 
@@ -31,9 +32,10 @@ namespace quillon::testing {
 struct DialogSeen {
     QString name;           // its class
     QString title;
-    int helpContext = 0;    // the topic F1 opens; 0 for the keypad, which serves every topic
+    int helpContext = 0;    // the topic F1 opens
     QStringList texts;      // its buttons, frames, labels and tabs as they read, access keys left out
     QRect geometry;
+    QSize minimumSize, maximumSize;   // what the window system may resize it to
     // Its option buttons, and the buttons of a window that only they close (no close box, Esc does
     // nothing), each with the frame that holds it.
     QStringList choices;
@@ -53,7 +55,9 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
         print->Timer1_Timer();
     }
     DialogSeen seen{QString::fromLatin1(dialog.metaObject()->className()).section("::", -1), dialog.windowTitle(),
-                    helpContext, {}, dialog.geometry(), {}};
+                    helpContext, {}, dialog.geometry(), dialog.minimumSize(), dialog.maximumSize(), {}};
+    if (const int own = HelpContextOf(&dialog))
+        seen.helpContext = own;
     if (auto* editor = qobject_cast<EditorDialog*>(&dialog))
         seen.helpContext = editor->helpContextID();
     const Qt::WindowFlags flags = dialog.windowFlags();
@@ -80,7 +84,7 @@ inline DialogSeen LookAt(QWidget& dialog, int helpContext)
 // The menu items that open no dialog of the program's own (file dialogs, help, exit).
 inline bool OpensADialog(const QAction& item)
 {
-    static const QStringList others = {"mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrtFont", "mnuExit",
+    static const QStringList others = {"mnuOpen", "mnuSave", "mnuSaveAs", "mnuExit",
                                        "mnuHelpContents", "mnuHelpSearch"};
     return !item.isSeparator() && !item.menu() && item.isVisible() && !others.contains(item.objectName());
 }

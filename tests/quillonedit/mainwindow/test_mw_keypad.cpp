@@ -290,6 +290,32 @@ TEST_F(KeyPad, TheCloseBoxAndEscActAsCancel)
     EXPECT_EQ(display(), "13");
 }
 
+TEST_F(KeyPad, F1OpensTheKeypadsOwnTopic)
+{
+    open(1, 4, "42");
+    pad.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pad));
+    QTest::keyClick(pad.cmdOK, Qt::Key_F1);
+    ASSERT_EQ(s.help.calls.size(), 1);
+    EXPECT_TRUE(s.help.calls[0].startsWith("topic 107 ")) << s.help.calls[0].toStdString();
+    EXPECT_TRUE(s.help.calls[0].endsWith("/Help/Quillon.hlp"));
+}
+
+// The keys a mode leaves out keep their places empty: the pad is one size for every mode, and no
+// other size can be dragged out of it.
+TEST_F(KeyPad, EveryModeShowsThePadAtOneSize)
+{
+    open(6, 15, "");
+    const QSize all = pad.size();
+    for (int mode : {1, 2, 3, 5, 6}) {
+        pad.hide();
+        open(mode, 4, "");
+        EXPECT_EQ(pad.size(), all) << "mode " << mode;
+        EXPECT_EQ(pad.minimumSize(), all) << "mode " << mode;
+        EXPECT_EQ(pad.maximumSize(), all) << "mode " << mode;
+    }
+}
+
 // ---- the service the editors call ---------------------------------------------------------
 
 // Runs `steps` on the shown keypad once its keys are armed.

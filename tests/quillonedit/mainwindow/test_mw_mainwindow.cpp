@@ -326,6 +326,26 @@ TEST_F(MainWindow, EveryDialogShowsItsWholeTitleAndOpensCentred)
     }
 }
 
+// No dialog can be dragged smaller than its contents (cutting captions, laying frames over fields)
+// nor larger: each holds the window system to the size it opens at.
+TEST_F(MainWindow, EveryDialogKeepsItsSize)
+{
+    MDIForm1& win = load();
+    win.enableProjectMenus();
+    const std::vector<DialogSeen> dialogs = EveryDialog(win);
+    EXPECT_GE(dialogs.size(), 60u);
+    QStringList names;
+    for (const DialogSeen& d : dialogs) {
+        names << d.name;
+        const auto shown = [](QSize size) { return std::to_string(size.width()) + "x" + std::to_string(size.height()); };
+        SCOPED_TRACE((d.name + " \"" + d.title + "\"").toStdString());
+        EXPECT_EQ(shown(d.minimumSize), shown(d.geometry.size()));
+        EXPECT_EQ(shown(d.maximumSize), shown(d.geometry.size()));
+    }
+    EXPECT_TRUE(names.contains("PrintFontDialog"));
+    EXPECT_TRUE(names.contains("frmKeyPad"));
+}
+
 TEST_F(MainWindow, AboutShowsTheSplashWindowInItsAboutRole)
 {
     MDIForm1& win = load();

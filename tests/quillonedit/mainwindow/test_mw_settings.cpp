@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 using namespace quillon;
 
@@ -194,7 +195,7 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
     const std::function<void()> drive = [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        auto* family = dialog->findChild<QFontComboBox*>("family");
+        auto* family = dialog->findChild<QComboBox*>("family");
         auto* size = dialog->findChild<QLineEdit*>("size");
         auto* sizes = dialog->findChild<QListWidget*>("sizes");
         auto* sample = dialog->findChild<QLabel*>("sample");
@@ -207,7 +208,11 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
                 out << sizes->item(i)->text();
             return out;
         };
-        EXPECT_EQ(family->currentFont().family(), "DejaVu Sans");
+        EXPECT_EQ(family->currentText(), "DejaVu Sans");
+        QStringList listed;
+        for (int i = 0; i < family->count(); ++i)
+            listed << family->itemText(i);
+        EXPECT_EQ(listed, ReportFontFamilies());
         EXPECT_EQ(shownSizes(), (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
         EXPECT_EQ(size->text(), "12");
         EXPECT_EQ(sample->font().pointSize(), 12);
@@ -215,10 +220,9 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
         EXPECT_EQ(sample->font().weight(), QFont::Normal);
         EXPECT_EQ(sample->font().stretch(), int(QFont::Unstretched));
 
-        // A size beyond the largest cannot be typed, and OK waits for one the box accepts.
+        // OK waits for a size the box accepts.
         size->selectAll();
-        QTest::keyClicks(size, "20");
-        EXPECT_EQ(size->text(), "2");
+        QTest::keyClicks(size, "2");
         EXPECT_FALSE(ok->isEnabled());
         QTest::keyClicks(size, "\b5");
         EXPECT_EQ(size->text(), "5");
@@ -243,6 +247,120 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
     ASSERT_TRUE(ran);
     EXPECT_EQ(PrinterFontName, "DejaVu Sans");
     EXPECT_EQ(PrinterFontSize, "11");
+}
+
+// The size box shows what is typed: a size out of the range written beside it keeps OK greyed and
+// Enter does nothing, and the list shows no size; only a size in range is stored.
+TEST_F(Settings, ThePrinterFontDialogRefusesASizeOutOfRangeAsTyped)
+{
+    PrinterFontName = "DejaVu Sans";
+    PrinterFontSize = "8";
+    bool ran = false;
+    const std::function<void()> drive = [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* size = dialog->findChild<QLineEdit*>("size");
+        auto* range = dialog->findChild<QLabel*>("range");
+        auto* sizes = dialog->findChild<QListWidget*>("sizes");
+        auto* sample = dialog->findChild<QLabel*>("sample");
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(size && range && sizes && sample && buttons);
+        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+        EXPECT_EQ(range->text(), "4 to 12");   // the recording printer's paper
+        EXPECT_TRUE(range->isVisibleTo(dialog));
+        for (const char* typed : {"100", "72", "14", "13"}) {
+            size->selectAll();
+            QTest::keyClicks(size, typed);
+            EXPECT_EQ(size->text(), typed);
+            EXPECT_FALSE(ok->isEnabled()) << typed;
+            EXPECT_EQ(sizes->currentRow(), -1) << typed;
+            QTest::keyClick(size, Qt::Key_Return);
+            ASSERT_TRUE(dialog->isVisible()) << typed;
+        }
+        size->selectAll();
+        QTest::keyClicks(size, "12");
+        EXPECT_TRUE(ok->isEnabled());
+        EXPECT_EQ(sizes->currentItem()->text(), "12");
+        EXPECT_EQ(sample->font().pointSize(), 12);
+        ran = true;
+        QTest::keyClick(size, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, [&] {
+        drive();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && dialog->isVisible())
+            dialog->reject();   // a failed step must not leave the dialog waiting
+    });
+    SelectPrintFont();
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(PrinterFontSize, "12");
+}
+
+TEST_F(Settings, F1InThePrinterFontDialogOpensItsOwnTopic)
+{
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->activateWindow();
+        if (QTest::qWaitForWindowActive(dialog)) {
+            QTest::keyClick(dialog->findChild<QLineEdit*>("size"), Qt::Key_F1);
+            opened = s.help.calls.value(0);
+        }
+        dialog->reject();
+    });
+    SelectPrintFont();
+    EXPECT_TRUE(opened.startsWith("topic 105 ")) << opened.toStdString();
+    EXPECT_TRUE(opened.endsWith("/Help/Quillon.hlp"));
+}
+
+// Reports print a family's upright regular face: a family without one (only italic faces, say) is
+// not offered, whatever else it has.
+TEST(PrinterFontFamilies, OnlyFamiliesWithAnUprightRegularFaceAreOffered)
+{
+    using F = FontFace;
+    struct Row {
+        const char* what;
+        std::vector<FontFace> faces;
+        bool offered;
+    };
+    const Row rows[] = {
+        {"regular", {F{QFont::StyleNormal, QFont::Normal}}, true},
+        {"fontconfig's book weight", {F{QFont::StyleNormal, 383}}, true},
+        {"italic faces and a regular one", {F{QFont::StyleItalic, QFont::Normal}, F{QFont::StyleItalic, QFont::Bold}, F{QFont::StyleNormal, QFont::Normal}}, true},
+        {"italic faces only", {F{QFont::StyleItalic, QFont::Normal}, F{QFont::StyleItalic, QFont::Bold}}, false},
+        {"oblique only", {F{QFont::StyleOblique, QFont::Normal}}, false},
+        {"upright bold only", {F{QFont::StyleNormal, QFont::Bold}}, false},
+        {"upright light and medium", {F{QFont::StyleNormal, QFont::Light}, F{QFont::StyleNormal, QFont::Medium}}, false},
+        {"no faces", {}, false},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(HasReportFace(r.faces), r.offered) << r.what;
+
+    EXPECT_EQ(FamilyWithoutMaker("Nimbus Sans Narrow [urw]"), "Nimbus Sans Narrow");
+    EXPECT_EQ(FamilyWithoutMaker("Nimbus Sans [URW ]"), "Nimbus Sans");
+    EXPECT_EQ(FamilyWithoutMaker("DejaVu Sans"), "DejaVu Sans");
+
+    // A name several makers give stands once, offered when any maker has the face: a font asked
+    // for by that name is matched among all their faces.
+    const F regular{QFont::StyleNormal, QFont::Normal}, italic{QFont::StyleItalic, QFont::Normal};
+    const F medium{QFont::StyleNormal, QFont::Medium}, bold{QFont::StyleNormal, QFont::Bold};
+    const std::map<QString, std::vector<FontFace>> database = {
+        {"P052 [urw]", {italic, medium, bold}},   {"P052 [UKWN]", {italic, regular}},
+        {"Nimbus Sans [URW ]", {italic}},         {"Nimbus Sans [urw]", {regular, italic}},
+        {"Z003 [urw]", {italic}},                 {"Z003 [UKWN]", {italic}},
+        {"DejaVu Sans", {regular, bold}},         {"URW Bookman [urw]", {F{QFont::StyleNormal, QFont::Light}, bold}},
+    };
+    QStringList listed;
+    for (const auto& [family, faces] : database)
+        listed << family;
+    const auto facesOf = [&database](const QString& family) { return database.at(family); };
+    EXPECT_EQ(ReportFontFamilies(listed, facesOf), (QStringList{"DejaVu Sans", "Nimbus Sans", "P052"}));
+
+    QStringList families = ReportFontFamilies();
+    EXPECT_TRUE(families.contains("DejaVu Sans"));
+    EXPECT_EQ(families.removeDuplicates(), 0);
+    for (const QString& family : families)
+        EXPECT_FALSE(family.contains(" [")) << family.toStdString();
 }
 
 // A stored size no report page can hold opens the dialog as a size that is no number does, and
