@@ -3,7 +3,40 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 
+#include <array>
+
 namespace quillon {
+
+namespace {
+
+// The report's names of the zone functions; the zone editor words some of them differently.
+const std::array<std::array<QString, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
+    {QStringLiteral("Repeater Transmitter"), QStringLiteral("Repeater CTCSS"), QStringLiteral("DTMF Access"),
+     QStringLiteral("Repeater CTCSS Override"), QStringLiteral("Turn On Delay"), QStringLiteral("DTMF Window"),
+     QStringLiteral("DTMF Muting"), QStringLiteral("Control Operator CTCSS")},
+    {QStringLiteral("Repeater Timeout Timer"), QStringLiteral("Squelch Tail"), QStringLiteral("Scheduler"),
+     QStringLiteral("DTMF Pad Test"), QStringLiteral("LITZ Emergency Alert"), QStringLiteral("Grandfather Clook Sleep"),
+     QStringLiteral("Courtesy Beep"), QStringLiteral("Talk Over Voice Synthesizer")},
+    {QStringLiteral("Repeater ID #1 (At Rest)"), QStringLiteral("Repeater ID #2 (Active)"),
+     QStringLiteral("Squelch Tail Message #1"), QStringLiteral("Squelch Tail Message #2"),
+     QStringLiteral("Drop Out Message #1"), QStringLiteral("Drop Out Message #2"), QStringLiteral("Time Of Day Request"),
+     QStringLiteral("Grandfather Clock")},
+    {QStringLiteral("Autopatch Enabled"), QStringLiteral("Autopatch Timeout Timer"),
+     QStringLiteral("Autopatch Long Distance"), QStringLiteral("Emergency 911"), QStringLiteral("Speed Dial Enable"),
+     QStringLiteral("Phone Number Readback"), QStringLiteral("Autopatch Radio Mute"), QStringLiteral("Autopatch Pre-Dial")},
+    {QStringLiteral("Autopatch Pulse Dial"), QStringLiteral("Reverse Autopatch"), QStringLiteral("Long Distance Dial (1)"),
+     QStringLiteral("Telephone Off Hook"), QStringLiteral("Telephone Ring Announcer"), QStringLiteral("Modem Auto Answer"),
+     QStringLiteral("DTMF Generator"), QStringLiteral("DTMF Regenerator")},
+    {QStringLiteral("Transceiver Receive"), QStringLiteral("Transceiver Transmit"), QStringLiteral("Transceiver Repeat"),
+     QStringLiteral("Transceiver CTCSS"), QStringLiteral("Transceiver Voice"),
+     QStringLiteral("Transceiver Auto Disconnect"), QStringLiteral("Computer Interface"), QStringLiteral("Ring Detector")},
+    {QStringLiteral("Input #1"), QStringLiteral("Input #2"), QStringLiteral("Input #3"), QStringLiteral("Input #4"),
+     QStringLiteral("Input #5"), QStringLiteral("Input #6"), QStringLiteral("Input #7"), QStringLiteral("Input #8")},
+    {QStringLiteral("Output #1"), QStringLiteral("Output #2"), QStringLiteral("Output #3"), QStringLiteral("Output #4"),
+     QStringLiteral("Output #5"), QStringLiteral("Output #6"), QStringLiteral("Output #7"), QStringLiteral("Output #8")},
+}};
+
+} // namespace
 
 namespace {
 // Function texts of zones 1..6; zones 7 and 8 are the numbered user inputs and outputs.
@@ -87,6 +120,25 @@ std::pair<std::uint8_t, std::uint8_t> ZonePairBytes(int offset)
 {
     const std::uint8_t first = image().at(offset);
     return {first, image().at(offset + 1)};
+}
+
+QString ZoneReportName(int zone, int function)
+{
+    if (zone < 1 || zone > kZoneCount || function < 1 || function > kZoneFunctions)
+        return {};
+    return kZoneReportNames[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)];
+}
+
+QString ZoneReportHeading(int zone)
+{
+    return zone < 1 || zone > kZoneCount ? QString() : QStringLiteral("Zone %1").arg(zone);
+}
+
+QString GetZoneBitMark(std::uint8_t zoneByte, int bit)
+{
+    if (bit < 0 || bit > 7)
+        return {};
+    return (zoneByte >> bit) & 1 ? QStringLiteral("X") : QStringLiteral(" ");
 }
 
 } // namespace quillon

@@ -5,6 +5,7 @@
 
 #include "platform/qt/QtPrinter.h"
 #include "quillonedit/image/Scheduler.h"
+#include "quillonedit/image/Zones.h"
 #include "quillonedit/printing/ControlReports.h"
 
 #include <QProcess>
