@@ -357,6 +357,7 @@ void ReportComposer::printTitle(const ReportTitle& title)
 double ReportComposer::titleBlock(const ReportTitle& title, bool print)
 {
     // Measuring counts the lines each step moves down: lines of the font in force, and the title's.
+    // It switches no emphasis, so the header row's line counts as a line of the page font.
     const double line = print ? 0 : printer_.lineSpacing();
     int lines = 0;
     double titleLine = 0;
