@@ -10,35 +10,24 @@ namespace quillon {
 namespace {
 
 // The report's names of the zone functions; the zone editor words some of them differently.
-const std::array<std::array<QString, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
-    {QStringLiteral("Repeater Transmitter"), QStringLiteral("Repeater CTCSS"), QStringLiteral("DTMF Access"),
-     QStringLiteral("Repeater CTCSS Override"), QStringLiteral("Turn On Delay"), QStringLiteral("DTMF Window"),
-     QStringLiteral("DTMF Muting"), QStringLiteral("Control Operator CTCSS")},
-    {QStringLiteral("Repeater Timeout Timer"), QStringLiteral("Squelch Tail"), QStringLiteral("Scheduler"),
-     QStringLiteral("DTMF Pad Test"), QStringLiteral("LITZ Emergency Alert"), QStringLiteral("Grandfather Clook Sleep"),
-     QStringLiteral("Courtesy Beep"), QStringLiteral("Talk Over Voice Synthesizer")},
-    {QStringLiteral("Repeater ID #1 (At Rest)"), QStringLiteral("Repeater ID #2 (Active)"),
-     QStringLiteral("Squelch Tail Message #1"), QStringLiteral("Squelch Tail Message #2"),
-     QStringLiteral("Drop Out Message #1"), QStringLiteral("Drop Out Message #2"), QStringLiteral("Time Of Day Request"),
-     QStringLiteral("Grandfather Clock")},
-    {QStringLiteral("Autopatch Enabled"), QStringLiteral("Autopatch Timeout Timer"),
-     QStringLiteral("Autopatch Long Distance"), QStringLiteral("Emergency 911"), QStringLiteral("Speed Dial Enable"),
-     QStringLiteral("Phone Number Readback"), QStringLiteral("Autopatch Radio Mute"), QStringLiteral("Autopatch Pre-Dial")},
-    {QStringLiteral("Autopatch Pulse Dial"), QStringLiteral("Reverse Autopatch"), QStringLiteral("Long Distance Dial (1)"),
-     QStringLiteral("Telephone Off Hook"), QStringLiteral("Telephone Ring Announcer"), QStringLiteral("Modem Auto Answer"),
-     QStringLiteral("DTMF Generator"), QStringLiteral("DTMF Regenerator")},
-    {QStringLiteral("Transceiver Receive"), QStringLiteral("Transceiver Transmit"), QStringLiteral("Transceiver Repeat"),
-     QStringLiteral("Transceiver CTCSS"), QStringLiteral("Transceiver Voice"),
-     QStringLiteral("Transceiver Auto Disconnect"), QStringLiteral("Computer Interface"), QStringLiteral("Ring Detector")},
-    {QStringLiteral("Input #1"), QStringLiteral("Input #2"), QStringLiteral("Input #3"), QStringLiteral("Input #4"),
-     QStringLiteral("Input #5"), QStringLiteral("Input #6"), QStringLiteral("Input #7"), QStringLiteral("Input #8")},
-    {QStringLiteral("Output #1"), QStringLiteral("Output #2"), QStringLiteral("Output #3"), QStringLiteral("Output #4"),
-     QStringLiteral("Output #5"), QStringLiteral("Output #6"), QStringLiteral("Output #7"), QStringLiteral("Output #8")},
+constexpr std::array<std::array<const char*, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
+    {"Repeater Transmitter", "Repeater CTCSS", "DTMF Access", "Repeater CTCSS Override", "Turn On Delay",
+     "DTMF Window", "DTMF Muting", "Control Operator CTCSS"},
+    {"Repeater Timeout Timer", "Squelch Tail", "Scheduler", "DTMF Pad Test", "LITZ Emergency Alert",
+     "Grandfather Clook Sleep", "Courtesy Beep", "Talk Over Voice Synthesizer"},
+    {"Repeater ID #1 (At Rest)", "Repeater ID #2 (Active)", "Squelch Tail Message #1",
+     "Squelch Tail Message #2", "Drop Out Message #1", "Drop Out Message #2", "Time Of Day Request",
+     "Grandfather Clock"},
+    {"Autopatch Enabled", "Autopatch Timeout Timer", "Autopatch Long Distance", "Emergency 911",
+     "Speed Dial Enable", "Phone Number Readback", "Autopatch Radio Mute", "Autopatch Pre-Dial"},
+    {"Autopatch Pulse Dial", "Reverse Autopatch", "Long Distance Dial (1)", "Telephone Off Hook",
+     "Telephone Ring Announcer", "Modem Auto Answer", "DTMF Generator", "DTMF Regenerator"},
+    {"Transceiver Receive", "Transceiver Transmit", "Transceiver Repeat", "Transceiver CTCSS",
+     "Transceiver Voice", "Transceiver Auto Disconnect", "Computer Interface", "Ring Detector"},
+    {"Input #1", "Input #2", "Input #3", "Input #4", "Input #5", "Input #6", "Input #7", "Input #8"},
+    {"Output #1", "Output #2", "Output #3", "Output #4", "Output #5", "Output #6", "Output #7", "Output #8"},
 }};
 
-} // namespace
-
-namespace {
 // Function texts of zones 1..6; zones 7 and 8 are the numbered user inputs and outputs.
 constexpr std::array<std::array<const char*, 8>, 6> kFunctionTexts = {{
     {"Transmitter Enable", "CTCSS Enable", "DTMF Access Enabled", "CTCSS Override Enabled",
@@ -126,7 +115,7 @@ QString ZoneReportName(int zone, int function)
 {
     if (zone < 1 || zone > kZoneCount || function < 1 || function > kZoneFunctions)
         return {};
-    return kZoneReportNames[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)];
+    return QString::fromLatin1(kZoneReportNames[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)]);
 }
 
 QString ZoneReportHeading(int zone)
