@@ -36,7 +36,7 @@ QString DecodeDtmfString(int offset, int& maxLen)
         maxLen = count;
     QString text;
     for (int i = 1; i <= maxLen; ++i)
-        text += QChar(kDigitChars[image().at(offset + i) & 15]);
+        text += DtmfDigitChar(image().at(offset + i));
     return text;
 }
 
@@ -61,17 +61,19 @@ std::uint8_t DigitPairToBcd(const QString& text)
     return static_cast<std::uint8_t>(high * 16 + low);
 }
 
+QChar DtmfDigitChar(std::uint8_t byte) { return QChar(kDigitChars[byte & 15]); }
+
 QString DecodeThreeDigits(int offset)
 {
     if (image().at(offset) == 0)
         return {};
     QString text;
-    for (int i = 0; i < 3; ++i) {
-        const int b = image().at(offset + i);
-        text += b < 10 ? QString::number(b) : QStringLiteral("0");
-    }
+    for (int i = 0; i < 3; ++i)
+        text += ThreeDigitChar(image().at(offset + i));
     return text;
 }
+
+QString ThreeDigitChar(std::uint8_t byte) { return byte < 10 ? QString::number(byte) : QStringLiteral("0"); }
 
 QString GetCodeName(int index) { return CodeSlotName(index, SlotWording::Heading); }
 

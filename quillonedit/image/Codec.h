@@ -18,12 +18,16 @@ struct MacroRowTexts {
 // The digits of the digit field at offset: min(count, maxLen) of them. maxLen is in-out: it is
 // lowered to the count when the count is smaller.
 QString DecodeDtmfString(int offset, int& maxLen);
+// The character a stored digit byte shows in a digit field: its low four bits as a digit code.
+QChar DtmfDigitChar(std::uint8_t byte);
 // The digit code of a one-character text; 0 for "D", the empty text and anything else.
 std::uint8_t DtmfCharToCode(const QString& text);
 // The BCD pair of the first and last characters; non-decimal characters count as 0.
 std::uint8_t DigitPairToBcd(const QString& text);
 // The three-digit text at offset; empty when the first byte is 0.
 QString DecodeThreeDigits(int offset);
+// The character one byte of a three-digit code shows: its digit below 10, else "0".
+QString ThreeDigitChar(std::uint8_t byte);
 QString GetCodeName(int index);    // empty outside 0..24
 QString GetTimerName(int index);   // empty outside 0..18
 // The four-digit text of the command word at offset (CommandDisplayText): command byte first,

@@ -55,6 +55,23 @@ QString CwToneCaptionOfCode(int toneCode)
                                 : QString();
 }
 
+QString CwSpeedReportText(int speedCode)
+{
+    const QString caption = CwSpeedCaptionOfCode(speedCode);
+    return caption.isEmpty() ? QString() : caption + QStringLiteral(" WPM");
+}
+
+QString CwToneReportText(int toneCode)
+{
+    const QString caption = CwToneCaptionOfCode(toneCode);
+    return caption.isEmpty() ? QString() : caption + QStringLiteral("Hz");
+}
+
+QString CwSpeedLineText(int speedCode, int toneCode)
+{
+    return CwSpeedReportText(speedCode) + QStringLiteral(" at ") + CwToneReportText(toneCode);
+}
+
 int CwMessageOffset(int which)
 {
     if (!validMessage(which))

@@ -40,6 +40,13 @@ QStringList CwToneCaptions();
 // The caption of a stored speed code or tone code; empty for a code without an option.
 QString CwSpeedCaptionOfCode(int speedCode);
 QString CwToneCaptionOfCode(int toneCode);
+// The printed report's texts of a stored speed code ("25 WPM" for 4, .. "10 WPM" for 10) and tone
+// code ("500Hz" for 1, .. "1200Hz" for 8); the empty text for a code without one. Unlike the
+// editor, which shows an unknown code as its first option, the report prints nothing for it.
+QString CwSpeedReportText(int speedCode);
+QString CwToneReportText(int toneCode);
+// The report's speed line of a speed code and a tone code: speed text, " at ", tone text.
+QString CwSpeedLineText(int speedCode, int toneCode);
 
 // Offset of message 1 or 2 (its count byte); -1 for another number.
 int CwMessageOffset(int which);

@@ -119,4 +119,9 @@ void SaveScheduleEntry(int offset, const ScheduleEdit& edit)
         image().set(offset + i, b[static_cast<std::size_t>(i)]);
 }
 
+ScheduleRowMarks SchedulerReportMarks()
+{
+    return {.everyHour = QStringLiteral("---:"), .noWeekday = QStringLiteral("      ----")};
+}
+
 } // namespace quillon

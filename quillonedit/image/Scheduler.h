@@ -48,6 +48,8 @@ struct ScheduleRowMarks {
 };
 
 ScheduleRowTexts ScheduleRowText(int offset, const ScheduleRowMarks& marks = {});
+// The printed report's marks: "---:" for every hour, six blanks and "----" for no weekday.
+ScheduleRowMarks SchedulerReportMarks();
 
 // What the entry editor holds when OK is pressed.
 struct ScheduleEdit {

@@ -39,21 +39,26 @@ QString DisplayAPNum(int offset)
     if (count > kSpeedDialMaxDigits)
         return {};
     QString text;
-    for (int i = 1; i <= count; ++i) {
-        const std::uint8_t b = image().at(offset + i);
-        if (b > 15)
-            text += QLatin1Char(',');
-        const int d = b & 15;
-        if (d <= 9)
-            text += QChar(u'0' + d);
-        else if (d == 10)
-            text += QLatin1Char('0');
-        else if (d == 11)
-            text += QLatin1Char('*');
-        else if (d == 12)
-            text += QLatin1Char('#');
-        // 13..15 (the letters) are not dialled digits: nothing shows
-    }
+    for (int i = 1; i <= count; ++i)
+        text += DialDigitText(image().at(offset + i));
+    return text;
+}
+
+QString DialDigitText(std::uint8_t byte)
+{
+    QString text;
+    if (byte > 15)
+        text += QLatin1Char(',');
+    const int d = byte & 15;
+    if (d <= 9)
+        text += QChar(u'0' + d);
+    else if (d == 10)
+        text += QLatin1Char('0');
+    else if (d == 11)
+        text += QLatin1Char('*');
+    else if (d == 12)
+        text += QLatin1Char('#');
+    // 13..15 (the letters) are not dialled digits: nothing shows
     return text;
 }
 

@@ -28,6 +28,9 @@ int EmergencySpeedDialOffset(int index);
 // The number of the entry at offset as text with pauses: "" for a count of 0 or above 16; digit
 // code 0 and 10 both show "0", codes 13..15 show nothing.
 QString DisplayAPNum(int offset);
+// What one digit byte of a telephone number shows: "," for a pause (bit 4 or above), then its
+// dialled digit (nothing for the letter codes 13..15).
+QString DialDigitText(std::uint8_t byte);
 // Characters of a number text that are not pauses.
 int CalcLength(const QString& text);
 // Stores a number text: the count and digit bytes +1..+15 are cleared first (+16 keeps its value),

@@ -2,6 +2,7 @@
 
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/SlotNames.h"
 
 #include <cstdint>
 #include <optional>
@@ -115,6 +116,30 @@ bool SaveTimerMin(int offset, const QString& text)
 std::uint16_t TimerWord(int offset)
 {
     return static_cast<std::uint16_t>(image().at(offset + 1) * 256 + image().at(offset));
+}
+
+QString TimerReportLabel(int k) { return TimerSlotName(k, SlotWording::Report); }
+
+int TimerReportForm(int k)
+{
+    if (k < 0 || k >= kTimerCount)
+        return 0;
+    return IsTenthsTimer(k) ? 2 : 1;
+}
+
+QString TimerReportUnit(int k)
+{
+    const int form = TimerReportForm(k);
+    return form == 1 ? QStringLiteral("Min/Sec") : form == 2 ? QStringLiteral("Sec") : QString();
+}
+
+QString TimerReportText(int value, int form)
+{
+    if (form == 1)
+        return QStringLiteral("%1:%2").arg(value / 60, 2, 10, QLatin1Char('0')).arg(value % 60, 2, 10, QLatin1Char('0'));
+    if (form == 2)
+        return QStringLiteral("%1.%2").arg(value / 10).arg(value % 10);
+    return {};
 }
 
 } // namespace quillon

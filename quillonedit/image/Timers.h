@@ -34,4 +34,14 @@ bool SaveTimerMin(int offset, const QString& text);
 // the printed report shows, without the editors' mask.
 std::uint16_t TimerWord(int offset);
 
+// The printed report's label of timer k (0..18); empty outside.
+QString TimerReportLabel(int k);
+// How the report prints timer k: 1 minutes and seconds, 2 tenths; 0 outside 0..18.
+int TimerReportForm(int k);
+// The report's unit of timer k: "Min/Sec" or "Sec"; empty outside 0..18.
+QString TimerReportUnit(int k);
+// A timer word as the report prints it: form 1 "mm:ss" (minutes not limited), form 2 tenths
+// "12.5", any other form empty.
+QString TimerReportText(int value, int form);
+
 } // namespace quillon

@@ -3,9 +3,31 @@
 #include "quillonedit/image/ControllerImage.h"
 #include "quillonedit/image/ImageMap.h"
 
+#include <array>
+
 namespace quillon {
 
 namespace {
+
+// The report's names of the zone functions; the zone editor words some of them differently.
+constexpr std::array<std::array<const char*, kZoneFunctions>, kZoneCount> kZoneReportNames = {{
+    {"Repeater Transmitter", "Repeater CTCSS", "DTMF Access", "Repeater CTCSS Override", "Turn On Delay",
+     "DTMF Window", "DTMF Muting", "Control Operator CTCSS"},
+    {"Repeater Timeout Timer", "Squelch Tail", "Scheduler", "DTMF Pad Test", "LITZ Emergency Alert",
+     "Grandfather Clook Sleep", "Courtesy Beep", "Talk Over Voice Synthesizer"},
+    {"Repeater ID #1 (At Rest)", "Repeater ID #2 (Active)", "Squelch Tail Message #1",
+     "Squelch Tail Message #2", "Drop Out Message #1", "Drop Out Message #2", "Time Of Day Request",
+     "Grandfather Clock"},
+    {"Autopatch Enabled", "Autopatch Timeout Timer", "Autopatch Long Distance", "Emergency 911",
+     "Speed Dial Enable", "Phone Number Readback", "Autopatch Radio Mute", "Autopatch Pre-Dial"},
+    {"Autopatch Pulse Dial", "Reverse Autopatch", "Long Distance Dial (1)", "Telephone Off Hook",
+     "Telephone Ring Announcer", "Modem Auto Answer", "DTMF Generator", "DTMF Regenerator"},
+    {"Transceiver Receive", "Transceiver Transmit", "Transceiver Repeat", "Transceiver CTCSS",
+     "Transceiver Voice", "Transceiver Auto Disconnect", "Computer Interface", "Ring Detector"},
+    {"Input #1", "Input #2", "Input #3", "Input #4", "Input #5", "Input #6", "Input #7", "Input #8"},
+    {"Output #1", "Output #2", "Output #3", "Output #4", "Output #5", "Output #6", "Output #7", "Output #8"},
+}};
+
 // Function texts of zones 1..6; zones 7 and 8 are the numbered user inputs and outputs.
 constexpr std::array<std::array<const char*, 8>, 6> kFunctionTexts = {{
     {"Transmitter Enable", "CTCSS Enable", "DTMF Access Enabled", "CTCSS Override Enabled",
@@ -87,6 +109,25 @@ std::pair<std::uint8_t, std::uint8_t> ZonePairBytes(int offset)
 {
     const std::uint8_t first = image().at(offset);
     return {first, image().at(offset + 1)};
+}
+
+QString ZoneReportName(int zone, int function)
+{
+    if (zone < 1 || zone > kZoneCount || function < 1 || function > kZoneFunctions)
+        return {};
+    return QString::fromLatin1(kZoneReportNames[static_cast<std::size_t>(zone - 1)][static_cast<std::size_t>(function - 1)]);
+}
+
+QString ZoneReportHeading(int zone)
+{
+    return zone < 1 || zone > kZoneCount ? QString() : QStringLiteral("Zone %1").arg(zone);
+}
+
+QString GetZoneBitMark(std::uint8_t zoneByte, int bit)
+{
+    if (bit < 0 || bit > 7)
+        return {};
+    return (zoneByte >> bit) & 1 ? QStringLiteral("X") : QStringLiteral(" ");
 }
 
 } // namespace quillon

@@ -29,4 +29,13 @@ void SaveZoneBytes(int zoneOffset, const std::array<std::uint8_t, 8>& bytes);
 // are read, and checked against the image's bounds, before either is used.
 std::pair<std::uint8_t, std::uint8_t> ZonePairBytes(int offset);
 
+// The printed report's name of function k (1..8) of zone z (1..8); empty outside them. The report
+// words some functions differently from the zone editor.
+QString ZoneReportName(int zone, int function);
+// The report's heading of zone z (1..8): "Zone 1" .. "Zone 8"; empty outside them.
+QString ZoneReportHeading(int zone);
+// The report's mark of a function: "X" for a set bit 0..7, one blank for a clear one, empty for any
+// other bit index.
+QString GetZoneBitMark(std::uint8_t zoneByte, int bit);
+
 } // namespace quillon

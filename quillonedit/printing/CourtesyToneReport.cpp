@@ -10,7 +10,7 @@ namespace quillon {
 
 void PCourtesyTones(ReportComposer& out)
 {
-    const QString dash = QStringLiteral("-");
+    const QString& dash = kCourtesyToneDash;
     for (int i = 0; i < kCourtesyToneCount; ++i) {
         if (CourtesyToneEmpty(i)) {   // an empty tone prints its number only
             out.row(kCourtesyToneTable.cells({Number(i + 1)}));

@@ -6,22 +6,10 @@
 
 namespace quillon {
 
-QString CwSpeedReportText(int code)
-{
-    const QString caption = CwSpeedCaptionOfCode(code);
-    return caption.isEmpty() ? QString() : caption + QStringLiteral(" WPM");
-}
-
-QString CwToneReportText(int code)
-{
-    const QString caption = CwToneCaptionOfCode(code);
-    return caption.isEmpty() ? QString() : caption + QStringLiteral("Hz");
-}
-
 QString CWSpeedFreq(int message)
 {
     const int which = message == 1 ? 1 : 2;   // any other number reads message 2
-    return CwSpeedReportText(CwSpeedCode(which)) + QStringLiteral(" at ") + CwToneReportText(CwToneCode(which));
+    return CwSpeedLineText(CwSpeedCode(which), CwToneCode(which));
 }
 
 QString CwMessageReportText(int message)

@@ -6,11 +6,6 @@ namespace quillon {
 
 class ReportComposer;
 
-// The report's texts of a stored speed code ("25 WPM" for 4, .. "10 WPM" for 10) and tone code
-// ("500Hz" for 1, .. "1200Hz" for 8); the empty text for a code without one. Unlike the editor,
-// which shows an unknown code as its first option, the report prints nothing for it.
-QString CwSpeedReportText(int code);
-QString CwToneReportText(int code);
 // Speed text, " at ", tone text of message 1; any other number reads message 2's bytes.
 QString CWSpeedFreq(int message);
 // Message 1 or 2 as printed: "Empty" for a count of 0, else the texts of its codes, no more of

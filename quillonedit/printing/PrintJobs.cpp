@@ -11,6 +11,7 @@
 #include "quillonedit/printing/MacroReport.h"
 #include "quillonedit/printing/PagingToneReport.h"
 #include "quillonedit/printing/RemoteBaseReport.h"
+#include "quillonedit/printing/ReportTables.h"
 #include "quillonedit/printing/SchedulerReport.h"
 #include "quillonedit/printing/SpeedDialReports.h"
 
@@ -25,7 +26,7 @@ void sectionDocument(ReportComposer& out, int section, int first, int last, cons
 {
     for (int p = first; p <= last; ++p) {
         out.openPage();
-        out.SubHeading(section);
+        out.SubHeading(SectionTitle(section));
         page(p);
         if (p < last)
             out.newPage();
@@ -37,14 +38,14 @@ void sectionDocument(ReportComposer& out, int section, int first, int last, cons
 void zoneDocuments(ReportComposer& out, int section, int set)
 {
     out.openPage();
-    out.SubHeading(section);
+    out.SubHeading(SectionTitle(section));
     PrintZones1And2(out, set);
     out.blankLine();
     out.blankLine();
     PrintZones3And4(out, set + 2);
     out.endDocument();
     out.openPage();
-    out.SubHeading(section);
+    out.SubHeading(SectionTitle(section));
     PrintZones5And6(out, set + 4);
     out.blankLine();
     out.blankLine();
@@ -117,9 +118,9 @@ void RunPrintJob(int box, ReportComposer& out)
         break;
     case 17:
         out.openPage();
-        out.SubHeading(100);
+        out.SubHeading(SectionTitle(100));
         PCourtesyTones(out);
-        out.SubHeading(110);
+        out.SubHeading(SectionTitle(110));
         PCWMessages(out);
         out.endDocument();
         break;

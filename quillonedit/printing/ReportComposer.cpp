@@ -1,7 +1,5 @@
 #include "quillonedit/printing/ReportComposer.h"
 
-#include "quillonedit/printing/ReportTables.h"
-
 #include "platform/Printer.h"
 
 #include <QLocale>
@@ -15,15 +13,6 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 constexpr double kEpsilon = 1e-6;
-
-// Lines a title block takes below the print position besides the title line itself: the empty
-// lines before and after it, and the header row with the empty lines that follow it.
-int titleBlockLines(int section)
-{
-    const int before = (section == 110 || section == 120 || section == 130) ? 4 : 2;
-    const int header = section == 40 ? 1 : section == 70 || section == 90 ? 2 : section == 100 ? 3 : 2;
-    return before + 2 + header;
-}
 
 // For each index of a text, whether a break before it would split a bracketed group: "[F
 // Evening]", "(SK)" are one word each. A group is a closing bracket and the nearest opening one
@@ -147,8 +136,8 @@ bool ReportFitsPaper(platform::Printer& printer, double size)
     // Titles are centred whole, at the whole size plus 2.
     f.size = std::round(size) + 2;
     if (fits && printer.setFont(f)) {
-        for (int section = 0; section <= 130 && fits; ++section)
-            fits = printer.textWidth(SubHeadingTitle(section)) <= widths[0] + kEpsilon;
+        for (const QString& title : AllSectionTitles())
+            fits = fits && printer.textWidth(title) <= widths[0] + kEpsilon;
         for (int memory = 0; memory <= 8 && fits; ++memory)
             fits = printer.textWidth(VoicePageTitle(memory)) <= widths[1] + kEpsilon;
     }
@@ -189,36 +178,6 @@ std::optional<int> WholeFontSize(const QString& setting)
 QString Number(int n)
 {
     return (n < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(n)) + QLatin1Char(' ');
-}
-
-QString SubHeadingTitle(int section)
-{
-    switch (section) {
-    case 0: return QStringLiteral("Base Control Codes");
-    case 10: return QStringLiteral("Base Timers");
-    case 30: return QStringLiteral("Macro Commands");
-    case 40: return QStringLiteral("Schedular Operations");
-    case 50: return QStringLiteral("Speed Dial Numbers Block 1");
-    case 51: return QStringLiteral("Speed Dial Numbers Block 2");
-    case 52: return QStringLiteral("Speed Dial Numbers Block 3");
-    case 55: return QStringLiteral("Emergency Speed Dial Numbers");
-    case 60: return QStringLiteral("Quillon Base Control Zones");
-    case 70: return QStringLiteral("Remote Base Frequencies");
-    case 80: return QStringLiteral("DTMF Generator");
-    case 90: return QStringLiteral("Paging Tones");
-    case 100: return QStringLiteral("Courtesy Tones");
-    case 110: return QStringLiteral("CW Messages");
-    case 120: return QStringLiteral("Telephone Lockout Numbers");
-    case 130: return QStringLiteral("Telephone Area Codes");
-    default: break;
-    }
-    if (section >= 1 && section <= 8)
-        return QStringLiteral("Memory Save %1 Control Codes").arg(section);
-    if (section >= 11 && section <= 18)
-        return QStringLiteral("Memory Save %1 Timers").arg(section - 10);
-    if (section >= 61 && section <= 68)
-        return QStringLiteral("Quillon Memory Save %1 Control Zones").arg(section - 60);
-    return {};
 }
 
 QString VoicePageTitle(int memory)
@@ -318,10 +277,9 @@ void ReportComposer::openVoicePage(int memory)
 
 void ReportComposer::fileAndDateLines()
 {
-    cells(kPageHeadingTable.cells({setup_.fileName.isEmpty() ? QStringLiteral("File: No File Name Assigned")
-                                                             : QStringLiteral("File: ") + setup_.fileName}));
+    cells(kPageHeadingTable.cells({FileLineText(setup_.fileName)}));
     lineEnd();
-    cells(kPageHeadingTable.cells({QStringLiteral("Print Date: ") + QLocale().toString(setup_.date, QLocale::ShortFormat)}));
+    cells(kPageHeadingTable.cells({DateLineText(setup_.date)}));
     lineEnd();
 }
 
@@ -371,61 +329,76 @@ void ReportComposer::PageHeadingM(int memory)
     blankPrint();
 }
 
-void ReportComposer::SubHeading(int section)
+void ReportComposer::SubHeading(const ReportTitle& title)
 {
     // The title waits for its first row, so both go on the same page.
     flushHeld(0);
     group_.reset();
     section_.reset();
-    pendingTitle_ = section;
-}
-
-double ReportComposer::titleHeight(int section)
-{
-    const double lines = linesHeight(titleBlockLines(section));
-    fontSize(wholeSize_ + 2);
-    const double title = printer_.lineSpacing();
-    fontSize(wholeSize_);
-    return lines + title;
+    pendingTitle_ = title;
 }
 
 void ReportComposer::flushTitle(double firstRow)
 {
     if (!pendingTitle_)
         return;
-    const int section = *pendingTitle_;
+    const ReportTitle title = *pendingTitle_;
     pendingTitle_.reset();
-    ensureRoom(titleHeight(section) + firstRow);
-    printTitle(section);
+    ensureRoom(titleBlock(title, false) + firstRow);
+    printTitle(title);
 }
 
-void ReportComposer::printTitle(int section)
+void ReportComposer::printTitle(const ReportTitle& title)
 {
-    section_ = section;
-    const int blanks = (section == 110 || section == 120 || section == 130) ? 2 : 1;
-    for (int i = 0; i < blanks; ++i)
-        blankPrint();
+    section_ = title;
+    titleBlock(title, true);
+}
+
+double ReportComposer::titleBlock(const ReportTitle& title, bool print)
+{
+    // Measuring counts the lines each step moves down: lines of the font in force, and the title's.
+    // It switches no emphasis, so the header row's line counts as a line of the page font.
+    const double line = print ? 0 : printer_.lineSpacing();
+    int lines = 0;
+    double titleLine = 0;
+    const auto blank = [&] { print ? blankPrint() : void(lines += 2); };
+    const auto end = [&] { print ? lineEnd() : void(lines += 1); };
+    const auto emphasis = [&](bool on) {
+        if (print)
+            check(printer_.setEmphasis(on));
+    };
+    for (int i = 0; i < title.blankLinesBefore; ++i)
+        blank();
     fontSize(wholeSize_ + 2);
-    centred(SubHeadingTitle(section), false);
+    if (print)
+        centred(title.text, false);
+    else
+        titleLine = printer_.lineSpacing();
     fontSize(wholeSize_);
-    blankPrint();
-    const ReportTable* table = HeaderTable(section);
-    const std::vector<ReportCell> header = table ? table->headerCells() : std::vector<ReportCell>{};
-    if (header.empty()) {
-        blankPrint();
-        return;
+    blank();
+    if (title.header.empty()) {
+        blank();
+    } else {
+        emphasis(true);
+        if (print)
+            cells(title.header);
+        switch (title.headerEnd) {
+        case ReportTitle::HeaderEnd::LineEnd:
+            end();
+            emphasis(false);
+            break;
+        case ReportTitle::HeaderEnd::BlankLine:
+            emphasis(false);
+            blank();
+            break;
+        case ReportTitle::HeaderEnd::LineEndAndBlankLine:
+            end();
+            emphasis(false);
+            blank();
+            break;
+        }
     }
-    check(printer_.setEmphasis(true));
-    cells(header);
-    if (section == 70 || section == 90) {
-        check(printer_.setEmphasis(false));
-        blankPrint();
-        return;
-    }
-    lineEnd();
-    check(printer_.setEmphasis(false));
-    if (section == 100)
-        blankPrint();
+    return lines * line + titleLine;
 }
 
 void ReportComposer::ensureRoom(double height)
@@ -439,7 +412,7 @@ void ReportComposer::ensureRoom(double height)
     if (y <= 0 || y + height <= printer_.printableHeight() + kEpsilon)
         return;
     continuing_ = true;
-    const std::optional<int> section = section_;
+    const std::optional<ReportTitle> section = section_;
     const std::optional<Held> group = group_;
     // The printer's own break: what is held goes on the new page with its row.
     check(printer_.newPage());

@@ -2,8 +2,11 @@
 // The one writer of printed reports. It alone drives the printer: page headings, section titles
 // with their column headers, rows of texts at tab columns, blank lines, centring, page and
 // document ends, and a new page (its headings repeated) when a row would pass the page bottom.
-// Renderers only hand it rows. Every printer failure is thrown as PrintError, so a renderer needs
+// Renderers only hand it rows, and the job table each section's title block: it knows a section
+// only by what it is handed. Every printer failure is thrown as PrintError, so a renderer needs
 // no error handling of its own and the run ends on the first failure.
+#include "quillonedit/printing/ReportTables.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -22,12 +25,6 @@ namespace quillon {
 class PrintError : public std::runtime_error {
 public:
     explicit PrintError(const QString& why) : std::runtime_error(why.toStdString()) {}
-};
-
-// One item of a row: a text at a tab column (1 = the left edge, in average character widths).
-struct ReportCell {
-    int tab = 1;
-    QString text;
 };
 
 // What the headings print and where the run's settings come from.
@@ -67,9 +64,8 @@ std::optional<int> LargestReportFontSize(platform::Printer& printer, const QStri
 // A number item: the sign place (a blank), the digits and one blank (" 7 ").
 QString Number(int n);
 
-// Section titles and column headers.
-QString SubHeadingTitle(int section);   // empty for a section without a title
-QString VoicePageTitle(int memory);     // empty outside 0..8
+// The title of a voice message page; empty outside 0..8.
+QString VoicePageTitle(int memory);
 
 class ReportComposer {
 public:
@@ -85,7 +81,9 @@ public:
 
     void PageHeading();
     void PageHeadingM(int memory);
-    void SubHeading(int section);
+    // A section title block: it goes on the page of the section's first row, and heads again
+    // every page the section's rows continue on.
+    void SubHeading(const ReportTitle& title);
 
     // A report row: the cells at their tabs, the line-break item and the line end (so one empty
     // line follows). A text too long for the room right of its column goes on under that column
@@ -152,10 +150,11 @@ private:
     void fontSize(int points);
     void centred(const QString& title, bool roundHalves);
     void fileAndDateLines();
-    // A section title with its empty lines and column-header row.
-    void printTitle(int section);
-    // Its height from the print position down to where its first row begins.
-    double titleHeight(int section);
+    // A section title block, line by line: printed, or measured from the print position down to
+    // where its first row begins. Both walk the same steps, so the room kept is the room taken.
+    double titleBlock(const ReportTitle& title, bool print);
+    // Prints a title block over the rows that follow: they continue under it on a new page.
+    void printTitle(const ReportTitle& title);
     // Prints a pending section title, keeping room for it and `firstRow` points of the first row
     // below it on the same page.
     void flushTitle(double firstRow);
@@ -173,8 +172,8 @@ private:
     // What heads the current page, for a continuation page.
     enum class Opener { None, Plain, Voice } opener_ = Opener::None;
     int voiceMemory_ = 0;
-    std::optional<int> section_;          // the section whose rows are being printed
-    std::optional<int> pendingTitle_;     // a title waiting for its first row
+    std::optional<ReportTitle> section_;        // the title of the rows being printed
+    std::optional<ReportTitle> pendingTitle_;   // a title waiting for its first row
     std::vector<Held> held_;              // labels and headings waiting for their row
     std::optional<Held> group_;           // the heading over the rows being printed
     bool pageHasBody_ = false;   // a row was printed below the headings of the current page

@@ -1,9 +1,11 @@
 #pragma once
-// The tab columns of every report section, each with the texts it can hold at their widest. The
-// renderers place their cells by these tables, and the fit check measures the same tables, so a
-// column moved or a text widened in one place is moved or widened for both.
-#include "quillonedit/printing/ReportComposer.h"
-
+// What the report prints, section by section: the tab columns of every section with the texts
+// each can hold at their widest, and each section's title block. The renderers place their cells
+// by these tables, the composer prints the title blocks it is handed, and the fit check measures
+// the same tables and titles, so a column moved or a text widened in one place is moved or
+// widened for all.
+#include <QDate>
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -15,6 +17,27 @@ class Printer;
 }
 
 namespace quillon {
+
+// One item of a row: a text at a tab column (1 = the left edge, in average character widths).
+struct ReportCell {
+    int tab = 1;
+    QString text;
+};
+
+// A section's title block: blank-line prints above the title, the title centred at the page font
+// size plus 2, a blank-line print, then either a further blank-line print or the emphasised
+// column-header row and what ends it.
+struct ReportTitle {
+    enum class HeaderEnd {
+        LineEnd,               // the row's line end, and nothing more
+        BlankLine,             // a blank-line print, which ends the row's line and leaves one empty
+        LineEndAndBlankLine,   // the row's line end, then a blank-line print
+    };
+    int blankLinesBefore = 1;
+    QString text;
+    std::vector<ReportCell> header;   // none: no header row
+    HeaderEnd headerEnd = HeaderEnd::LineEnd;
+};
 
 struct ReportColumn {
     int tab = 1;
@@ -59,7 +82,22 @@ extern const ReportTable kAreaCodeTable;       // number, code
 
 // Every table, for the fit check.
 std::vector<const ReportTable*> AllReportTables();
-// The table whose header row a section title carries (sections 40, 70, 90 and 100); none else.
-const ReportTable* HeaderTable(int section);
+
+// The dash between a courtesy tone's hertz and its milliseconds.
+extern const QString kCourtesyToneDash;
+
+// The page heading's file line ("File: No File Name Assigned" without a file) and date line.
+QString FileLineText(const QString& fileName);
+QString DateLineText(const QDate& date);
+
+// The title block of section n of the job table: 0..8 codes, 10..18 timers, 30 macros, 40
+// scheduler, 50..52 and 55 speed dials, 60..68 zones, 70 remote base, 80 DTMF generator, 90 paging
+// tones, 100 courtesy tones, 110 CW messages, 120 lock-out numbers, 130 area codes. A number
+// without a title gives an empty title with the usual empty lines.
+ReportTitle SectionTitle(int section);
+// Its title text; empty for a section without a title.
+QString SubHeadingTitle(int section);
+// Every section's title text, for the fit check.
+QStringList AllSectionTitles();
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "quillonedit/printing/SchedulerReport.h"
 
 #include "quillonedit/image/ImageMap.h"
+#include "quillonedit/image/Scheduler.h"
 #include "quillonedit/printing/ReportComposer.h"
 #include "quillonedit/printing/ReportTables.h"
 
@@ -8,11 +9,6 @@ namespace quillon {
 
 namespace {
 constexpr int kEntriesPerPage = 20;
-}
-
-ScheduleRowMarks SchedulerReportMarks()
-{
-    return {.everyHour = QStringLiteral("---:"), .noWeekday = QStringLiteral("      ----")};
 }
 
 void SchedularLine(ReportComposer& out, int offset, int row)

@@ -1,13 +1,8 @@
 #pragma once
 // The scheduler report: entries 1..20, 21..40 and 41..60 on pages 1, 2 and 3, one row each.
-#include "quillonedit/image/Scheduler.h"
-
 namespace quillon {
 
 class ReportComposer;
-
-// The report marks an every-hour time and a month/day entry's weekday column its own way.
-ScheduleRowMarks SchedulerReportMarks();
 
 void PSchedular(ReportComposer& out, int page);   // page 1, 2, 3
 // One row for the entry at offset, numbered row + 1, under the section's column headers; the

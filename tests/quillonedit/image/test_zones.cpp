@@ -4,6 +4,9 @@
 
 #include <QSet>
 
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace quillon;
@@ -46,4 +49,13 @@ TEST(ZoneBits, IDBitAndZoneOffsets)
         EXPECT_TRUE(IsZoneOffset(offset)) << offset;
     for (int offset : {0, 13603, 5242, 12557})
         EXPECT_FALSE(IsZoneOffset(offset)) << offset;
+}
+
+TEST(ZoneReport, MarksOnlyForBits0To7)
+{
+    const std::vector<std::tuple<int, int, QString>> marks = {
+        {5, 0, "X"}, {5, 1, " "}, {5, 2, "X"}, {128, 7, "X"}, {255, 8, ""}, {255, -1, ""},
+    };
+    for (const auto& [byte, bit, mark] : marks)
+        EXPECT_EQ(GetZoneBitMark(std::uint8_t(byte), bit), mark) << byte << " " << bit;
 }

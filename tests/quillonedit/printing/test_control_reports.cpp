@@ -85,12 +85,6 @@ TEST_F(ReportTest, VoicePagesAreLandscapeWithTheirWordsAndNumbers)
 
 TEST_F(ReportTest, ZoneMarksStandAgainstEnabledFunctions)
 {
-    const std::vector<std::tuple<int, int, QString>> marks = {
-        {5, 0, "X"}, {5, 1, " "}, {5, 2, "X"}, {128, 7, "X"}, {255, 8, ""}, {255, -1, ""},
-    };
-    for (const auto& [byte, bit, mark] : marks)
-        EXPECT_EQ(GetZoneBitMark(std::uint8_t(byte), bit), mark) << byte << " " << bit;
-
     const int save8 = 12556;
     PutBytes(save8, {5, 128, 0, 0, 0, 0, 255, 0});
     PutBytes(save8 - 1, {255});   // the byte before the set is not read

@@ -310,6 +310,51 @@ TEST_F(ReportTest, NoRowOpensAPageWithoutItsHeadingOrLabel)
     EXPECT_GT(labelsMoved, 0);
 }
 
+// The same rule swept over page heights a point apart, so the page foot falls inside every line of
+// the title blocks, zone headings and CW labels: nothing that opens rows (a section title with its
+// column headers, a zone heading, a "#n." label) ends a page without the first row it opens.
+TEST_F(ReportTest, NoTitleHeadingOrLabelEndsAPageAtAnyPageHeight)
+{
+    // The line before each of these starts a row: a zone row's number, a courtesy tone's number,
+    // a CW speed line.
+    const auto opens = [](const platform::doubles::RecordingPrinter::Item& item) {
+        return item.size > 10 || item.bold || item.text.startsWith("#1. ") || item.text.startsWith("#2. ") ||
+               item.text.startsWith("File: ") || item.text.startsWith("Print Date: ");
+    };
+    const double rowNumberX = 7 * 5.0;   // tab 8 at 5 points a column
+    const QRegularExpression number("^ ?\\d+ ?$");
+    const auto startsRow = [&](const platform::doubles::RecordingPrinter::Item& item) {
+        return (std::abs(item.x - rowNumberX) < 1e-6 && number.match(item.text).hasMatch()) || item.text.contains(" at ");
+    };
+    int pagesChecked = 0;
+    for (const bool widest : {false, true}) {
+        resetImage();
+        if (widest)
+            FillWidestImage();
+        // From the least height whose page holds its heading, the CW title block, the widest label
+        // and its row; to one that holds a whole zone document.
+        for (int height = 243; height <= 800; ++height) {
+            printer = {};
+            printer.portraitHeight = height;
+            // The jobs alone: the font check before a run would take most of the time.
+            ReportComposer out(printer, setup);
+            RunPrintJob(12, out);
+            RunPrintJob(17, out);
+            for (std::size_t d = 0; d < printer.documents.size(); ++d)
+                for (std::size_t p = 0; p < printer.documents[d].pages.size(); ++p) {
+                    const auto& page = printer.documents[d].pages[p];
+                    const auto lastOpener = std::find_if(page.rbegin(), page.rend(), opens);
+                    ASSERT_NE(lastOpener, page.rend());
+                    EXPECT_TRUE(std::any_of(page.rbegin(), lastOpener, startsRow))
+                        << "page height " << height << (widest ? ", widest image" : "") << ": \""
+                        << lastOpener->text.toStdString() << "\" ends page " << p + 1 << " of document " << d + 1;
+                    ++pagesChecked;
+                }
+        }
+    }
+    EXPECT_GT(pagesChecked, 2 * 651 * 3);
+}
+
 // A text too long for the room right of its column goes on, under that column, on the lines
 // below; the row's lines count for the page break and nothing passes the right edge or the foot.
 TEST_F(ReportTest, ALongTextContinuesUnderItsColumnAndCountsForThePageBreak)
