@@ -297,23 +297,23 @@ TEST(QtInstanceLock, OnlyALiveCopyKeepsAnotherOut)
         f.write(r.bytes);
         f.close();
         ASSERT_TRUE(f.setPermissions(r.permissions));
-        EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest")) << r.what;
+        EXPECT_TRUE(makeInstanceLockForTests()->acquire("locktest")) << r.what;
     }
 
     // A copy that ended, however it ended, held its lock only while it ran.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0)
-        ::_exit(makeQtInstanceLock()->acquire("locktest") ? 0 : 1);
+        ::_exit(makeInstanceLockForTests()->acquire("locktest") ? 0 : 1);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
-    auto first = makeQtInstanceLock();
+    auto first = makeInstanceLockForTests();
     EXPECT_TRUE(first->acquire("locktest"));
-    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_FALSE(makeInstanceLockForTests()->acquire("locktest"));
     first.reset();
-    EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_TRUE(makeInstanceLockForTests()->acquire("locktest"));
 }
 
 // Where the user's runtime folder cannot be had, the lock lies in the temporary folder under a
@@ -334,8 +334,8 @@ TEST(QtInstanceLock, TheTemporaryFoldersLockIsTheUsersOwn)
     // Another user's lock under the name every user shares.
     QLockFile shared(tmp.filePath("locktest.lock"));
     ASSERT_TRUE(shared.tryLock(0));
-    auto lock = makeQtInstanceLock();
+    auto lock = makeInstanceLockForTests();
     EXPECT_TRUE(lock->acquire("locktest"));
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("locktest-%1.lock").arg(::geteuid()))));
-    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_FALSE(makeInstanceLockForTests()->acquire("locktest"));
 }

@@ -47,6 +47,11 @@ protected:
         else
             qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
+    // One value, as a start reads it.
+    QString read(const QString& app, const QString& section, const QString& key, const QString& def)
+    {
+        return store.load(app)->get(section, key, def);
+    }
     static SettingsStore& installed()
     {
         installQtServices();
@@ -74,12 +79,12 @@ TEST_F(QtSettingsStore, HandEditedValuesReadBackAsTheTextsTheyShow)
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ini.write(QByteArray("[EDITOR]\n") + r.line + "\n");
         ini.close();
-        EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "default").toStdString(), r.expected) << r.line;
+        EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "default").toStdString(), r.expected) << r.line;
     }
     // What the store writes itself reads back unchanged, commas included.
     ASSERT_TRUE(store.save("Merrow", "EDITOR", "UserStationID", "X,Y Z"));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "default").toStdString(), "X,Y Z");
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "Missing", "default").toStdString(), "default");
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "default").toStdString(), "X,Y Z");
+    EXPECT_EQ(read("Merrow", "EDITOR", "Missing", "default").toStdString(), "default");
 }
 
 QByteArray readAll(const QString& path)
@@ -136,7 +141,7 @@ TEST_F(QtSettingsStore, ASettingsFileThatIsNoRegularFileGivesTheDefaultsAndASave
         WriteResult saved;
         EXPECT_TRUE(returnsInTime(
             [&] {
-                port = store.get("Merrow", "EDITOR", "SerialPort", "1");
+                port = read("Merrow", "EDITOR", "SerialPort", "1");
                 saved = store.saveAll("Merrow", {{"EDITOR", "SerialPort", "2"}});
             },
             ini))
@@ -160,7 +165,7 @@ TEST_F(QtSettingsStore, AFileBeyondTheBoundIsNotReadNorReplaced)
     while (big.size() <= 1024 * 1024)
         big += "; " + QByteArray(78, 'x') + '\n';
     ASSERT_TRUE(writeAll(ini, big));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "1");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "1");
     const WriteResult saved = store.saveAll("Merrow", {{"EDITOR", "SerialPort", "2"}});
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
@@ -168,7 +173,7 @@ TEST_F(QtSettingsStore, AFileBeyondTheBoundIsNotReadNorReplaced)
 
     // Just within the bound it is read.
     ASSERT_TRUE(writeAll(ini, big.left(1024 * 1024)));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "3");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "3");
 }
 
 // Whatever file the store reads, it can save again: lines of every kind, keys before any section,
@@ -217,11 +222,11 @@ TEST_F(QtSettingsStore, EveryFileThatLoadsCanBeSavedAgain)
         const std::string shown = file.toPercentEncoding(" []=;,@()\"").toStdString();
         ASSERT_TRUE(writeAll(ini, file));
         for (const Setting& s : values)
-            store.get("Quillon", s.section, s.key, "-");   // reads, whatever the file holds
+            read("Quillon", s.section, s.key, "-");   // reads, whatever the file holds
         const WriteResult saved = store.saveAll("Quillon", values);
         ASSERT_TRUE(saved.ok) << shown << ": " << saved.error.toStdString();
         for (const Setting& s : values)
-            EXPECT_EQ(store.get("Quillon", s.section, s.key, "-"), s.value) << shown << " " << s.key.toStdString();
+            EXPECT_EQ(read("Quillon", s.section, s.key, "-"), s.value) << shown << " " << s.key.toStdString();
         // And again over what it wrote itself.
         const QByteArray written = readAll(ini);
         EXPECT_TRUE(store.saveAll("Quillon", values).ok) << shown;
@@ -299,9 +304,9 @@ TEST_F(QtSettingsStore, ASaveIsWholeOrReported)
     EXPECT_TRUE(fixed.ok) << fixed.error.toStdString();
     const QByteArray good = onDisk();
     EXPECT_FALSE(good.contains("malformed")) << good.toStdString();
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "-").toStdString(), "2");
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
-    EXPECT_EQ(store.get("Merrow", "TIMERS", "PreVoiceAnnc", "-").toStdString(), "4");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "-").toStdString(), "2");
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
+    EXPECT_EQ(read("Merrow", "TIMERS", "PreVoiceAnnc", "-").toStdString(), "4");
 
     setWriteFaultForTests([&ini](const QString& target) { return target == ini ? EIO : 0; });
     const WriteResult failed = store.saveAll("Merrow", {{"EDITOR", "UserStationID", "CHANGED"}});
@@ -316,7 +321,7 @@ TEST_F(QtSettingsStore, ASaveIsWholeOrReported)
     }();
     EXPECT_FALSE(savedWhenFull);
     EXPECT_EQ(onDisk(), good);
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
     EXPECT_TRUE(QDir(dir.filePath("Merrow")).entryList(QDir::Files) == QStringList{"Merrow.ini"});
 }
 
