@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 namespace platform {
@@ -13,12 +14,21 @@ struct Setting {
     QString value;
 };
 
+// The values of one application's settings as one read found them: every value of a start comes
+// from the same version of the store, however often it is asked.
+class StoredSettings {
+public:
+    virtual ~StoredSettings() = default;
+    virtual QString get(const QString& section, const QString& key, const QString& defaultValue) const = 0;
+};
+
 // Per-user store of strings by application, section and key.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString get(const QString& app, const QString& section, const QString& key,
-                        const QString& defaultValue) = 0;
+    // Reads the application's settings once. A store that cannot be read gives every default; the
+    // next save says why.
+    virtual std::unique_ptr<const StoredSettings> load(const QString& app) = 0;
     // Stores all the values in one step: either every one of them is kept, or none is and the
     // result says why.
     virtual WriteResult saveAll(const QString& app, const std::vector<Setting>& values) = 0;

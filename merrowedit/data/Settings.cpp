@@ -233,14 +233,15 @@ void resetSettings()
 
 void LoadRegistrySettings()
 {
-    platform::SettingsStore& s = store();
+    // One read: every key of this start comes from the same version of the file.
+    const std::unique_ptr<const platform::StoredSettings> s = store().load(kApp);
     for (const Key& k : allKeys()) {
         switch (k.kind) {
         case Key::Int: {
             // A number outside the values its global is meant for is kept: the users of each value
             // decide what it means (a timer outside its codes uploads 0, a zone outside the list
             // leaves UTC).
-            const std::optional<int> v = parseInt(s.get(kApp, k.section, k.name, QString::number(k.i.defaultValue)));
+            const std::optional<int> v = parseInt(s->get(k.section, k.name, QString::number(k.i.defaultValue)));
             const bool converts = v && *v >= std::numeric_limits<std::int16_t>::min()
                 && *v <= std::numeric_limits<std::int16_t>::max();
             *k.i.value = static_cast<std::int16_t>(converts ? *v : k.i.defaultValue);
@@ -248,11 +249,11 @@ void LoadRegistrySettings()
         }
         case Key::Flag: {
             const std::optional<bool> v =
-                parseFlag(s.get(kApp, k.section, k.name, k.f.defaultValue ? QStringLiteral("1") : QStringLiteral("0")));
+                parseFlag(s->get(k.section, k.name, k.f.defaultValue ? QStringLiteral("1") : QStringLiteral("0")));
             *k.f.value = v.value_or(k.f.defaultValue);
             break;
         }
-        case Key::Text: *k.t.value = s.get(kApp, k.section, k.name, k.t.defaultValue()); break;
+        case Key::Text: *k.t.value = s->get(k.section, k.name, k.t.defaultValue()); break;
         }
     }
 }

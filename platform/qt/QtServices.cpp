@@ -1,6 +1,7 @@
 #include "platform/qt/QtServices.h"
 
 #include "platform/IniText.h"
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
 #include "platform/WholeFile.h"
 #include "platform/qt/QtHelpViewer.h"
@@ -25,9 +26,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -133,75 +132,6 @@ private:
 // of theirs, and reading it could take all memory.
 constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
 
-struct SettingsRead {
-    enum Status { Missing, Read, Refused } status = Missing;
-    QByteArray bytes;     // when Read
-    QString reason;       // when Refused, in the system's words where it has them
-};
-
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// The settings file, read to a bound. Its type is looked at before it is opened: opening a pipe
-// would wait for a writer, and reading a device might never end.
-SettingsRead readSettingsFile(const QString& path)
-{
-    SettingsRead r;
-    const QByteArray name = QFile::encodeName(path);
-    const auto refused = [&r](const QString& reason) {
-        r.status = SettingsRead::Refused;
-        r.reason = reason;
-        return r;
-    };
-    const auto notRegular = [&refused](const struct stat& st) {
-        return refused(S_ISDIR(st.st_mode) ? systemText(EISDIR) : QStringLiteral("Not a regular file"));
-    };
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0)
-        return errno == ENOENT ? r : refused(systemText(errno));
-    if (!S_ISREG(st.st_mode))
-        return notRegular(st);
-    if (st.st_size > kMaxSettingsBytes)
-        return refused(systemText(EFBIG));
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return refused(systemText(errno));
-    // Whatever was put in its place since the look above is looked at again.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return notRegular(st);
-    }
-    // Room for what the file holds, and for one byte past the bound should it have grown since.
-    QByteArray bytes(std::min<qint64>(st.st_size + 4096, kMaxSettingsBytes + 1), Qt::Uninitialized);
-    qint64 got = 0;
-    for (;;) {
-        if (got == bytes.size() && got <= kMaxSettingsBytes)
-            bytes.resize(kMaxSettingsBytes + 1);
-        if (got == bytes.size())
-            break;
-        const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            return refused(systemText(error));
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    ::close(fd);
-    if (got > kMaxSettingsBytes)
-        return refused(systemText(EFBIG));
-    bytes.truncate(got);
-    r.status = SettingsRead::Read;
-    r.bytes = std::move(bytes);
-    return r;
-}
-
 // Makes the folder and those above it; the system's reason when one cannot be made.
 std::optional<QString> makeFolder(const QString& folder)
 {
@@ -211,32 +141,62 @@ std::optional<QString> makeFolder(const QString& folder)
         const qsizetype slash = absolute.indexOf(u'/', from);
         const QString part = slash < 0 ? absolute : absolute.left(slash);
         if (::mkdir(QFile::encodeName(part).constData(), 0777) != 0 && errno != EEXIST)
-            return systemText(errno);
+            return SystemReason(errno);
         if (slash < 0)
             return std::nullopt;
         from = slash + 1;
     }
 }
 
+class IniSettings final : public StoredSettings {
+public:
+    explicit IniSettings(IniText text) : text_(std::move(text)) {}
+    QString get(const QString& section, const QString& key, const QString& def) const override
+    {
+        return text_.value(section, key).value_or(def);
+    }
+
+private:
+    IniText text_;
+};
+
+// A file in place that its owner may not write, or this user may not: not replaced, as a
+// protected project page is not. The mode bit is looked at, since root may write any file.
+bool isProtected(const QString& file)
+{
+    const QFileInfo target(file);
+    return target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner));
+}
+
+// The folder of the user's settings: $XDG_CONFIG_HOME only when it is an absolute path (a
+// relative one is ignored, so the working folder never decides where the settings are).
+QString configFolder()
+{
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty() && !QDir::isAbsolutePath(xdg))
+        return QDir::homePath() + QStringLiteral("/.config");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 class QtSettingsStore final : public SettingsStore {
 public:
-    // A file that cannot be read gives the defaults; the save then says why.
-    QString get(const QString& app, const QString& section, const QString& key, const QString& def) override
+    std::unique_ptr<const StoredSettings> load(const QString& app) override
     {
-        const SettingsRead file = readSettingsFile(location(app));
-        if (file.status != SettingsRead::Read)
-            return def;
-        return IniText(file.bytes).value(section, key).value_or(def);
+        ReadResult file = ReadWholeFile(location(app), kMaxSettingsBytes);
+        return std::make_unique<IniSettings>(file.ok() ? IniText(file.bytes) : IniText());
     }
     // Only the lines of the values saved change; the file is checked in memory and replaced whole
     // through the checked writer, so a failed save leaves the old file as it was. A file that
-    // could not be read is never replaced: what it holds would be lost.
+    // could not be read is never replaced: what it holds would be lost. Nor is a text written
+    // that the next start would refuse to read.
     WriteResult saveAll(const QString& app, const std::vector<Setting>& values) override
     {
         const QString file = location(app);
-        const SettingsRead current = readSettingsFile(file);
-        if (current.status == SettingsRead::Refused)
+        const ReadResult current = ReadWholeFile(file, kMaxSettingsBytes);
+        if (!current.ok() && current.status != ReadStatus::Missing)
             return {false, current.reason};
+        if (isProtected(file))
+            return {false, SystemReason(EACCES)};
         IniText ini(current.bytes);
         for (const Setting& s : values)
             ini.setValue(s.section, s.key, s.value);
@@ -244,7 +204,9 @@ public:
         const IniText back(text);
         for (const Setting& s : values)
             if (back.value(s.section, s.key) != s.value)
-                return {false, QStringLiteral("The settings could not be put into the file's form")};
+                return {false, QStringLiteral("The value of %1/%2 could not be put into the file's form").arg(s.section, s.key)};
+        if (text.size() > kMaxSettingsBytes)
+            return {false, SystemReason(EFBIG)};
         if (const std::optional<QString> error = makeFolder(QFileInfo(FollowLinks(file)).absolutePath()))
             return {false, *error};
         return WriteWholeFile(file, text);
@@ -252,8 +214,7 @@ public:
     // Where QSettings has kept them, so the files of earlier versions are found.
     QString location(const QString& app) override
     {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app + u'/' + app
-               + QStringLiteral(".ini");
+        return configFolder() + u'/' + app + u'/' + app + QStringLiteral(".ini");
     }
 };
 
@@ -375,7 +336,11 @@ public:
     {
         if (fd_ >= 0)
             return true;
-        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        // $XDG_RUNTIME_DIR only when it is an absolute path: a relative one would give each
+        // working folder a lock of its own.
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        QString dir = QDir::isAbsolutePath(runtime) ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+                                                    : QString();
         QString name = programName + QStringLiteral(".lock");
         if (dir.isEmpty()) {
             // Every user shares the temporary folder: the name is this user's own, so no one else
@@ -409,7 +374,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<InstanceLock> makeQtInstanceLock()
+std::unique_ptr<InstanceLock> makeInstanceLockForTests()
 {
     return std::make_unique<QtInstanceLock>();
 }

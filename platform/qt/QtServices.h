@@ -13,6 +13,6 @@ void installQtServices();
 
 // A single-instance lock of the kind installQtServices() installs; a test holds two of them, as
 // two copies of a program would.
-std::unique_ptr<InstanceLock> makeQtInstanceLock();
+std::unique_ptr<InstanceLock> makeInstanceLockForTests();
 
 } // namespace platform

@@ -63,9 +63,25 @@ QString MemorySettingsStore::path(const QString& app, const QString& section, co
     return app + '/' + section + '/' + key;
 }
 
-QString MemorySettingsStore::get(const QString& app, const QString& section, const QString& key, const QString& def)
+namespace {
+class MemoryStoredSettings final : public StoredSettings {
+public:
+    MemoryStoredSettings(QString app, QMap<QString, QString> values) : app_(std::move(app)), values_(std::move(values)) {}
+    QString get(const QString& section, const QString& key, const QString& def) const override
+    {
+        return values_.value(MemorySettingsStore::path(app_, section, key), def);
+    }
+
+private:
+    QString app_;
+    QMap<QString, QString> values_;
+};
+} // namespace
+
+std::unique_ptr<const StoredSettings> MemorySettingsStore::load(const QString& app)
 {
-    return values.value(path(app, section, key), def);
+    ++loadCount;
+    return std::make_unique<MemoryStoredSettings>(app, values);
 }
 
 WriteResult MemorySettingsStore::saveAll(const QString& app, const std::vector<Setting>& settings)

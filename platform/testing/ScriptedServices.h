@@ -41,13 +41,15 @@ public:
 
 class MemorySettingsStore final : public SettingsStore {
 public:
-    QString get(const QString& app, const QString& section, const QString& key, const QString& def) override;
+    // What `values` holds now; loadCount counts the loads.
+    std::unique_ptr<const StoredSettings> load(const QString& app) override;
     // All or nothing, as the real store; saveCount counts the values, one by one.
     WriteResult saveAll(const QString& app, const std::vector<Setting>& values) override;
     QString location(const QString& app) override { return "/scripted/settings/" + app + ".ini"; }
     static QString path(const QString& app, const QString& section, const QString& key);
     QMap<QString, QString> values;   // "app/section/key" -> value
     int saveCount = 0;
+    int loadCount = 0;
     bool failSaves = false;          // every save then fails with failureReason
     QString failureReason = QStringLiteral("Input/output error");
 };

@@ -227,15 +227,15 @@ FontChooser& chooserSlot()
 
 void GetRegistry()
 {
-    platform::SettingsStore& store = *platform::services().settings;
-    PrinterFontName = store.get(kSettingsApp, kPrinter, QStringLiteral("FontName"), QString());
+    const std::unique_ptr<const platform::StoredSettings> stored = platform::services().settings->load(kSettingsApp);
+    PrinterFontName = stored->get(kPrinter, QStringLiteral("FontName"), QString());
     if (PrinterFontName.isEmpty())
         PrinterFontName = QStringLiteral("Arial");
-    PrinterFontSize = store.get(kSettingsApp, kPrinter, QStringLiteral("FontSize"), QString());
+    PrinterFontSize = stored->get(kPrinter, QStringLiteral("FontSize"), QString());
     if (PrinterFontSize.isEmpty())
         PrinterFontSize = QStringLiteral("10");
     for (int i = 0; i < 4; ++i)
-        RecentFiles[i] = store.get(kSettingsApp, kProjects, projectKey(i), QString());
+        RecentFiles[i] = stored->get(kProjects, projectKey(i), QString());
 }
 
 platform::WriteResult SaveRegistry()

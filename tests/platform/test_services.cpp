@@ -21,7 +21,9 @@
 
 #include <QLockFile>
 
+#include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -297,23 +299,25 @@ TEST(QtInstanceLock, OnlyALiveCopyKeepsAnotherOut)
         f.write(r.bytes);
         f.close();
         ASSERT_TRUE(f.setPermissions(r.permissions));
-        EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest")) << r.what;
+        EXPECT_TRUE(makeInstanceLockForTests()->acquire("locktest")) << r.what;
     }
+    // One that a user other than root cannot open is no lock at all for the copies below.
+    QFile::remove(file);
 
     // A copy that ended, however it ended, held its lock only while it ran.
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0)
-        ::_exit(makeQtInstanceLock()->acquire("locktest") ? 0 : 1);
+        ::_exit(makeInstanceLockForTests()->acquire("locktest") ? 0 : 1);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
-    auto first = makeQtInstanceLock();
+    auto first = makeInstanceLockForTests();
     EXPECT_TRUE(first->acquire("locktest"));
-    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_FALSE(makeInstanceLockForTests()->acquire("locktest"));
     first.reset();
-    EXPECT_TRUE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_TRUE(makeInstanceLockForTests()->acquire("locktest"));
 }
 
 // Where the user's runtime folder cannot be had, the lock lies in the temporary folder under a
@@ -334,8 +338,85 @@ TEST(QtInstanceLock, TheTemporaryFoldersLockIsTheUsersOwn)
     // Another user's lock under the name every user shares.
     QLockFile shared(tmp.filePath("locktest.lock"));
     ASSERT_TRUE(shared.tryLock(0));
-    auto lock = makeQtInstanceLock();
+    auto lock = makeInstanceLockForTests();
     EXPECT_TRUE(lock->acquire("locktest"));
     EXPECT_TRUE(QFileInfo::exists(tmp.filePath(QStringLiteral("locktest-%1.lock").arg(::geteuid()))));
-    EXPECT_FALSE(makeQtInstanceLock()->acquire("locktest"));
+    EXPECT_FALSE(makeInstanceLockForTests()->acquire("locktest"));
+}
+
+// A relative $XDG_RUNTIME_DIR is ignored: two copies started from two folders, each holding a
+// folder of that name, share one lock.
+TEST(QtInstanceLock, ARelativeRuntimeFolderIsIgnored)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const EnvironmentVariable tmpdir("TMPDIR", QFile::encodeName(tmp.path()));
+    const EnvironmentVariable xdg("XDG_RUNTIME_DIR", "run");
+    for (const char* folder : {"a/run", "b/run"})
+        ASSERT_TRUE(QDir(tmp.path()).mkpath(folder) && QFile::setPermissions(tmp.filePath(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QString savedFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(tmp.filePath("a")));
+    auto first = makeInstanceLockForTests();
+    const bool firstStarts = first->acquire("locktest");
+    ASSERT_TRUE(QDir::setCurrent(tmp.filePath("b")));
+    const bool secondStarts = makeInstanceLockForTests()->acquire("locktest");
+    ASSERT_TRUE(QDir::setCurrent(savedFolder));
+    EXPECT_TRUE(firstStarts);
+    EXPECT_FALSE(secondStarts);
+    EXPECT_TRUE(QDir(tmp.filePath("a/run")).isEmpty());
+}
+
+// A lock file of this program's name in the temporary folder that another user made, anyone may
+// write and another user's process holds never keeps the program from starting.
+TEST(QtInstanceLock, AnotherUsersLockInTheTemporaryFolderNeverKeepsItFromStarting)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can start a process as another user";
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    ASSERT_TRUE(QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                      | QFileDevice::ExeGroup | QFileDevice::ExeOther));
+    const EnvironmentVariable tmpdir("TMPDIR", QFile::encodeName(tmp.path()));
+    const EnvironmentVariable xdg("XDG_RUNTIME_DIR", QByteArray());
+    const QByteArray file = QFile::encodeName(tmp.filePath(QStringLiteral("locktest-%1.lock").arg(::geteuid())));
+    const uid_t nobody = 65534;
+    const int made = ::open(file.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    ASSERT_GE(made, 0);
+    ASSERT_EQ(::fchown(made, nobody, nobody), 0);
+    ASSERT_EQ(::fchmod(made, 0666), 0);
+    ::close(made);
+
+    int ready[2];
+    int done[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::close(ready[0]);
+        ::close(done[1]);
+        const bool held = ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0 && [&] {
+            const int fd = ::open(file.constData(), O_RDWR);
+            return fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        }();
+        const char answer = held ? 'y' : 'n';
+        if (::write(ready[1], &answer, 1) != 1)
+            ::_exit(2);
+        char end = 0;
+        while (::read(done[0], &end, 1) < 0 && errno == EINTR) {
+        }
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(done[0]);
+    char answer = 0;
+    while (::read(ready[0], &answer, 1) < 0 && errno == EINTR) {
+    }
+    const bool starts = answer == 'y' && makeInstanceLockForTests()->acquire("locktest");
+    ::close(done[1]);
+    ::close(ready[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(holder, &status, 0), holder);
+    ASSERT_EQ(answer, 'y') << "the other user's process could not hold the lock";
+    EXPECT_TRUE(starts);
 }

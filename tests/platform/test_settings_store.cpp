@@ -1,4 +1,5 @@
 // The real settings store on an INI file in a temporary folder, as a user may have edited it.
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
 #include "platform/WholeFile.h"
 #include "platform/qt/QtServices.h"
@@ -21,6 +22,7 @@
 
 #include <fcntl.h>
 #include <sys/fsuid.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +49,11 @@ protected:
         else
             qputenv("XDG_CONFIG_HOME", savedConfigHome);
     }
+    // One value, as a start reads it.
+    QString read(const QString& app, const QString& section, const QString& key, const QString& def)
+    {
+        return store.load(app)->get(section, key, def);
+    }
     static SettingsStore& installed()
     {
         installQtServices();
@@ -57,30 +64,6 @@ protected:
     const Services saved = services();
     SettingsStore& store = installed();
 };
-
-TEST_F(QtSettingsStore, HandEditedValuesReadBackAsTheTextsTheyShow)
-{
-    struct Row { const char* line; const char* expected; };
-    const Row rows[] = {
-        {"UserStationID=AB,CD", "AB,CD"},
-        {"UserStationID=A,B,C,", "A,B,C,"},
-        {"UserStationID=\"AB,CD\"", "AB,CD"},
-        {"UserStationID=WXK/42", "WXK/42"},
-        {"UserStationID=", ""},
-    };
-    for (const Row& r : rows) {
-        QFile ini(dir.filePath("Merrow/Merrow.ini"));
-        ASSERT_TRUE(QDir().mkpath(dir.filePath("Merrow")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(QByteArray("[EDITOR]\n") + r.line + "\n");
-        ini.close();
-        EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "default").toStdString(), r.expected) << r.line;
-    }
-    // What the store writes itself reads back unchanged, commas included.
-    ASSERT_TRUE(store.save("Merrow", "EDITOR", "UserStationID", "X,Y Z"));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "default").toStdString(), "X,Y Z");
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "Missing", "default").toStdString(), "default");
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -136,7 +119,7 @@ TEST_F(QtSettingsStore, ASettingsFileThatIsNoRegularFileGivesTheDefaultsAndASave
         WriteResult saved;
         EXPECT_TRUE(returnsInTime(
             [&] {
-                port = store.get("Merrow", "EDITOR", "SerialPort", "1");
+                port = read("Merrow", "EDITOR", "SerialPort", "1");
                 saved = store.saveAll("Merrow", {{"EDITOR", "SerialPort", "2"}});
             },
             ini))
@@ -160,7 +143,7 @@ TEST_F(QtSettingsStore, AFileBeyondTheBoundIsNotReadNorReplaced)
     while (big.size() <= 1024 * 1024)
         big += "; " + QByteArray(78, 'x') + '\n';
     ASSERT_TRUE(writeAll(ini, big));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "1");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "1");
     const WriteResult saved = store.saveAll("Merrow", {{"EDITOR", "SerialPort", "2"}});
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
@@ -168,70 +151,7 @@ TEST_F(QtSettingsStore, AFileBeyondTheBoundIsNotReadNorReplaced)
 
     // Just within the bound it is read.
     ASSERT_TRUE(writeAll(ini, big.left(1024 * 1024)));
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "3");
-}
-
-// Whatever file the store reads, it can save again: lines of every kind, keys before any section,
-// keys of binary bytes, typed values it cannot take apart. Each save holds every value saved,
-// read back; a line with no key goes, every other line stays as it was.
-TEST_F(QtSettingsStore, EveryFileThatLoadsCanBeSavedAgain)
-{
-    const QString ini = dir.filePath("Quillon/Quillon.ini");
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("Quillon")));
-    std::vector<QByteArray> files = {
-        "",
-        "=1\n[Printer]\nFontName=Courier\n",
-        "[Printer]\n=1\n",
-        "Top=1\n[Printer]\nFontSize=12\n",
-        "[Printer]\nFontSize=@Variant(\\0\\0\\0\\x6\\x7f\\xf8\\0\\0\\0\\0\\0\\0)\n",
-        "[Projects]\n\x01\xff\xfe=2\n\xc3(=3\nFile1=/a.001\n",
-        "[Pr\xffnter]\nFontName=x\n[\n]\n[Printer\n",
-        "[Projects]\r\nFile1=\"unterminated\r\nFile2=a\\\r\n;comment\r\nno equals here\r\n",
-        "[Printer]\nFontName=@Invalid()\nFontSize=@ByteArray(\xff)\n[General]\nk=v",
-        // A typed list that claims four billion entries.
-        "[Printer]\nFontName=@Variant(\\0\\0\\0\\xb\\0\\xff\\xff\\xff\\xff)\n",
-    };
-    // And files made of the pieces such files are made of, at random but the same every run.
-    const QByteArray pieces[] = {"[", "]", "Printer", "Projects", "=", "1", "FontName", "File1", "@Variant(",
-                                 "@Variant(\\0\\0\\0\\x6\\x7f\\xf8\\0\\0\\0\\0\\0\\0)", "@ByteArray(", "@",
-                                 ")", "\"", "\\", "\\x", ",", ";", " ", "\t", "%", "%U", "%4", "\x01", "\xff", "\xc3",
-                                 "\xc3\xa9", "\r", "\0"};
-    std::mt19937 random(20261210);
-    for (int n = 0; n < 150; ++n) {
-        QByteArray file;
-        const int lines = static_cast<int>(random() % 10);
-        for (int l = 0; l < lines; ++l) {
-            const int parts = static_cast<int>(random() % 6);
-            for (int p = 0; p < parts; ++p)
-                file += pieces[random() % std::size(pieces)];
-            file += random() % 4 ? "\n" : "\r\n";
-        }
-        files.push_back(file);
-    }
-    const std::vector<Setting> values = {{"Printer", "FontName", "Déjà Vu, \"Sans\"; x = y"},
-                                         {"Printer", "FontSize", " 10.5 "},
-                                         {"Projects", "File1", "@/home/a b/site.001"},
-                                         {"Projects", "File2", QString("tab\there\x01" "1\\") + QChar(0xD800) + "A"},
-                                         {"Projects", "File3", ""}};
-    for (const QByteArray& file : files) {
-        const std::string shown = file.toPercentEncoding(" []=;,@()\"").toStdString();
-        ASSERT_TRUE(writeAll(ini, file));
-        for (const Setting& s : values)
-            store.get("Quillon", s.section, s.key, "-");   // reads, whatever the file holds
-        const WriteResult saved = store.saveAll("Quillon", values);
-        ASSERT_TRUE(saved.ok) << shown << ": " << saved.error.toStdString();
-        for (const Setting& s : values)
-            EXPECT_EQ(store.get("Quillon", s.section, s.key, "-"), s.value) << shown << " " << s.key.toStdString();
-        // And again over what it wrote itself.
-        const QByteArray written = readAll(ini);
-        EXPECT_TRUE(store.saveAll("Quillon", values).ok) << shown;
-        EXPECT_EQ(readAll(ini), written) << shown;
-    }
-    // What the user typed around the values stays.
-    ASSERT_TRUE(writeAll(ini, "; mine\n[Printer]\nFontName=Courier ; kept\nOther = x\n\n[Extra]\nKey=1\n"));
-    ASSERT_TRUE(store.saveAll("Quillon", {{"Printer", "FontName", "Arial"}, {"Projects", "File1", "/p.001"}}).ok);
-    EXPECT_EQ(readAll(ini).toStdString(), "; mine\n[Printer]\nFontName=Arial\nOther = x\n\n[Extra]\nKey=1\n\n"
-                                          "[Projects]\nFile1=/p.001\n");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "3");
 }
 
 // For the length of a check this thread acts on the file system as a user with no rights of root's.
@@ -299,9 +219,9 @@ TEST_F(QtSettingsStore, ASaveIsWholeOrReported)
     EXPECT_TRUE(fixed.ok) << fixed.error.toStdString();
     const QByteArray good = onDisk();
     EXPECT_FALSE(good.contains("malformed")) << good.toStdString();
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "SerialPort", "-").toStdString(), "2");
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
-    EXPECT_EQ(store.get("Merrow", "TIMERS", "PreVoiceAnnc", "-").toStdString(), "4");
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "-").toStdString(), "2");
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
+    EXPECT_EQ(read("Merrow", "TIMERS", "PreVoiceAnnc", "-").toStdString(), "4");
 
     setWriteFaultForTests([&ini](const QString& target) { return target == ini ? EIO : 0; });
     const WriteResult failed = store.saveAll("Merrow", {{"EDITOR", "UserStationID", "CHANGED"}});
@@ -316,8 +236,90 @@ TEST_F(QtSettingsStore, ASaveIsWholeOrReported)
     }();
     EXPECT_FALSE(savedWhenFull);
     EXPECT_EQ(onDisk(), good);
-    EXPECT_EQ(store.get("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "AB");
     EXPECT_TRUE(QDir(dir.filePath("Merrow")).entryList(QDir::Files) == QStringList{"Merrow.ini"});
+}
+
+// One load reads the file once, and every value asked of it comes from that one version, even
+// while the file is replaced meanwhile.
+TEST_F(QtSettingsStore, OneLoadReadsOneVersionOfTheFile)
+{
+    const QString ini = dir.filePath("Merrow/Merrow.ini");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Merrow")));
+    ASSERT_TRUE(writeAll(ini, "[EDITOR]\nSerialPort=2\nStateID=9\n"));
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(dir.filePath("Merrow")).constData(), IN_OPEN), 0);
+    const auto stored = store.load("Merrow");
+    EXPECT_EQ(stored->get("EDITOR", "SerialPort", "1").toStdString(), "2");
+    ASSERT_TRUE(WriteWholeFile(ini, "[EDITOR]\nSerialPort=3\nStateID=10\n").ok);
+    EXPECT_EQ(stored->get("EDITOR", "StateID", "8").toStdString(), "9");
+    EXPECT_EQ(stored->get("EDITOR", "Missing", "-").toStdString(), "-");
+    int opens = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;)
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            opens += event->len > 0 && QByteArray(event->name) == "Merrow.ini" ? 1 : 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    ::close(watch);
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(read("Merrow", "EDITOR", "StateID", "8").toStdString(), "10");
+}
+
+// A save never writes a file the next start would refuse to read: one that would grow past the
+// bound is refused with the reason, and the old file stays and reads as before.
+TEST_F(QtSettingsStore, ASaveThatWouldPassTheBoundIsRefused)
+{
+    const QString ini = dir.filePath("Merrow/Merrow.ini");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Merrow")));
+    QByteArray full = "[EDITOR]\nSerialPort=3\nUserStationID=AB\n";
+    while (full.size() < 1024 * 1024 - 81)
+        full += "; " + QByteArray(78, 'x') + '\n';
+    full += QByteArray(1024 * 1024 - full.size() - 1, ';') + '\n';
+    ASSERT_EQ(full.size(), 1024 * 1024);
+    ASSERT_TRUE(writeAll(ini, full));
+    const WriteResult grown = store.saveAll("Merrow", {{"EDITOR", "UserStationID", "ABC"}});
+    EXPECT_FALSE(grown.ok);
+    EXPECT_EQ(grown.error, SystemReason(EFBIG));
+    EXPECT_TRUE(readAll(ini) == full) << "the file was replaced";
+    EXPECT_EQ(read("Merrow", "EDITOR", "SerialPort", "1").toStdString(), "3");
+    // Within the bound it is saved.
+    const WriteResult same = store.saveAll("Merrow", {{"EDITOR", "UserStationID", "CD"}});
+    EXPECT_TRUE(same.ok) << same.error.toStdString();
+    EXPECT_EQ(read("Merrow", "EDITOR", "UserStationID", "-").toStdString(), "CD");
+}
+
+// A settings file its owner may not write is not replaced, even by root, who could: the save
+// gives the system's reason, and the file stays as it was.
+TEST_F(QtSettingsStore, AProtectedFileIsNotReplaced)
+{
+    const QString ini = dir.filePath("Quillon/Quillon.ini");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Quillon")));
+    const QByteArray before = "[Printer]\nFontName=Courier\n";
+    ASSERT_TRUE(writeAll(ini, before));
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(ini, readOnly));
+    const WriteResult saved = store.saveAll("Quillon", {{"Printer", "FontName", "Arial"}});
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, SystemReason(EACCES));
+    EXPECT_TRUE(readAll(ini) == before);
+    struct stat st {};
+    EXPECT_TRUE(::stat(QFile::encodeName(ini).constData(), &st) == 0 && (st.st_mode & 07777) == 0444);
+    ASSERT_TRUE(QFile::setPermissions(ini, readOnly | QFileDevice::WriteOwner));
+    EXPECT_TRUE(store.saveAll("Quillon", {{"Printer", "FontName", "Arial"}}).ok);
+}
+
+// A relative $XDG_CONFIG_HOME is ignored: the settings are in ~/.config wherever the program starts.
+TEST_F(QtSettingsStore, ARelativeConfigFolderIsIgnored)
+{
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(dir.path()));
+    qputenv("XDG_CONFIG_HOME", "relative/config");
+    const QString location = store.location("Merrow");
+    qputenv("HOME", savedHome);
+    EXPECT_EQ(location, dir.path() + "/.config/Merrow/Merrow.ini");
 }
 
 } // namespace

@@ -31,9 +31,21 @@ public:
 
 class MemorySettings final : public platform::SettingsStore {
 public:
-    QString get(const QString& a, const QString& s, const QString& k, const QString& def) override
+    class Stored final : public platform::StoredSettings {
+    public:
+        Stored(QString app, QMap<QString, QString> values) : app_(std::move(app)), values_(std::move(values)) {}
+        QString get(const QString& s, const QString& k, const QString& def) const override
+        {
+            return values_.value(app_ + '/' + s + '/' + k, def);
+        }
+
+    private:
+        QString app_;
+        QMap<QString, QString> values_;
+    };
+    std::unique_ptr<const platform::StoredSettings> load(const QString& a) override
     {
-        return values.value(a + '/' + s + '/' + k, def);
+        return std::make_unique<Stored>(a, values);
     }
     platform::WriteResult saveAll(const QString& a, const std::vector<platform::Setting>& settings) override
     {

@@ -104,6 +104,13 @@ TEST_F(SettingsTest, FirstRunLoadsDefaultsAndSavingExitWritesAllKeys)
     EXPECT_EQ(services.settings.values, expected);
 }
 
+// One read of the store for all 88 keys: a start never mixes two versions of the file.
+TEST_F(SettingsTest, LoadingReadsTheStoreOnce)
+{
+    LoadRegistrySettings();
+    EXPECT_EQ(services.settings.loadCount, 1);
+}
+
 TEST_F(SettingsTest, FlagTextsLoadLikeTrueAndFalse)
 {
     struct Row { const char* stored; bool expected; };

@@ -54,6 +54,7 @@ TEST_F(Settings, StoredValuesAreReadAsTheyAreAndEmptyOnesTakeTheDefault)
     s.settings.values["Quillon/Printer/FontSize"] = " 11 ";
     s.settings.values["Quillon/Projects/File2"] = "/p/two.001";
     GetRegistry();
+    EXPECT_EQ(s.settings.loadCount, 1);   // all six from one read of the store
     EXPECT_EQ(PrinterFontName, "Arial");
     EXPECT_EQ(PrinterFontSize, " 11 ");   // nothing trimmed
     EXPECT_EQ(RecentFiles[0], "");
