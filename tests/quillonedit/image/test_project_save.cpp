@@ -217,6 +217,13 @@ const RecordCase kSpoiledRecords[] = {
          QFile::remove(d + "/proj.quillon-save");
          ASSERT_TRUE(QDir(d).mkdir("proj.quillon-save"));
      }},
+    // This project's own record, whole, moved away and reached through a link: not the record.
+    {"LinkToThisProjectsRecord",
+     [](const QString& d, const QString&) {
+         ASSERT_TRUE(QDir(d).mkdir("moved"));
+         ASSERT_TRUE(QFile::rename(d + "/proj.quillon-save", d + "/moved/proj.quillon-save"));
+         ASSERT_TRUE(QFile::link(d + "/moved/proj.quillon-save", d + "/proj.quillon-save"));
+     }},
     {"LinkToDevZero",
      [](const QString& d, const QString&) {
          QFile::remove(d + "/proj.quillon-save");
@@ -366,6 +373,7 @@ TEST_F(ProjectSave, APipeInAPagesPlaceIsNeverOpened)
 
     EXPECT_EQ(settled.file, page(6));
     EXPECT_EQ(settled.reason, "Not a regular file");
+    ::usleep(200 * 1000);   // a writer let through has then ended
     int status = 0;
     EXPECT_EQ(::waitpid(writer, &status, WNOHANG), 0) << "the page was opened";
     ::kill(writer, SIGKILL);
