@@ -284,7 +284,8 @@ class SaveCutOff : public ProjectFolder, public ::testing::WithParamInterface<Cu
 // A save stopped after each of its steps (every file synced, link, rename, removal and folder
 // sync), and the open that follows, answering any question with Yes and then with No: the open
 // always gives one whole project, the old one or exactly the one being saved, and leaves nothing
-// of the save behind.
+// of the save behind. The open that settles the cut-off save is itself stopped after each of its
+// steps: the open after it gives the same project.
 TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
 {
     const QDir folder(dir.path());
@@ -292,56 +293,102 @@ TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
     Bytes oldImage{};
     for (int i = 0; i < kImageBytes; ++i)
         oldImage[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 / 4096 + 1);
+    // The folder as the save stopped after step `stop` left it; the save's exit code.
+    const auto cutSave = [&](int stop) {
+        for (const QString& name : folder.entryList(QDir::Files | QDir::System))
+            EXPECT_TRUE(QFile::remove(folder.filePath(name)));
+        for (int k = 1; GetParam().oldProjectThere && k <= 8; ++k) {
+            QFile f(pagePath(k));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            EXPECT_EQ(f.write(reinterpret_cast<const char*>(oldImage.data()) + 4096 * (k - 1), 4096), 4096);
+        }
+        image().bytes() = newImage;
+        const int status = runCutOff([&] {
+            setSaveStepForTests([&, steps = 0](const QString&) mutable {
+                if (++steps == stop)
+                    ::_exit(kCutOffExit);
+            });
+            ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+        });
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_NE(WEXITSTATUS(status), 1) << "the save failed";
+        return WEXITSTATUS(status);
+    };
+    struct Opened {
+        bool opened = false;
+        bool isNew = false;
+    };
+    const auto open = [&](platform::MsgResult answer) {
+        resetImage();
+        resetProject();
+        services.messageBox.shown.clear();
+        services.messageBox.answers = {answer};
+        SilentProjectHost host;
+        Opened o;
+        o.opened = ProcessOpen(pagePath(1), host);
+        o.isNew = o.opened && image().bytes() == newImage;
+        if (o.opened) {
+            EXPECT_TRUE(o.isNew || image().bytes() == oldImage) << "a mix of old and new pages";
+        } else {
+            EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
+        }
+        for (int k = 1; o.opened && k <= 8; ++k)
+            EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+        EXPECT_EQ(leftovers(folder), QStringList());
+        return o;
+    };
+    // The steps of the whole save, to stop the open only after the moments that leave it work: the
+    // record in place, three pages and all eight renamed, the record gone.
+    std::vector<QString> steps;
+    cutSave(0);
+    setSaveStepForTests([&steps](const QString& step) { steps.push_back(step); });
+    ASSERT_TRUE(SaveAllFiles(folder.filePath("proj")));
+    setSaveStepForTests({});
+    const auto openIsStopped = [&](int stop) {
+        const QString step = stop <= static_cast<int>(steps.size()) ? steps[static_cast<std::size_t>(stop - 1)] : QString();
+        return step == "rename " + folder.filePath("proj.quillon-save") || step == "rename " + pagePath(3)
+            || step == "rename " + pagePath(8) || step == "unlink " + folder.filePath("proj.quillon-save");
+    };
     bool finished = false;
     bool sawNew = false;
+    int openStopped = 0;
     for (int stop = 1; !finished && stop < 200; ++stop) {
         for (const platform::MsgResult answer : {platform::MsgResult::Yes, platform::MsgResult::No}) {
             SCOPED_TRACE(::testing::Message() << "stopped after step " << stop << ", answer "
                                               << (answer == platform::MsgResult::Yes ? "Yes" : "No"));
-            for (const QString& name : folder.entryList(QDir::Files | QDir::System))
-                ASSERT_TRUE(QFile::remove(folder.filePath(name)));
-            for (int k = 1; GetParam().oldProjectThere && k <= 8; ++k) {
-                QFile f(pagePath(k));
-                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                ASSERT_EQ(f.write(reinterpret_cast<const char*>(oldImage.data()) + 4096 * (k - 1), 4096), 4096);
-            }
-            image().bytes() = newImage;
-            const int status = runCutOff([&] {
-                setSaveStepForTests([&, steps = 0](const QString&) mutable {
-                    if (++steps == stop)
-                        ::_exit(kCutOffExit);
-                });
-                ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
-            });
-            ASSERT_TRUE(WIFEXITED(status));
-            ASSERT_NE(WEXITSTATUS(status), 1) << "the save failed";
-            finished = WEXITSTATUS(status) == 0;
-
-            resetImage();
-            resetProject();
-            services.messageBox.shown.clear();
-            services.messageBox.answers = {answer};
-            SilentProjectHost host;
-            const bool opened = ProcessOpen(pagePath(1), host);
-
-            const bool isNew = opened && image().bytes() == newImage;
-            if (opened) {
-                EXPECT_TRUE(isNew || image().bytes() == oldImage) << "a mix of old and new pages";
-            } else {
-                EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
-            }
+            finished = cutSave(stop) == 0;
+            const Opened opened = open(answer);
             // A save that is done, or has stored all its new pages, is never undone by a later
             // moment of the same save.
-            EXPECT_TRUE(isNew || !sawNew) << "the save went back";
-            EXPECT_TRUE(isNew || !finished) << "a finished save is lost";
-            sawNew = sawNew || isNew;
-            for (int k = 1; opened && k <= 8; ++k)
-                EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
-            EXPECT_EQ(leftovers(folder), QStringList());
+            EXPECT_TRUE(opened.isNew || !sawNew) << "the save went back";
+            EXPECT_TRUE(opened.isNew || !finished) << "a finished save is lost";
+            sawNew = sawNew || opened.isNew;
+            if (answer != platform::MsgResult::Yes || finished || !openIsStopped(stop))
+                continue;
+            ++openStopped;
+            for (int openStop = 1; openStop < 100; ++openStop) {
+                SCOPED_TRACE(::testing::Message() << "open stopped after step " << openStop);
+                cutSave(stop);
+                const int status = runCutOff([&] {
+                    setSaveStepForTests([&, steps = 0](const QString&) mutable {
+                        if (++steps == openStop)
+                            ::_exit(kCutOffExit);
+                    });
+                    ::_exit(FinishInterruptedSave(pagePath(1)).ok() ? 0 : 1);
+                });
+                ASSERT_TRUE(WIFEXITED(status));
+                ASSERT_NE(WEXITSTATUS(status), 1) << "the open failed";
+                if (WEXITSTATUS(status) == 0)
+                    break;
+                const Opened again = open(answer);
+                EXPECT_EQ(again.opened, opened.opened);
+                EXPECT_EQ(again.isNew, opened.isNew);
+            }
         }
     }
     setSaveStepForTests({});
     EXPECT_TRUE(finished);
+    EXPECT_EQ(openStopped, 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Project, SaveCutOff,
