@@ -35,8 +35,8 @@ using Pages = std::array<std::uint8_t, kImageBytes>;
 //   "quillonedit save record 2\n"
 //   "project <base>\n"                          the project's base path, absolute
 //   "page <k> <old> <new> <target>\n"           k = 1..8: the file page k leads to, the SHA-256
-//                                               of its old page (64 '-' when there was none) and
-//                                               of its new page, in hex
+//                                               of its old page (64 '-' when there was none, 64
+//                                               '?' when it was too long) and of its new page, in hex
 //   "image\n" and the 32,768 bytes of the new image
 //   "\nsha256 <hex>\n"                          the SHA-256 of everything before this line
 // Paths are percent-encoded, so a name with a blank or a line break stays on its line. Every
@@ -44,6 +44,10 @@ using Pages = std::array<std::uint8_t, kImageBytes>;
 constexpr char kRecordHeader[] = "quillonedit save record 2\n";
 constexpr qsizetype kHashChars = 64;
 const QByteArray kAbsent(kHashChars, '-');
+// The old page's checksum when it was too long to read: no file is ever taken for it.
+const QByteArray kUnknown(kHashChars, '?');
+// An old page of another length than a page's is still told apart from the new one up to this size.
+constexpr std::int64_t kOldPageBound = 1 << 20;
 constexpr char kChecksumLabel[] = "\nsha256 ";
 constexpr qsizetype kChecksumLineBytes = sizeof(kChecksumLabel) - 1 + kHashChars + 1;
 
@@ -342,7 +346,7 @@ RecordRead readRecord(const QString& path, const QString& base, const QStringLis
         if (fields.size() != 5 || fields[0] != "page" || fields[1] != QByteArray::number(k)
             || fields[4] != encodedPath(targets[k - 1]))
             return {false, {}, foreign};
-        if (!(isHash(fields[2]) || fields[2] == kAbsent) || !isHash(fields[3]))
+        if (!(isHash(fields[2]) || fields[2] == kAbsent || fields[2] == kUnknown) || !isHash(fields[3]))
             return {false, {}, QStringLiteral("The Record Is Damaged")};
         expected.before[k - 1] = fields[2];
         expected.after[k - 1] = fields[3];
@@ -362,7 +366,7 @@ struct PageLook {
 // Whether the file at `target` is the page before the save, the page it saves, or neither.
 PageLook lookAtPage(const QString& target, const QByteArray& before, const QByteArray& after)
 {
-    const platform::ReadResult read = platform::ReadExactFile(target, kPageBytes, platform::Links::Refuse);
+    const platform::ReadResult read = platform::ReadWholeFile(target, kOldPageBound, platform::Links::Refuse);
     if (read.status == platform::ReadStatus::Missing && before == kAbsent)
         return {PageIs::Old, {}};
     if (!read.ok())
@@ -576,10 +580,8 @@ PageWriteResult keepOldPages(const QString& base, const QStringList& targets, st
         if (const QString why = secondName(targets[k - 1], kKeptPageSuffix, kept[i]); !why.isEmpty())
             return failure(pageFileName(base, k), why);
         saveStep(QStringLiteral("link ") + kept[i]);
-        const platform::ReadResult old = platform::ReadExactFile(kept[i], kPageBytes, platform::Links::Refuse);
-        if (old.ok())
-            before.back() = hashOf(old.bytes);
-        // A page of another size is neither old nor new to a later open, which then stops.
+        const platform::ReadResult old = platform::ReadWholeFile(kept[i], kOldPageBound, platform::Links::Refuse);
+        before.back() = old.ok() ? hashOf(old.bytes) : kUnknown;
     }
     return {};
 }

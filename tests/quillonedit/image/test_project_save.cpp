@@ -332,7 +332,9 @@ TEST_F(ProjectSave, APageNeitherOldNorNewStopsTheOpenAndChangesNothing)
          },
          "Is a directory"},
         {"page of another size", 8, [](const QString& f) { ASSERT_TRUE(QFile::resize(f, 4097)); },
-         "4097 bytes long, not 4096"},
+         "This Page Is Neither The One Before The Save Nor The One Saved"},
+        {"page beyond any page's size", 8, [](const QString& f) { ASSERT_TRUE(QFile::resize(f, 2 << 20)); },
+         "File too large"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -349,6 +351,18 @@ TEST_F(ProjectSave, APageNeitherOldNorNewStopsTheOpenAndChangesNothing)
         EXPECT_EQ(settled.reason, c.reason);
         EXPECT_EQ(folderState(dir.path()), before);
     }
+}
+
+// A save over a page of another length, cut off: that page is still its old page to the open.
+TEST_F(ProjectSave, AnOldPageOfAnotherLengthIsStillTheOldPage)
+{
+    writeProject(oldImage);
+    writeFile(page(7), QByteArray(5000, '\x77'));
+    cutSaveAfterPages(newImage, 3);
+
+    EXPECT_TRUE(FinishInterruptedSave(page(1)).ok());
+
+    EXPECT_TRUE(pagesAre(newImage));
 }
 
 // A pipe in a page's place, a writer waiting on it: the open stops at that page and never
