@@ -229,7 +229,7 @@ const RecordCase kSpoiledRecords[] = {
          QFile::remove(d + "/proj.quillon-save");
          ASSERT_TRUE(QFile::link("/dev/zero", d + "/proj.quillon-save"));
      }},
-    // Root reads it anyway: the row then shows a readable record, which proves itself.
+    // Root reads a file of any permissions: the row runs for other users only.
     {"Unreadable",
      [](const QString& d, const QString&) {
          ASSERT_TRUE(QFile::setPermissions(d + "/proj.quillon-save", QFileDevice::Permissions()));
