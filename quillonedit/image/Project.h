@@ -48,9 +48,9 @@ PageReadResult CheckProjectPages(const QString& name);
 
 // A save writes each new page first to "<page file>.XXXXXX.quillon-new" and keeps each old page
 // as "<page file>.XXXXXX.quillon-old" (beside the file a linked page leads to). Before the first
-// page is replaced, the whole new image is stored in "<base>.quillon-save"; it goes once all eight
-// pages are in place. A save that was killed leaves them behind: with the ".quillon-save" file the
-// next open finishes that save from it, without it the others are leftovers and go.
+// page is replaced it stores "<base>.quillon-save", a record of the save: the project and the
+// files it replaces, a checksum of each old and new page, the whole new image, and a checksum of
+// itself. The record goes once all eight pages are in place, then the kept old pages go.
 inline constexpr char kKeptPageSuffix[] = ".quillon-old";
 inline constexpr char kNewPageSuffix[] = ".quillon-new";
 inline constexpr char kUnfinishedSaveSuffix[] = ".quillon-save";
@@ -64,21 +64,32 @@ struct PageWriteResult {
     bool ok() const { return file.isEmpty(); }
 };
 // Writes the image as the eight pages of `base`, each replaced whole. On failure the old pages
-// all stay as they were, unless even putting them back failed (`nowNew`).
+// all stay as they were, unless even putting them back failed (`nowNew`), or the pages are in
+// place but their folder could not be synced (the record then stays for the next open).
 PageWriteResult WriteProjectPages(const QString& base);
 
-// Before the project whose first page is `name` is read: finishes a save of it that was cut off
-// after its new pages were stored, so the folder holds all the new pages, and removes what a cut
-// off save left. A save cut off earlier replaced no page. On failure the unfinished save stays
-// recorded for the next open.
+// Before the project whose first page is `name` is read: what a cut-off save left is settled.
+// - A record that proves whole and of these pages, with every page either its old or its new
+//   page: the save is finished (a synced new page is renamed into place, otherwise written from
+//   the record), the folders synced, then the record and the kept pages go.
+// - A record that cannot be used (damaged, of another project, not a plain file, unreadable):
+//   the kept old pages go back when there is exactly one whole kept page for every page.
+// - Old pages kept the way earlier versions kept them ("<page file>.quillon-old"), without a
+//   record: all eight go back.
+// - Without a record the rest is what a save left before it replaced anything, and goes.
+// Anything else (a page neither old nor new, a kept page missing) stops here with the file and
+// the reason, and nothing on the disk is changed.
 PageWriteResult FinishInterruptedSave(const QString& name);
 
 // Tests: every rename of a save, the putting back of old pages included (std::rename until set;
 // an empty function puts that back). Failing it stops a save halfway.
 void setPageRenameForTests(std::function<bool(const QString& from, const QString& to)> rename);
-// Tests: called after every step of a save that changes or syncs the disk (a file synced, a
-// link made, a rename, a removal, a folder synced), with what the step was. A test that ends the
-// process there sees what a save killed at that moment leaves behind.
+// Tests: called after every step of a save or of the open that settles one that changes or syncs
+// the disk (a file synced, a link made, a rename, a removal, a folder synced), with what the step
+// was. A test that ends the process there sees what a save killed at that moment leaves behind.
 void setSaveStepForTests(std::function<void(const QString& step)> step);
+// Tests: called before each folder of a save or an open is synced, with the folder; a non-zero
+// value is the errno that sync then fails with. An empty function puts the real syncs back.
+void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault);
 
 } // namespace quillon

@@ -2,7 +2,10 @@
 
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/Zones.h"
+#include "platform/ReadFile.h"
 #include "platform/Services.h"
+
+#include <cerrno>
 
 namespace quillon {
 
@@ -36,14 +39,18 @@ void reportNotSaved(const PageWriteResult& failed)
     platform::msgBox(text, platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("File Save"));
 }
 
-// A save of this project that was cut off after it had stored the new pages is finished before
-// the project is read; the open stops when that fails.
+// What a cut-off save of this project left is settled before the project is read; when it
+// cannot be, the open stops, says which file and why, and what to do.
 bool finishInterruptedSave(const QString& name, ProjectHost& host)
 {
     const PageWriteResult finished = FinishInterruptedSave(name);
     if (finished.ok())
         return true;
-    platform::msgBox(QStringLiteral("A Save Of This Project Was Interrupted") + kLineBreak + notSavedText(finished),
+    const QString next = finished.reason == platform::SystemReason(ENOSPC)
+        ? QStringLiteral("Free Some Space, Then Open The Project Again")
+        : QStringLiteral("Put This File Right, Then Open The Project Again");
+    platform::msgBox(QStringLiteral("This Project Could Not Be Opened: A Save Of It Was Cut Off") + kLineBreak
+                         + QStringLiteral("File ") + finished.file + kLineBreak + finished.reason + kLineBreak + next,
                      platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon File Open"));
     host.setBusy(false);
     return false;

@@ -284,7 +284,8 @@ class SaveCutOff : public ProjectFolder, public ::testing::WithParamInterface<Cu
 // A save stopped after each of its steps (every file synced, link, rename, removal and folder
 // sync), and the open that follows, answering any question with Yes and then with No: the open
 // always gives one whole project, the old one or exactly the one being saved, and leaves nothing
-// of the save behind.
+// of the save behind. The open that settles the cut-off save is itself stopped after each of its
+// steps: the open after it gives the same project.
 TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
 {
     const QDir folder(dir.path());
@@ -292,64 +293,116 @@ TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
     Bytes oldImage{};
     for (int i = 0; i < kImageBytes; ++i)
         oldImage[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 / 4096 + 1);
+    // The folder as the save stopped after step `stop` left it; the save's exit code.
+    const auto cutSave = [&](int stop) {
+        for (const QString& name : folder.entryList(QDir::Files | QDir::System))
+            EXPECT_TRUE(QFile::remove(folder.filePath(name)));
+        for (int k = 1; GetParam().oldProjectThere && k <= 8; ++k) {
+            QFile f(pagePath(k));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            EXPECT_EQ(f.write(reinterpret_cast<const char*>(oldImage.data()) + 4096 * (k - 1), 4096), 4096);
+        }
+        image().bytes() = newImage;
+        const int status = runCutOff([&] {
+            setSaveStepForTests([&, steps = 0](const QString&) mutable {
+                if (++steps == stop)
+                    ::_exit(kCutOffExit);
+            });
+            ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+        });
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_NE(WEXITSTATUS(status), 1) << "the save failed";
+        return WEXITSTATUS(status);
+    };
+    struct Opened {
+        bool opened = false;
+        bool isNew = false;
+    };
+    const auto open = [&](platform::MsgResult answer) {
+        resetImage();
+        resetProject();
+        services.messageBox.shown.clear();
+        services.messageBox.answers = {answer};
+        SilentProjectHost host;
+        Opened o;
+        o.opened = ProcessOpen(pagePath(1), host);
+        o.isNew = o.opened && image().bytes() == newImage;
+        if (o.opened) {
+            EXPECT_TRUE(o.isNew || image().bytes() == oldImage) << "a mix of old and new pages";
+        } else {
+            EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
+        }
+        for (int k = 1; o.opened && k <= 8; ++k)
+            EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+        EXPECT_EQ(leftovers(folder), QStringList());
+        return o;
+    };
+    // The steps of the whole save, to stop the open only after the moments that leave it work: the
+    // record in place, three pages and all eight renamed, the record gone.
+    std::vector<QString> steps;
+    cutSave(0);
+    setSaveStepForTests([&steps](const QString& step) { steps.push_back(step); });
+    ASSERT_TRUE(SaveAllFiles(folder.filePath("proj")));
+    setSaveStepForTests({});
+    const auto openIsStopped = [&](int stop) {
+        const QString step = stop <= static_cast<int>(steps.size()) ? steps[static_cast<std::size_t>(stop - 1)] : QString();
+        return step == "rename " + folder.filePath("proj.quillon-save") || step == "rename " + pagePath(3)
+            || step == "rename " + pagePath(8) || step == "unlink " + folder.filePath("proj.quillon-save");
+    };
     bool finished = false;
     bool sawNew = false;
+    int openStopped = 0;
     for (int stop = 1; !finished && stop < 200; ++stop) {
         for (const platform::MsgResult answer : {platform::MsgResult::Yes, platform::MsgResult::No}) {
             SCOPED_TRACE(::testing::Message() << "stopped after step " << stop << ", answer "
                                               << (answer == platform::MsgResult::Yes ? "Yes" : "No"));
-            for (const QString& name : folder.entryList(QDir::Files | QDir::System))
-                ASSERT_TRUE(QFile::remove(folder.filePath(name)));
-            for (int k = 1; GetParam().oldProjectThere && k <= 8; ++k) {
-                QFile f(pagePath(k));
-                ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                ASSERT_EQ(f.write(reinterpret_cast<const char*>(oldImage.data()) + 4096 * (k - 1), 4096), 4096);
-            }
-            image().bytes() = newImage;
-            const int status = runCutOff([&] {
-                setSaveStepForTests([&, steps = 0](const QString&) mutable {
-                    if (++steps == stop)
-                        ::_exit(kCutOffExit);
-                });
-                ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
-            });
-            ASSERT_TRUE(WIFEXITED(status));
-            ASSERT_NE(WEXITSTATUS(status), 1) << "the save failed";
-            finished = WEXITSTATUS(status) == 0;
-
-            resetImage();
-            resetProject();
-            services.messageBox.shown.clear();
-            services.messageBox.answers = {answer};
-            SilentProjectHost host;
-            const bool opened = ProcessOpen(pagePath(1), host);
-
-            const bool isNew = opened && image().bytes() == newImage;
-            if (opened) {
-                EXPECT_TRUE(isNew || image().bytes() == oldImage) << "a mix of old and new pages";
-            } else {
-                EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
-            }
+            finished = cutSave(stop) == 0;
+            const Opened opened = open(answer);
             // A save that is done, or has stored all its new pages, is never undone by a later
             // moment of the same save.
-            EXPECT_TRUE(isNew || !sawNew) << "the save went back";
-            EXPECT_TRUE(isNew || !finished) << "a finished save is lost";
-            sawNew = sawNew || isNew;
-            for (int k = 1; opened && k <= 8; ++k)
-                EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
-            EXPECT_EQ(leftovers(folder), QStringList());
+            EXPECT_TRUE(opened.isNew || !sawNew) << "the save went back";
+            EXPECT_TRUE(opened.isNew || !finished) << "a finished save is lost";
+            sawNew = sawNew || opened.isNew;
+            if (answer != platform::MsgResult::Yes || finished || !openIsStopped(stop))
+                continue;
+            ++openStopped;
+            for (int openStop = 1; openStop < 100; ++openStop) {
+                SCOPED_TRACE(::testing::Message() << "open stopped after step " << openStop);
+                cutSave(stop);
+                const int status = runCutOff([&] {
+                    setSaveStepForTests([&, steps = 0](const QString&) mutable {
+                        if (++steps == openStop)
+                            ::_exit(kCutOffExit);
+                    });
+                    ::_exit(FinishInterruptedSave(pagePath(1)).ok() ? 0 : 1);
+                });
+                ASSERT_TRUE(WIFEXITED(status));
+                ASSERT_NE(WEXITSTATUS(status), 1) << "the open failed";
+                if (WEXITSTATUS(status) == 0)
+                    break;
+                const Opened again = open(answer);
+                EXPECT_EQ(again.opened, opened.opened);
+                EXPECT_EQ(again.isNew, opened.isNew);
+            }
         }
     }
     setSaveStepForTests({});
     EXPECT_TRUE(finished);
+    EXPECT_EQ(openStopped, 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Project, SaveCutOff,
                          ::testing::Values(CutOffCase{"OverTheOldProject", true}, CutOffCase{"UnderANewName", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The open's message when what a cut-off save left cannot be settled.
+QString cutOffText(const QString& file, const QString& reason, const char* next = "Put This File Right, Then Open The Project Again")
+{
+    return "This Project Could Not Be Opened: A Save Of It Was Cut Off\nFile " + file + "\n" + reason + "\n" + next;
+}
+
 // A save cut off once its record was stored, and a page's name then taken by a folder: the open
-// says which page it could not finish and why, reads nothing, and keeps the record for a later open.
+// says which page and why, reads nothing, and keeps the record for a later open.
 TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheReason)
 {
     const QDir folder(dir.path());
@@ -376,17 +429,51 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
     EXPECT_FALSE(ProcessOpen(pagePath(1), host));
 
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text, "A Save Of This Project Was Interrupted\nERROR, File " + pagePath(6)
-                                                     + " Not Saved\nIs a directory");
+    EXPECT_EQ(services.messageBox.shown[0].text, cutOffText(pagePath(6), "Is a directory"));
     EXPECT_EQ(services.messageBox.shown[0].title, "Quillon File Open");
+    EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_TRUE(imageErased());
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("proj.quillon-save")));
 
-    // With the folder gone the next open finishes the save.
+    // With the old page back in its place the next open finishes the save.
     ASSERT_TRUE(folder.rmdir("proj.006"));
+    QFile f(pagePath(6));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    f.close();
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
     EXPECT_TRUE(ImageEquals(saved));
     EXPECT_EQ(leftovers(folder), QStringList());
+}
+
+// On a full disk without the save's new pages the open cannot finish it and says what to do.
+TEST_F(ProjectFolder, AnOpenOnAFullDiskSaysToFreeSomeSpace)
+{
+    const QDir folder(dir.path());
+    for (int k = 1; k <= 8; ++k) {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    const int status = runCutOff([&] {
+        setSaveStepForTests([](const QString& step) {
+            if (step.startsWith("rename ") && step.endsWith(".quillon-save"))
+                ::_exit(kCutOffExit);
+        });
+        ::_exit(SaveAllFiles(folder.filePath("proj")) ? 0 : 1);
+    });
+    ASSERT_EQ(WEXITSTATUS(status), kCutOffExit);
+    for (const QString& name : folder.entryList({"*.quillon-new"}, QDir::Files))
+        ASSERT_TRUE(QFile::remove(folder.filePath(name)));
+    platform::setWriteFaultForTests([](const QString&) { return ENOSPC; });
+    resetImage();
+    resetProject();
+    SilentProjectHost host;
+
+    EXPECT_FALSE(ProcessOpen(pagePath(1), host));
+
+    ASSERT_EQ(services.messageBox.shown.size(), 1u);
+    EXPECT_EQ(services.messageBox.shown[0].text, cutOffText(pagePath(1), "No space left on device",
+                                                            "Free Some Space, Then Open The Project Again"));
+    EXPECT_TRUE(imageErased());
 }
 
 struct PlantedCase {
@@ -395,9 +482,10 @@ struct PlantedCase {
     const char* failure;   // the open's message, "" when the project opens; "%1" stands for the folder
 };
 
-// What lies at a page's name, or where an old page would be kept, is looked at before it is
-// opened: only a plain file of 4,096 bytes is ever read or put in a page's place, a pipe is never
-// opened, and a huge file is not read.
+// What lies at a page's name, or where an earlier version kept an old page, is looked at before
+// it is opened: only a plain file of 4,096 bytes is ever read or put in a page's place, a pipe is
+// never opened, and a huge file is not read. A kept page that is not whole stops the open and
+// stays; eight whole ones go back in the pages' places.
 TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
 {
     const auto sized = [](const char* name, qint64 size) {
@@ -413,26 +501,23 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
             ASSERT_EQ(::mkfifo(QFile::encodeName(d + "/" + name).constData(), 0600), 0);
         };
     };
+    const auto stop = "This Project Could Not Be Opened: A Save Of It Was Cut Off\nFile %1/%2\n"
+                      "A Cut-Off Save Kept The Old Pages, But This One Cannot Be Used: %3\n"
+                      "Put This File Right, Then Open The Project Again";
     const PlantedCase cases[] = {
-        {"kept page of 100 bytes", sized("proj.003.quillon-old", 100), ""},
-        {"kept page of 1 GB", sized("proj.003.quillon-old", qint64(1) << 30), ""},
-        {"pipe as a kept page", pipe("proj.005.quillon-old"), ""},
-        {"pipe as a page with a kept page",
-         [&](const QString& d) {
-             pipe("proj.004")(d);
-             sized("proj.004.quillon-old", 4096)(d);
-         },
-         "ERROR, File  %1/proj.004 Invalid"},
-        {"page of 3 GB with a kept page",
-         [&](const QString& d) {
-             sized("proj.002", qint64(3) << 30)(d);
-             sized("proj.002.quillon-old", 4096)(d);
-         },
-         "ERROR, File Size %1/proj.002 Invalid"},
+        {"kept page of 100 bytes", sized("proj.003.quillon-old", 100), "proj.003.quillon-old|100 bytes long, not 4096"},
+        {"kept page of 1 GB", sized("proj.003.quillon-old", qint64(1) << 30),
+         "proj.003.quillon-old|1073741824 bytes long, not 4096"},
+        {"pipe as a kept page", pipe("proj.005.quillon-old"), "proj.005.quillon-old|Not a regular file"},
+        {"pipe as a page", pipe("proj.004"), ""},
+        {"page of 3 GB", sized("proj.002", qint64(3) << 30), ""},
     };
     Bytes onDisk{};
     for (int i = 0; i < kImageBytes; ++i)
         onDisk[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i % 251 + 1);
+    const auto onDiskPage = [&](int k) {
+        return QByteArray(reinterpret_cast<const char*>(onDisk.data()) + 4096 * (k - 1), 4096);
+    };
     for (const PlantedCase& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir d;
@@ -440,7 +525,10 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
         for (int k = 1; k <= 8; ++k) {
             QFile f(d.filePath(QStringLiteral("proj.00%1").arg(k)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            ASSERT_EQ(f.write(reinterpret_cast<const char*>(onDisk.data()) + 4096 * (k - 1), 4096), 4096);
+            ASSERT_EQ(f.write(onDiskPage(k)), 4096);
+            QFile kept(d.filePath(QStringLiteral("proj.00%1.quillon-old").arg(k)));
+            ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+            ASSERT_EQ(kept.write(onDiskPage(k)), 4096);
         }
         c.plant(d.path());
         resetImage();
@@ -453,7 +541,9 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
         const bool opened = ProcessOpen(d.filePath("proj.001"), host);
         ::alarm(0);
 
-        const QString failure = QString::fromUtf8(c.failure).replace("%1", d.path());
+        const QStringList planted = QString::fromUtf8(c.failure).split('|');
+        const QString failure =
+            planted.size() == 2 ? QString::fromUtf8(stop).arg(d.path(), planted[0], planted[1]) : QString();
         EXPECT_EQ(opened, failure.isEmpty());
         QStringList texts;
         for (const auto& shown : services.messageBox.shown)
@@ -461,11 +551,12 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
         EXPECT_EQ(texts, failure.isEmpty() ? QStringList() : QStringList{failure});
         if (opened) {
             EXPECT_TRUE(ImageEquals(onDisk));
+            EXPECT_EQ(leftovers(QDir(d.path())), QStringList());
+        } else {
+            EXPECT_EQ(QDir(d.path()).entryList({"*.quillon-old"}, QDir::Files | QDir::System).size(), 8);
         }
         for (int k : {1, 3, 5, 6, 7, 8})
-            EXPECT_EQ(readFile(d.filePath(QStringLiteral("proj.00%1").arg(k))),
-                      QByteArray(reinterpret_cast<const char*>(onDisk.data()) + 4096 * (k - 1), 4096))
-                << k;
+            EXPECT_EQ(readFile(d.filePath(QStringLiteral("proj.00%1").arg(k))), onDiskPage(k)) << k;
     }
 }
 
