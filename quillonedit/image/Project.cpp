@@ -743,6 +743,11 @@ PageWriteResult FinishInterruptedSave(const QString& name)
     return finishForward(read.record, base, record, pages);
 }
 
+QString SaveRecordOf(const QString& name)
+{
+    return recordName(projectBase(name));
+}
+
 PageWriteResult WriteProjectPages(const QString& base)
 {
     // A cut-off save of these pages is settled first: this save's record would otherwise take

@@ -80,6 +80,8 @@ PageWriteResult WriteProjectPages(const QString& base);
 // Anything else (a page neither old nor new, a kept page missing) stops here with the file and
 // the reason, and nothing on the disk is changed.
 PageWriteResult FinishInterruptedSave(const QString& name);
+// The record a save of the project whose first page is `name` keeps while it replaces the pages.
+QString SaveRecordOf(const QString& name);
 
 // Tests: every rename of a save, the putting back of old pages included (std::rename until set;
 // an empty function puts that back). Failing it stops a save halfway.

@@ -5,6 +5,8 @@
 #include "platform/ReadFile.h"
 #include "platform/Services.h"
 
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace quillon {
@@ -46,9 +48,14 @@ bool finishInterruptedSave(const QString& name, ProjectHost& host)
     const PageWriteResult finished = FinishInterruptedSave(name);
     if (finished.ok())
         return true;
-    const QString next = finished.reason == platform::SystemReason(ENOSPC)
-        ? QStringLiteral("Free Some Space, Then Open The Project Again")
-        : QStringLiteral("Put This File Right, Then Open The Project Again");
+    const bool full = finished.reason == platform::SystemReason(ENOSPC);
+    QString next = full ? QStringLiteral("Free Some Space, Then Open The Project Again")
+                        : QStringLiteral("Put This File Right, Then Open The Project Again");
+    // Pages the user put there on purpose (restored from a backup) are theirs to keep: the record
+    // that stops the open is named, so it can be removed.
+    const QFileInfo record(SaveRecordOf(name));
+    if (!full && (record.exists() || record.isSymLink()))
+        next += kLineBreak + QStringLiteral("Or, To Keep The Pages As They Are Now, Remove ") + record.filePath();
     platform::msgBox(QStringLiteral("This Project Could Not Be Opened: A Save Of It Was Cut Off") + kLineBreak
                          + QStringLiteral("File ") + finished.file + kLineBreak + finished.reason + kLineBreak + next,
                      platform::MsgButtons::OK, platform::MsgIcon::Exclamation, QStringLiteral("Quillon File Open"));

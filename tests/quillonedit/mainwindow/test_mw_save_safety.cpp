@@ -429,7 +429,9 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
     EXPECT_FALSE(ProcessOpen(pagePath(1), host));
 
     ASSERT_EQ(services.messageBox.shown.size(), 1u);
-    EXPECT_EQ(services.messageBox.shown[0].text, cutOffText(pagePath(6), "Is a directory"));
+    EXPECT_EQ(services.messageBox.shown[0].text,
+              cutOffText(pagePath(6), "Is a directory") + "\nOr, To Keep The Pages As They Are Now, Remove "
+                  + folder.filePath("proj.quillon-save"));
     EXPECT_EQ(services.messageBox.shown[0].title, "Quillon File Open");
     EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
     EXPECT_TRUE(imageErased());
