@@ -60,6 +60,12 @@ int SyncFolder(const QString& file)
     return error;
 }
 
+bool IsProtectedFile(const QString& file)
+{
+    const QFileInfo target(file);
+    return target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner));
+}
+
 QString FollowLinks(const QString& name)
 {
     QString path = QFileInfo(name).absoluteFilePath();

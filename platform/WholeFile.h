@@ -79,6 +79,11 @@ WriteResult WriteWholeFile(const QString& path, const QByteArray& bytes);
 // ending, the unmarked temporary files of earlier versions go too (see WholeFile.cpp).
 void RemoveLeftovers(const QString& target, const QString& suffix = QLatin1String(kWholeFileTempSuffix));
 
+// A file in place that the user has protected: not writable for this user, or without its
+// owner's write bit (a file manager's "read-only", which root would otherwise override). Such a
+// file is not replaced.
+bool IsProtectedFile(const QString& file);
+
 // Syncs the folder holding `file`, so that a rename into it survives a crash: 0, or the errno of
 // the failure. A file system that cannot sync folders at all (EINVAL) counts as synced.
 int SyncFolder(const QString& file);

@@ -160,14 +160,6 @@ private:
     IniText text_;
 };
 
-// A file in place that its owner may not write, or this user may not: not replaced, as a
-// protected project page is not. The mode bit is looked at, since root may write any file.
-bool isProtected(const QString& file)
-{
-    const QFileInfo target(file);
-    return target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner));
-}
-
 // The folder of the user's settings: $XDG_CONFIG_HOME only when it is an absolute path (a
 // relative one is ignored, so the working folder never decides where the settings are).
 QString configFolder()
@@ -195,7 +187,7 @@ public:
         const ReadResult current = ReadWholeFile(file, kMaxSettingsBytes);
         if (!current.ok() && current.status != ReadStatus::Missing)
             return {false, current.reason};
-        if (isProtected(file))
+        if (IsProtectedFile(file))
             return {false, SystemReason(EACCES)};
         IniText ini(current.bytes);
         for (const Setting& s : values)

@@ -136,13 +136,6 @@ PageWriteResult syncFolders(const QStringList& files)
     return {};
 }
 
-// A page the user has protected: not writable for this user, or without its owner's write bit
-// (a file manager's "read-only", which root would otherwise override).
-bool isProtected(const QFileInfo& target)
-{
-    return target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner));
-}
-
 // Reads one page file into `page`; the fault when it cannot.
 PageFault readPage(const QString& file, int k, std::uint8_t* page)
 {
@@ -533,7 +526,7 @@ PageWriteResult checkTargets(const QString& base, QStringList& targets)
         const QFileInfo target(real);
         if (target.exists() && !target.isFile())
             return failure(file, platform::NotAFileReason(target.isDir()));
-        if (isProtected(target))
+        if (platform::IsProtectedFile(real))
             return failure(file, platform::SystemReason(EACCES));
         for (int j = 1; j < k; ++j)
             if (sameFile(real, targets[j - 1]))
