@@ -89,12 +89,6 @@ void saveStep(const QString& what)
         step(what);
 }
 
-std::function<int(const QString&)>& folderSyncFaultForTests()
-{
-    static std::function<int(const QString&)> fault;
-    return fault;
-}
-
 std::function<bool(const QString&, const QString&)>& pageRenameForTests()
 {
     static std::function<bool(const QString&, const QString&)> rename;
@@ -110,14 +104,9 @@ PageWriteResult failure(const QString& file, const QString& reason)
 // 0, or the errno.
 int syncFolderOf(const QString& file)
 {
-    const QString folder = QFileInfo(file).absolutePath();
-    int error = 0;
-    if (const auto& fault = folderSyncFaultForTests())
-        error = fault(folder);
+    const int error = platform::SyncFolder(file);
     if (error == 0)
-        error = platform::SyncFolder(file);
-    if (error == 0)
-        saveStep(QStringLiteral("sync folder ") + folder);
+        saveStep(QStringLiteral("sync folder ") + QFileInfo(file).absolutePath());
     return error;
 }
 
@@ -651,11 +640,6 @@ void setPageRenameForTests(std::function<bool(const QString& from, const QString
 void setSaveStepForTests(std::function<void(const QString& step)> step)
 {
     saveStepForTests() = std::move(step);
-}
-
-void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault)
-{
-    folderSyncFaultForTests() = std::move(fault);
 }
 
 ProjectState& project()

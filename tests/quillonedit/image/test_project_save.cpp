@@ -106,7 +106,7 @@ protected:
     {
         setSaveStepForTests({});
         setPageRenameForTests({});
-        setFolderSyncFaultForTests({});
+        platform::setFolderSyncFaultForTests({});
         platform::setWriteFaultForTests({});
         resetImage();
         resetProject();
@@ -602,12 +602,12 @@ TEST_F(ProjectSave, AFailedFolderSyncFailsTheSave)
         QDir(dir.path()).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(dir.path()));
         writeProject(oldImage);
-        setFolderSyncFaultForTests([c, calls = 0](const QString&) mutable { return ++calls == c.failingSync ? EIO : 0; });
+        platform::setFolderSyncFaultForTests([c, calls = 0](const QString&) mutable { return ++calls == c.failingSync ? EIO : 0; });
         image().bytes() = newImage;
 
         const PageWriteResult saved = WriteProjectPages(base());
 
-        setFolderSyncFaultForTests({});
+        platform::setFolderSyncFaultForTests({});
         EXPECT_FALSE(saved.ok());
         EXPECT_EQ(saved.reason, "Input/output error");
         EXPECT_TRUE(pagesAre(c.pagesNew ? newImage : oldImage));
@@ -622,11 +622,11 @@ TEST_F(ProjectSave, AFailedFolderSyncStopsTheOpenAndKeepsTheRecord)
 {
     writeProject(oldImage);
     cutSaveAfterPages(newImage, 3);
-    setFolderSyncFaultForTests([](const QString&) { return EIO; });
+    platform::setFolderSyncFaultForTests([](const QString&) { return EIO; });
 
     const PageWriteResult settled = FinishInterruptedSave(page(1));
 
-    setFolderSyncFaultForTests({});
+    platform::setFolderSyncFaultForTests({});
     EXPECT_EQ(settled.reason, "Input/output error");
     EXPECT_TRUE(QFileInfo::exists(record()));
     EXPECT_EQ(filesEndingIn(".quillon-old"), 8);
