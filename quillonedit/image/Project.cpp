@@ -550,20 +550,19 @@ void dropKept(std::vector<QString>& kept)
 }
 
 // Each old page is kept under a second name until the new pages are proven whole; with its
-// checksum for the record (kAbsent where there was no page).
+// checksum for the record (`before` stays kAbsent where there was no page).
 PageWriteResult keepOldPages(const QString& base, const QStringList& targets, std::vector<QString>& kept,
                              QByteArrayList& before)
 {
     for (int k = 1; k <= kPageCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        before << kAbsent;
         if (!QFileInfo::exists(targets[k - 1]))
             continue;
         if (const QString why = secondName(targets[k - 1], kKeptPageSuffix, kept[i]); !why.isEmpty())
             return failure(pageFileName(base, k), why);
         saveStep(QStringLiteral("link ") + kept[i]);
         const platform::ReadResult old = platform::ReadWholeFile(kept[i], kOldPageBound, platform::Links::Refuse);
-        before.back() = old.ok() ? hashOf(old.bytes) : kUnknown;
+        before[k - 1] = old.ok() ? hashOf(old.bytes) : kUnknown;
     }
     return {};
 }
@@ -740,7 +739,6 @@ PageWriteResult WriteProjectPages(const QString& base)
         return done;
     std::vector<QString> kept(kPageCount);   // the kept old page; empty where there was none
     SaveRecord content = recordOf(base, targets);
-    content.before.clear();
     if (PageWriteResult done = keepOldPages(base, targets, kept, content.before); !done.ok()) {
         dropKept(kept);
         return done;
