@@ -432,16 +432,15 @@ PageWriteResult finishForward(const SaveRecord& r, const QString& base, const QS
     return {};
 }
 
-// Puts the pages `kept` holds back where they differ, syncs the folders, and removes `record`
-// (when there is one) only then.
+// Puts the pages `kept` holds (read already: `keptPages`) back where they differ, syncs the
+// folders, and removes `record` (when there is one) only then.
 PageWriteResult putPagesBack(const QString& base, const QStringList& targets, const QStringList& kept,
-                             const QString& record)
+                             const QByteArrayList& keptPages, const QString& record)
 {
     for (int k = 1; k <= kPageCount; ++k) {
         const QString& target = targets[k - 1];
-        const platform::ReadResult old = platform::ReadExactFile(kept[k - 1], kPageBytes, platform::Links::Refuse);
         const platform::ReadResult now = platform::ReadExactFile(target, kPageBytes, platform::Links::Refuse);
-        if (old.ok() && now.ok() && old.bytes == now.bytes)
+        if (now.ok() && now.bytes == keptPages[k - 1])
             continue;
         if (const QString why = putPageBack(kept[k - 1], target); !why.isEmpty())
             return failure(pageFileName(base, k), why);
@@ -456,6 +455,7 @@ PageWriteResult putPagesBack(const QString& base, const QStringList& targets, co
 PageWriteResult rollBack(const QString& base, const QStringList& targets, const QString& record, const QString& why)
 {
     QStringList kept;
+    QByteArrayList keptPages;
     for (int k = 1; k <= kPageCount; ++k) {
         const QStringList found = filesOfASave(targets[k - 1], kKeptPageSuffix);
         QString problem;
@@ -466,12 +466,14 @@ PageWriteResult rollBack(const QString& base, const QStringList& targets, const 
         else if (const platform::ReadResult read = platform::ReadExactFile(found[0], kPageBytes, platform::Links::Refuse);
                  !read.ok())
             problem = QStringLiteral("Its Kept Old Copy %1 Cannot Be Used: %2").arg(found[0], read.reason);
+        else
+            keptPages << read.bytes;
         if (!problem.isEmpty())
             return failure(pageFileName(base, k),
                            QStringLiteral("The Record %1 Cannot Be Used: %2\n%3").arg(record, why, problem));
         kept << found[0];
     }
-    if (PageWriteResult back = putPagesBack(base, targets, kept, record); !back.ok())
+    if (PageWriteResult back = putPagesBack(base, targets, kept, keptPages, record); !back.ok())
         return back;
     removeLeftovers(targets, record);
     return {};
@@ -486,13 +488,15 @@ PageWriteResult restoreEarlierKeptPages(const QString& base, const QStringList& 
         kept << target + QLatin1String(kKeptPageSuffix);
     if (std::none_of(kept.begin(), kept.end(), isPlainFile))
         return {};
+    QByteArrayList keptPages;
     for (int k = 1; k <= kPageCount; ++k) {
         const platform::ReadResult read = platform::ReadExactFile(kept[k - 1], kPageBytes, platform::Links::Refuse);
         if (!read.ok())
             return failure(kept[k - 1], QStringLiteral("A Cut-Off Save Kept The Old Pages, But This One Cannot Be Used: ")
                                             + read.reason);
+        keptPages << read.bytes;
     }
-    if (PageWriteResult back = putPagesBack(base, targets, kept, {}); !back.ok())
+    if (PageWriteResult back = putPagesBack(base, targets, kept, keptPages, {}); !back.ok())
         return back;
     for (const QString& file : kept)
         if (::unlink(nativeName(file).constData()) == 0)
