@@ -2,6 +2,7 @@
 #include "quillonedit/image/Project.h"
 #include "quillonedit/mainwindow/FileMenu.h"
 
+#include "tests/support/FileBytes.h"
 #include "tests/support/ImageFixture.h"
 #include "platform/WholeFile.h"
 #include "platform/testing/ScriptedServices.h"
@@ -28,12 +29,6 @@ using namespace quillon;
 using namespace quillon::testing;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray page(int k)
 {
@@ -90,7 +85,7 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     const int changedPage = changed.right(1).toInt();
     QByteArrayList onDisk;
     for (int k = 1; k <= 8; ++k)
-        onDisk << readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
+        onDisk << FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
 
     EXPECT_EQ(SaveAllFiles(folder.filePath("proj")), GetParam().saved);
 
@@ -98,7 +93,7 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     if (GetParam().saved) {
         EXPECT_TRUE(services.messageBox.shown.empty());
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
+            EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
     } else {
         ASSERT_EQ(services.messageBox.shown.size(), 1u);
         EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved\n"
@@ -106,13 +101,13 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
         EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
         EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
+            EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
     }
     // The page keeps what it was: a link stays a link, a protected file keeps its bits.
     const QFileInfo after(changedPath);
     EXPECT_EQ(after.isSymLink(), wasLink);
     EXPECT_EQ(after.permissions(), permissions);
-    EXPECT_EQ(readFile(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
+    EXPECT_EQ(FileBytes(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
     // No temporary is left beside any page.
     QStringList names = folder.entryList(QDir::Files | QDir::System);
     for (const QString& sub : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
@@ -244,7 +239,7 @@ TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinis
                   + pagePath(1) + "\n" + pagePath(2) + "\n" + pagePath(3) + "\n" + pagePath(4)
                   + "\nThe Next Open Of This Project Finishes The Save");
     for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(readFile(pagePath(k)), k < 5 ? page(k) : kOld) << k;
+        EXPECT_EQ(FileBytes(pagePath(k)), k < 5 ? page(k) : kOld) << k;
 
     setPageRenameForTests({});
     resetImage();
@@ -253,7 +248,7 @@ TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinis
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
     EXPECT_TRUE(ImageEquals(saved));
     for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+        EXPECT_EQ(FileBytes(pagePath(k)), page(k)) << k;
     EXPECT_EQ(leftovers(QDir(dir.path())), QStringList());
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 }
@@ -333,7 +328,7 @@ TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
             EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
         }
         for (int k = 1; o.opened && k <= 8; ++k)
-            EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+            EXPECT_EQ(FileBytes(pagePath(k)), page(k)) << k;
         EXPECT_EQ(leftovers(folder), QStringList());
         return o;
     };
@@ -558,7 +553,7 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
             EXPECT_EQ(QDir(d.path()).entryList({"*.quillon-old"}, QDir::Files | QDir::System).size(), 8);
         }
         for (int k : {1, 3, 5, 6, 7, 8})
-            EXPECT_EQ(readFile(d.filePath(QStringLiteral("proj.00%1").arg(k))), onDiskPage(k)) << k;
+            EXPECT_EQ(FileBytes(d.filePath(QStringLiteral("proj.00%1").arg(k))), onDiskPage(k)) << k;
     }
 }
 
