@@ -43,6 +43,8 @@ struct SafetyCase {
     const char* reason = "";   // the system's words after the message; "%1" stands for the folder
 };
 
+const QByteArray kOld(4096, '\x5A');
+
 class ProjectFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -62,21 +64,27 @@ protected:
         resetProject();
     }
     QString pagePath(int k) const { return QDir(dir.path()).filePath(QStringLiteral("proj.00%1").arg(k)); }
+    // Page `k` holds the "old" bytes.
+    void writeOldPage(int k) const
+    {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    void writeOldPages() const
+    {
+        for (int k = 1; k <= 8; ++k)
+            ASSERT_NO_FATAL_FAILURE(writeOldPage(k));
+    }
     QTemporaryDir dir;
     platform::doubles::ScriptedServices services;
 };
 
 class ProjectSafety : public ProjectFolder, public ::testing::WithParamInterface<SafetyCase> {};
 
-const QByteArray kOld(4096, '\x5A');
-
 TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
 {
     QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const QString changed = GetParam().prepare(folder);
     const QFileInfo before(folder.filePath(changed));
     const bool wasLink = before.isSymLink();
@@ -221,10 +229,7 @@ QStringList leftovers(const QDir& folder)
 
 TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinishesTheSave)
 {
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const Bytes saved = image().bytes();
     // From page 5 on every rename fails, putting pages 1..4 back included.
     setPageRenameForTests([calls = 0](const QString& from, const QString& to) mutable {
@@ -401,10 +406,7 @@ QString cutOffText(const QString& file, const QString& reason, const char* next 
 TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheReason)
 {
     const QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const Bytes saved = image().bytes();
     const int status = runCutOff([&] {
         setSaveStepForTests([](const QString& step) {
@@ -434,9 +436,7 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
 
     // With the old page back in its place the next open finishes the save.
     ASSERT_TRUE(folder.rmdir("proj.006"));
-    QFile f(pagePath(6));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(writeOldPage(6));
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
     EXPECT_TRUE(ImageEquals(saved));
     EXPECT_EQ(leftovers(folder), QStringList());
@@ -446,10 +446,7 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
 TEST_F(ProjectFolder, AnOpenOnAFullDiskSaysToFreeSomeSpace)
 {
     const QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const int status = runCutOff([&] {
         setSaveStepForTests([](const QString& step) {
             if (step.startsWith("rename ") && step.endsWith(".quillon-save"))
