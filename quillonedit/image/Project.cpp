@@ -89,12 +89,6 @@ void saveStep(const QString& what)
         step(what);
 }
 
-std::function<int(const QString&)>& folderSyncFaultForTests()
-{
-    static std::function<int(const QString&)> fault;
-    return fault;
-}
-
 std::function<bool(const QString&, const QString&)>& pageRenameForTests()
 {
     static std::function<bool(const QString&, const QString&)> rename;
@@ -110,14 +104,9 @@ PageWriteResult failure(const QString& file, const QString& reason)
 // 0, or the errno.
 int syncFolderOf(const QString& file)
 {
-    const QString folder = QFileInfo(file).absolutePath();
-    int error = 0;
-    if (const auto& fault = folderSyncFaultForTests())
-        error = fault(folder);
+    const int error = platform::SyncFolder(file);
     if (error == 0)
-        error = platform::SyncFolder(file);
-    if (error == 0)
-        saveStep(QStringLiteral("sync folder ") + folder);
+        saveStep(QStringLiteral("sync folder ") + QFileInfo(file).absolutePath());
     return error;
 }
 
@@ -443,16 +432,15 @@ PageWriteResult finishForward(const SaveRecord& r, const QString& base, const QS
     return {};
 }
 
-// Puts the pages `kept` holds back where they differ, syncs the folders, and removes `record`
-// (when there is one) only then.
+// Puts the pages `kept` holds (read already: `keptPages`) back where they differ, syncs the
+// folders, and removes `record` (when there is one) only then.
 PageWriteResult putPagesBack(const QString& base, const QStringList& targets, const QStringList& kept,
-                             const QString& record)
+                             const QByteArrayList& keptPages, const QString& record)
 {
     for (int k = 1; k <= kPageCount; ++k) {
         const QString& target = targets[k - 1];
-        const platform::ReadResult old = platform::ReadExactFile(kept[k - 1], kPageBytes, platform::Links::Refuse);
         const platform::ReadResult now = platform::ReadExactFile(target, kPageBytes, platform::Links::Refuse);
-        if (old.ok() && now.ok() && old.bytes == now.bytes)
+        if (now.ok() && now.bytes == keptPages[k - 1])
             continue;
         if (const QString why = putPageBack(kept[k - 1], target); !why.isEmpty())
             return failure(pageFileName(base, k), why);
@@ -467,6 +455,7 @@ PageWriteResult putPagesBack(const QString& base, const QStringList& targets, co
 PageWriteResult rollBack(const QString& base, const QStringList& targets, const QString& record, const QString& why)
 {
     QStringList kept;
+    QByteArrayList keptPages;
     for (int k = 1; k <= kPageCount; ++k) {
         const QStringList found = filesOfASave(targets[k - 1], kKeptPageSuffix);
         QString problem;
@@ -477,12 +466,14 @@ PageWriteResult rollBack(const QString& base, const QStringList& targets, const 
         else if (const platform::ReadResult read = platform::ReadExactFile(found[0], kPageBytes, platform::Links::Refuse);
                  !read.ok())
             problem = QStringLiteral("Its Kept Old Copy %1 Cannot Be Used: %2").arg(found[0], read.reason);
+        else
+            keptPages << read.bytes;
         if (!problem.isEmpty())
             return failure(pageFileName(base, k),
                            QStringLiteral("The Record %1 Cannot Be Used: %2\n%3").arg(record, why, problem));
         kept << found[0];
     }
-    if (PageWriteResult back = putPagesBack(base, targets, kept, record); !back.ok())
+    if (PageWriteResult back = putPagesBack(base, targets, kept, keptPages, record); !back.ok())
         return back;
     removeLeftovers(targets, record);
     return {};
@@ -497,13 +488,15 @@ PageWriteResult restoreEarlierKeptPages(const QString& base, const QStringList& 
         kept << target + QLatin1String(kKeptPageSuffix);
     if (std::none_of(kept.begin(), kept.end(), isPlainFile))
         return {};
+    QByteArrayList keptPages;
     for (int k = 1; k <= kPageCount; ++k) {
         const platform::ReadResult read = platform::ReadExactFile(kept[k - 1], kPageBytes, platform::Links::Refuse);
         if (!read.ok())
             return failure(kept[k - 1], QStringLiteral("A Cut-Off Save Kept The Old Pages, But This One Cannot Be Used: ")
                                             + read.reason);
+        keptPages << read.bytes;
     }
-    if (PageWriteResult back = putPagesBack(base, targets, kept, {}); !back.ok())
+    if (PageWriteResult back = putPagesBack(base, targets, kept, keptPages, {}); !back.ok())
         return back;
     for (const QString& file : kept)
         if (::unlink(nativeName(file).constData()) == 0)
@@ -561,20 +554,19 @@ void dropKept(std::vector<QString>& kept)
 }
 
 // Each old page is kept under a second name until the new pages are proven whole; with its
-// checksum for the record (kAbsent where there was no page).
+// checksum for the record (`before` stays kAbsent where there was no page).
 PageWriteResult keepOldPages(const QString& base, const QStringList& targets, std::vector<QString>& kept,
                              QByteArrayList& before)
 {
     for (int k = 1; k <= kPageCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        before << kAbsent;
         if (!QFileInfo::exists(targets[k - 1]))
             continue;
         if (const QString why = secondName(targets[k - 1], kKeptPageSuffix, kept[i]); !why.isEmpty())
             return failure(pageFileName(base, k), why);
         saveStep(QStringLiteral("link ") + kept[i]);
         const platform::ReadResult old = platform::ReadWholeFile(kept[i], kOldPageBound, platform::Links::Refuse);
-        before.back() = old.ok() ? hashOf(old.bytes) : kUnknown;
+        before[k - 1] = old.ok() ? hashOf(old.bytes) : kUnknown;
     }
     return {};
 }
@@ -651,11 +643,6 @@ void setPageRenameForTests(std::function<bool(const QString& from, const QString
 void setSaveStepForTests(std::function<void(const QString& step)> step)
 {
     saveStepForTests() = std::move(step);
-}
-
-void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault)
-{
-    folderSyncFaultForTests() = std::move(fault);
 }
 
 ProjectState& project()
@@ -756,7 +743,6 @@ PageWriteResult WriteProjectPages(const QString& base)
         return done;
     std::vector<QString> kept(kPageCount);   // the kept old page; empty where there was none
     SaveRecord content = recordOf(base, targets);
-    content.before.clear();
     if (PageWriteResult done = keepOldPages(base, targets, kept, content.before); !done.ok()) {
         dropKept(kept);
         return done;

@@ -90,8 +90,5 @@ void setPageRenameForTests(std::function<bool(const QString& from, const QString
 // the disk (a file synced, a link made, a rename, a removal, a folder synced), with what the step
 // was. A test that ends the process there sees what a save killed at that moment leaves behind.
 void setSaveStepForTests(std::function<void(const QString& step)> step);
-// Tests: called before each folder of a save or an open is synced, with the folder; a non-zero
-// value is the errno that sync then fails with. An empty function puts the real syncs back.
-void setFolderSyncFaultForTests(std::function<int(const QString& folder)> fault);
 
 } // namespace quillon

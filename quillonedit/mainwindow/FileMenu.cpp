@@ -21,18 +21,12 @@ void reportOpenInvalid(const QString& file)
                      platform::MsgIcon::Exclamation, QStringLiteral("File Open"));
 }
 
-// The Part's text, then the system's reason on a line of its own.
-QString notSavedText(const PageWriteResult& failed)
+void reportNotSaved(const PageWriteResult& failed)
 {
+    // The system's reason follows on a line of its own.
     QString text = QStringLiteral("ERROR, File ") + failed.file + QStringLiteral(" Not Saved");
     if (!failed.reason.isEmpty())
         text += kLineBreak + failed.reason;
-    return text;
-}
-
-void reportNotSaved(const PageWriteResult& failed)
-{
-    QString text = notSavedText(failed);
     // Pages that could not be put back: the folder holds a mix until the next open finishes the save.
     if (!failed.nowNew.isEmpty())
         text += kLineBreak + QStringLiteral("These Pages Were Already Replaced:") + kLineBreak

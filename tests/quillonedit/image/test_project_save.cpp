@@ -4,6 +4,7 @@
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/image/Project.h"
 
+#include "tests/support/FileBytes.h"
 #include "tests/support/ImageFixture.h"
 #include "platform/ReadFile.h"
 #include "platform/WholeFile.h"
@@ -34,12 +35,6 @@ using namespace quillon;
 using namespace quillon::testing;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -88,7 +83,7 @@ std::map<QString, QByteArray> folderState(const QString& path)
         else if (f.isDir())
             state[f.fileName()] = "folder";
         else if (f.isFile())
-            state[f.fileName()] = readFile(f.filePath());
+            state[f.fileName()] = FileBytes(f.filePath());
         else
             state[f.fileName()] = "other";
     }
@@ -106,7 +101,7 @@ protected:
     {
         setSaveStepForTests({});
         setPageRenameForTests({});
-        setFolderSyncFaultForTests({});
+        platform::setFolderSyncFaultForTests({});
         platform::setWriteFaultForTests({});
         resetImage();
         resetProject();
@@ -125,7 +120,7 @@ protected:
     bool pagesAre(const Bytes& bytes) const
     {
         for (int k = 1; k <= kPageCount; ++k)
-            if (readFile(page(k)) != pageOf(bytes, k))
+            if (FileBytes(page(k)) != pageOf(bytes, k))
                 return false;
         return true;
     }
@@ -172,7 +167,7 @@ struct RecordCase {
 
 void flipByte(const QString& file, qint64 at)
 {
-    QByteArray bytes = readFile(file);
+    QByteArray bytes = FileBytes(file);
     ASSERT_GT(bytes.size(), 0);
     const qint64 i = at >= 0 ? at : bytes.size() + at;
     bytes[i] = static_cast<char>(bytes[i] ^ 0x01);
@@ -185,7 +180,7 @@ const RecordCase kSpoiledRecords[] = {
     // In the checksum of the old page 5: only the record's own checksum can tell.
     {"OneOldPageChecksumByteFlipped",
      [](const QString& d, const QString&) {
-         const QByteArray bytes = readFile(d + "/proj.quillon-save");
+         const QByteArray bytes = FileBytes(d + "/proj.quillon-save");
          flipByte(d + "/proj.quillon-save", bytes.indexOf("page 5 ") + 10);
      }},
     {"OneChecksumByteFlipped", [](const QString& d, const QString&) { flipByte(d + "/proj.quillon-save", -3); }},
@@ -193,7 +188,7 @@ const RecordCase kSpoiledRecords[] = {
      [](const QString& d, const QString&) { ASSERT_TRUE(QFile::resize(d + "/proj.quillon-save", 20000)); }},
     {"TooLong",
      [](const QString& d, const QString&) {
-         writeFile(d + "/proj.quillon-save", readFile(d + "/proj.quillon-save") + "\n");
+         writeFile(d + "/proj.quillon-save", FileBytes(d + "/proj.quillon-save") + "\n");
      }},
     // The form an earlier version wrote: its header, then the image.
     {"EarlierHeader",
@@ -275,7 +270,7 @@ TEST_P(SpoiledRecord, TheKeptPagesBringBackTheOldProject)
                   WriteProjectPages(otherFolder + "/proj");
               }),
               kCut << 8);
-    const QByteArray otherRecord = readFile(otherFolder + "/proj.quillon-save");
+    const QByteArray otherRecord = FileBytes(otherFolder + "/proj.quillon-save");
     ASSERT_FALSE(otherRecord.isEmpty());
 
     writeProject(oldImage);
@@ -293,7 +288,7 @@ TEST_P(SpoiledRecord, TheKeptPagesBringBackTheOldProject)
     EXPECT_FALSE(QFileInfo::exists(record()) || QFileInfo(record()).isSymLink());
     EXPECT_EQ(filesEndingIn(".quillon-old") + filesEndingIn(".quillon-new"), 0);
     // The other project's record is not touched through a link to it.
-    EXPECT_EQ(readFile(otherFolder + "/proj.quillon-save"), otherRecord);
+    EXPECT_EQ(FileBytes(otherFolder + "/proj.quillon-save"), otherRecord);
 }
 
 INSTANTIATE_TEST_SUITE_P(Project, SpoiledRecord, ::testing::Combine(::testing::ValuesIn(kSpoiledRecords), ::testing::Values(0, 3, 8)),
@@ -602,12 +597,12 @@ TEST_F(ProjectSave, AFailedFolderSyncFailsTheSave)
         QDir(dir.path()).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(dir.path()));
         writeProject(oldImage);
-        setFolderSyncFaultForTests([c, calls = 0](const QString&) mutable { return ++calls == c.failingSync ? EIO : 0; });
+        platform::setFolderSyncFaultForTests([c, calls = 0](const QString&) mutable { return ++calls == c.failingSync ? EIO : 0; });
         image().bytes() = newImage;
 
         const PageWriteResult saved = WriteProjectPages(base());
 
-        setFolderSyncFaultForTests({});
+        platform::setFolderSyncFaultForTests({});
         EXPECT_FALSE(saved.ok());
         EXPECT_EQ(saved.reason, "Input/output error");
         EXPECT_TRUE(pagesAre(c.pagesNew ? newImage : oldImage));
@@ -622,11 +617,11 @@ TEST_F(ProjectSave, AFailedFolderSyncStopsTheOpenAndKeepsTheRecord)
 {
     writeProject(oldImage);
     cutSaveAfterPages(newImage, 3);
-    setFolderSyncFaultForTests([](const QString&) { return EIO; });
+    platform::setFolderSyncFaultForTests([](const QString&) { return EIO; });
 
     const PageWriteResult settled = FinishInterruptedSave(page(1));
 
-    setFolderSyncFaultForTests({});
+    platform::setFolderSyncFaultForTests({});
     EXPECT_EQ(settled.reason, "Input/output error");
     EXPECT_TRUE(QFileInfo::exists(record()));
     EXPECT_EQ(filesEndingIn(".quillon-old"), 8);
@@ -665,7 +660,7 @@ TEST_F(ProjectSave, OnAFullDiskWithoutTheNewPagesTheOpenStopsAndKeepsTheRecord)
     EXPECT_EQ(settled.file, page(4));
     EXPECT_EQ(settled.reason, "No space left on device");
     EXPECT_TRUE(QFileInfo::exists(record()));
-    EXPECT_EQ(readFile(page(4)), pageOf(oldImage, 4));
+    EXPECT_EQ(FileBytes(page(4)), pageOf(oldImage, 4));
     platform::setWriteFaultForTests({});
     EXPECT_TRUE(FinishInterruptedSave(page(1)).ok());
     EXPECT_TRUE(pagesAre(newImage));

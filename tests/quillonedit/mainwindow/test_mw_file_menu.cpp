@@ -1,6 +1,7 @@
 #include "quillonedit/image/ImageMap.h"
 #include "quillonedit/mainwindow/FileMenu.h"
 
+#include "tests/support/FileBytes.h"
 #include "tests/support/ImageFixture.h"
 #include "platform/testing/ScriptedServices.h"
 
@@ -38,14 +39,6 @@ public:
 
 // Project contents that differ from page to page and from the test image pattern.
 std::uint8_t projectByte(int seed, int offset) { return static_cast<std::uint8_t>((offset * 13 + seed * 101 + offset / 4096) % 256); }
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 bool writeFile(const QString& path, const QByteArray& data)
 {
@@ -88,7 +81,7 @@ protected:
     {
         QByteArray all;
         for (int k = 1; k <= 8; ++k)
-            all += readAll(path(base + QStringLiteral(".00%1").arg(k)));
+            all += FileBytes(path(base + QStringLiteral(".00%1").arg(k)));
         return all;
     }
 
@@ -156,8 +149,8 @@ TEST_F(Project, OpenAndSaveAsGivesByteIdenticalFiles)
     EXPECT_TRUE(services.messageBox.shown.empty());
     for (int k = 1; k <= 8; ++k) {
         const QString ext = QStringLiteral(".00%1").arg(k);
-        EXPECT_EQ(readAll(path("copy" + ext)), readAll(path("proj" + ext))) << k;
-        EXPECT_EQ(readAll(path("copy" + ext)).size(), 4096) << k;
+        EXPECT_EQ(FileBytes(path("copy" + ext)), FileBytes(path("proj" + ext))) << k;
+        EXPECT_EQ(FileBytes(path("copy" + ext)).size(), 4096) << k;
     }
     ASSERT_EQ(services.fileDialogs.saveRequests.size(), 1u);
     EXPECT_EQ(services.fileDialogs.saveRequests[0].filter, "Quillon File(s) *.001)|*.001");
@@ -203,7 +196,7 @@ TEST_F(Project, SaveShortensALongerExistingFile)
     ASSERT_TRUE(writeFile(path("copy.003"), QByteArray(5000, 'x')));
     services.fileDialogs.saveAnswers.push_back(path("copy.001"));
     ASSERT_TRUE(mnuSaveAs_Click(host));
-    EXPECT_EQ(readAll(path("copy.003")), readAll(path("proj.003")));
+    EXPECT_EQ(FileBytes(path("copy.003")), FileBytes(path("proj.003")));
 }
 
 struct OpenFailure {
@@ -332,7 +325,7 @@ TEST_F(Project, FailedSaveLeavesEveryOldPageInPlace)
     EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + path("proj.006") + " Not Saved\nIs a directory");
     for (int k : {1, 2, 3, 4, 5, 7, 8}) {
         const QString ext = QStringLiteral(".00%1").arg(k);
-        EXPECT_EQ(readAll(path("proj" + ext)), onDisk.mid(4096 * (k - 1), 4096)) << k;
+        EXPECT_EQ(FileBytes(path("proj" + ext)), onDisk.mid(4096 * (k - 1), 4096)) << k;
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 7);   // no temporary left behind
     EXPECT_EQ(mark(), "panel2 [Mod]");

@@ -2,6 +2,7 @@
 #include "quillonedit/image/Project.h"
 #include "quillonedit/mainwindow/FileMenu.h"
 
+#include "tests/support/FileBytes.h"
 #include "tests/support/ImageFixture.h"
 #include "platform/WholeFile.h"
 #include "platform/testing/ScriptedServices.h"
@@ -29,12 +30,6 @@ using namespace quillon::testing;
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray page(int k)
 {
     return QByteArray(reinterpret_cast<const char*>(image().bytes().data()) + 4096 * (k - 1), 4096);
@@ -47,6 +42,8 @@ struct SafetyCase {
     bool saved;
     const char* reason = "";   // the system's words after the message; "%1" stands for the folder
 };
+
+const QByteArray kOld(4096, '\x5A');
 
 class ProjectFolder : public ::testing::Test {
 protected:
@@ -67,21 +64,27 @@ protected:
         resetProject();
     }
     QString pagePath(int k) const { return QDir(dir.path()).filePath(QStringLiteral("proj.00%1").arg(k)); }
+    // Page `k` holds the "old" bytes.
+    void writeOldPage(int k) const
+    {
+        QFile f(pagePath(k));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
+    }
+    void writeOldPages() const
+    {
+        for (int k = 1; k <= 8; ++k)
+            ASSERT_NO_FATAL_FAILURE(writeOldPage(k));
+    }
     QTemporaryDir dir;
     platform::doubles::ScriptedServices services;
 };
 
 class ProjectSafety : public ProjectFolder, public ::testing::WithParamInterface<SafetyCase> {};
 
-const QByteArray kOld(4096, '\x5A');
-
 TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
 {
     QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const QString changed = GetParam().prepare(folder);
     const QFileInfo before(folder.filePath(changed));
     const bool wasLink = before.isSymLink();
@@ -90,7 +93,7 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     const int changedPage = changed.right(1).toInt();
     QByteArrayList onDisk;
     for (int k = 1; k <= 8; ++k)
-        onDisk << readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
+        onDisk << FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k)));
 
     EXPECT_EQ(SaveAllFiles(folder.filePath("proj")), GetParam().saved);
 
@@ -98,7 +101,7 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
     if (GetParam().saved) {
         EXPECT_TRUE(services.messageBox.shown.empty());
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
+            EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k))), page(k)) << k;
     } else {
         ASSERT_EQ(services.messageBox.shown.size(), 1u);
         EXPECT_EQ(services.messageBox.shown[0].text, "ERROR, File " + changedPath + " Not Saved\n"
@@ -106,13 +109,13 @@ TEST_P(ProjectSafety, ProtectedPagesFailTheSaveAndLinkedPagesAreWrittenThrough)
         EXPECT_EQ(services.messageBox.shown[0].title, "File Save");
         EXPECT_EQ(services.messageBox.shown[0].icon, platform::MsgIcon::Exclamation);
         for (int k = 1; k <= 8; ++k)
-            EXPECT_EQ(readFile(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
+            EXPECT_EQ(FileBytes(folder.filePath(QStringLiteral("proj.00%1").arg(k))), onDisk[k - 1]) << k;
     }
     // The page keeps what it was: a link stays a link, a protected file keeps its bits.
     const QFileInfo after(changedPath);
     EXPECT_EQ(after.isSymLink(), wasLink);
     EXPECT_EQ(after.permissions(), permissions);
-    EXPECT_EQ(readFile(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
+    EXPECT_EQ(FileBytes(realFile), GetParam().saved ? page(changedPage) : onDisk[changedPage - 1]);
     // No temporary is left beside any page.
     QStringList names = folder.entryList(QDir::Files | QDir::System);
     for (const QString& sub : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
@@ -226,10 +229,7 @@ QStringList leftovers(const QDir& folder)
 
 TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinishesTheSave)
 {
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const Bytes saved = image().bytes();
     // From page 5 on every rename fails, putting pages 1..4 back included.
     setPageRenameForTests([calls = 0](const QString& from, const QString& to) mutable {
@@ -244,7 +244,7 @@ TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinis
                   + pagePath(1) + "\n" + pagePath(2) + "\n" + pagePath(3) + "\n" + pagePath(4)
                   + "\nThe Next Open Of This Project Finishes The Save");
     for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(readFile(pagePath(k)), k < 5 ? page(k) : kOld) << k;
+        EXPECT_EQ(FileBytes(pagePath(k)), k < 5 ? page(k) : kOld) << k;
 
     setPageRenameForTests({});
     resetImage();
@@ -253,7 +253,7 @@ TEST_F(ProjectFolder, ARollbackThatFailsNamesEveryPageLeftNewAndTheNextOpenFinis
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
     EXPECT_TRUE(ImageEquals(saved));
     for (int k = 1; k <= 8; ++k)
-        EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+        EXPECT_EQ(FileBytes(pagePath(k)), page(k)) << k;
     EXPECT_EQ(leftovers(QDir(dir.path())), QStringList());
     EXPECT_EQ(services.messageBox.shown.size(), 1u);
 }
@@ -333,7 +333,7 @@ TEST_P(SaveCutOff, EveryOpenAfterASaveCutOffAtAnyStepGivesOneWholeProject)
             EXPECT_FALSE(GetParam().oldProjectThere) << "the old project could not be opened";
         }
         for (int k = 1; o.opened && k <= 8; ++k)
-            EXPECT_EQ(readFile(pagePath(k)), page(k)) << k;
+            EXPECT_EQ(FileBytes(pagePath(k)), page(k)) << k;
         EXPECT_EQ(leftovers(folder), QStringList());
         return o;
     };
@@ -406,10 +406,7 @@ QString cutOffText(const QString& file, const QString& reason, const char* next 
 TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheReason)
 {
     const QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const Bytes saved = image().bytes();
     const int status = runCutOff([&] {
         setSaveStepForTests([](const QString& step) {
@@ -439,9 +436,7 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
 
     // With the old page back in its place the next open finishes the save.
     ASSERT_TRUE(folder.rmdir("proj.006"));
-    QFile f(pagePath(6));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(writeOldPage(6));
     ASSERT_TRUE(ProcessOpen(pagePath(1), host));
     EXPECT_TRUE(ImageEquals(saved));
     EXPECT_EQ(leftovers(folder), QStringList());
@@ -451,10 +446,7 @@ TEST_F(ProjectFolder, AnUnfinishedSaveThatCannotBeFinishedStopsTheOpenWithTheRea
 TEST_F(ProjectFolder, AnOpenOnAFullDiskSaysToFreeSomeSpace)
 {
     const QDir folder(dir.path());
-    for (int k = 1; k <= 8; ++k) {
-        QFile f(pagePath(k));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(kOld) == kOld.size());
-    }
+    ASSERT_NO_FATAL_FAILURE(writeOldPages());
     const int status = runCutOff([&] {
         setSaveStepForTests([](const QString& step) {
             if (step.startsWith("rename ") && step.endsWith(".quillon-save"))
@@ -558,7 +550,7 @@ TEST_F(ProjectFolder, OnlyAPlainFileOfAPagesSizeIsReadAndNothingBlocksTheOpen)
             EXPECT_EQ(QDir(d.path()).entryList({"*.quillon-old"}, QDir::Files | QDir::System).size(), 8);
         }
         for (int k : {1, 3, 5, 6, 7, 8})
-            EXPECT_EQ(readFile(d.filePath(QStringLiteral("proj.00%1").arg(k))), onDiskPage(k)) << k;
+            EXPECT_EQ(FileBytes(d.filePath(QStringLiteral("proj.00%1").arg(k))), onDiskPage(k)) << k;
     }
 }
 
