@@ -46,6 +46,10 @@ CheckedFile::CheckedFile(const QString& path, Links links)
         status_ = status;
         reason_ = reason;
     };
+    const QString linkReason = QStringLiteral("A symbolic link");
+    const auto refuseNotAFile = [&](mode_t mode) {
+        refuse(ReadStatus::NotAFile, S_ISLNK(mode) ? linkReason : NotAFileReason(S_ISDIR(mode)));
+    };
     struct stat seen {};
     const int looked = links == Links::Refuse ? ::lstat(name.constData(), &seen) : ::stat(name.constData(), &seen);
     if (looked != 0) {
@@ -54,8 +58,7 @@ CheckedFile::CheckedFile(const QString& path, Links links)
         return;
     }
     if (!S_ISREG(seen.st_mode)) {
-        refuse(ReadStatus::NotAFile, S_ISLNK(seen.st_mode) ? QStringLiteral("A symbolic link")
-                                                            : NotAFileReason(S_ISDIR(seen.st_mode)));
+        refuseNotAFile(seen.st_mode);
         return;
     }
     reached(ReadStage::Looked, path);
@@ -63,9 +66,10 @@ CheckedFile::CheckedFile(const QString& path, Links links)
     fd_ = ::open(name.constData(), flags);
     if (fd_ < 0) {
         const int error = errno;
-        // A link put in the file's place since the look.
-        refuse(error == ELOOP && links == Links::Refuse ? ReadStatus::NotAFile : ReadStatus::Failed,
-               error == ELOOP && links == Links::Refuse ? QStringLiteral("A symbolic link") : SystemReason(error));
+        if (error == ELOOP && links == Links::Refuse)
+            refuse(ReadStatus::NotAFile, linkReason);   // a link put in the file's place since the look
+        else
+            refuse(ReadStatus::Failed, SystemReason(error));
         return;
     }
     // Whatever was put in its place since the look is looked at again, and that is what counts.
@@ -75,7 +79,7 @@ CheckedFile::CheckedFile(const QString& path, Links links)
         return;
     }
     if (!S_ISREG(opened.st_mode)) {
-        refuse(ReadStatus::NotAFile, NotAFileReason(S_ISDIR(opened.st_mode)));
+        refuseNotAFile(opened.st_mode);
         return;
     }
     size_ = opened.st_size;

@@ -49,11 +49,6 @@ bool parseWave(const QByteArray& bytes, WaveFormat& format)
     return false;
 }
 
-QByteArray readWaveFile(const QString& waveFile)
-{
-    return ReadWholeFile(waveFile, kMaxWaveFileBytes).bytes;
-}
-
 SoundResult playSound(const QString& waveFile)
 {
     Sound* sound = services().sound;
@@ -65,7 +60,7 @@ SoundResult playSound(const QString& waveFile)
     WaveFormat format;
     if (!parseWave(read.bytes, format))
         return {false, QStringLiteral("The sound file %1 is not a PCM WAVE file.").arg(waveFile)};
-    if (SoundResult started = sound->start(waveFile); !started)
+    if (SoundResult started = sound->start(waveFile, read.bytes); !started)
         return started;
     // The play ends when the sound has been heard to its end, not when the device lets go of it: a
     // sound server drains its buffer on its own time, which would stretch every pause after a play.

@@ -16,9 +16,10 @@ struct SoundResult {
 class Sound {
 public:
     virtual ~Sound() = default;
-    // Starts playing the file and returns at once; a failure when it cannot be played at all
-    // (no sound device, unreadable or unsupported file).
-    virtual SoundResult start(const QString& waveFile) = 0;
+    // Starts playing a wave file, whose bytes the caller has read, and returns at once; a failure
+    // when it cannot be played at all (no sound device, unsupported sound). The name is for the
+    // messages.
+    virtual SoundResult start(const QString& waveFile, const QByteArray& wave) = 0;
     // True while the device still has the sound started last in hand; false once it is done with
     // it or has given up. A sound server may say so long after the sound was heard.
     virtual bool playing() = 0;
@@ -39,11 +40,9 @@ struct WaveFormat {
 // The format of a PCM RIFF WAVE file; false when the bytes are not one.
 bool parseWave(const QByteArray& bytes, WaveFormat& format);
 
-// The bytes of a wave file through the checked reader; empty when it is not a plain file of at
-// most kMaxWaveFileBytes or cannot be read. The program's recordings are some 15 KB; 4 MiB holds
+// The largest wave file that is played: the program's recordings are some 15 KB; 4 MiB holds
 // nine minutes of its 8,000 samples a second.
 inline constexpr qint64 kMaxWaveFileBytes = 4 << 20;
-QByteArray readWaveFile(const QString& waveFile);
 
 // How long a play of a sound of the given length may take before it is given up: twice its length
 // and two seconds more, for the device's start-up and a sound server slowed by a busy machine.

@@ -22,13 +22,20 @@ namespace platform {
 
 namespace {
 
+// What the memory file holds now; -1 when it cannot be told.
+qint64 memoryFileSize(int fd)
+{
+    struct stat info {};
+    return fd >= 0 && ::fstat(fd, &info) == 0 ? static_cast<qint64>(info.st_size) : -1;
+}
+
 // Everything the print engine wrote into the memory file.
 std::optional<QByteArray> memoryFileBytes(int fd)
 {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
+    const qint64 size = memoryFileSize(fd);
+    if (size < 0)
         return std::nullopt;
-    QByteArray bytes(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::pread(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done), done);
@@ -78,13 +85,6 @@ QString cutShortReason(qint64 kept)
     if (atFileSizeLimit(kept))
         return SystemReason(EFBIG);
     return QStringLiteral("The print engine kept only %1 bytes of the document").arg(kept);
-}
-
-// What the memory file holds now; -1 when it cannot be told.
-qint64 memoryFileSize(int fd)
-{
-    struct stat info {};
-    return fd >= 0 && ::fstat(fd, &info) == 0 ? static_cast<qint64>(info.st_size) : -1;
 }
 
 } // namespace

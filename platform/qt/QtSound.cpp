@@ -65,9 +65,8 @@ QtSound::~QtSound()
     stop();
 }
 
-SoundResult QtSound::start(const QString& waveFile)
+SoundResult QtSound::start(const QString& waveFile, const QByteArray& bytes)
 {
-    const QByteArray bytes = readWaveFile(waveFile);
     WaveFormat f;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     const auto fail = [this](const QString& why) {

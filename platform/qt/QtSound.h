@@ -21,7 +21,7 @@ class QtSound final : public Sound {
 public:
     QtSound();
     ~QtSound() override;
-    SoundResult start(const QString& waveFile) override;
+    SoundResult start(const QString& waveFile, const QByteArray& bytes) override;
     bool playing() override;
     qint64 playedMs() override;
     void stop() override;

@@ -2,15 +2,11 @@
 
 #include "platform/Services.h"
 
-#include <QFile>
-
 namespace platform::doubles {
 
-SoundResult RecordingSound::start(const QString& waveFile)
+SoundResult RecordingSound::start(const QString& waveFile, const QByteArray& wave)
 {
-    QFile file(waveFile);
-    Play play{waveFile, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-              services().clock->monotonicMs()};
+    Play play{waveFile, wave, services().clock->monotonicMs()};
     WaveFormat format;
     if (noDevice)
         return {false, kNoDevice};

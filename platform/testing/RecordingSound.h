@@ -22,7 +22,7 @@ public:
         qint64 startMs = 0;
     };
 
-    SoundResult start(const QString& waveFile) override;
+    SoundResult start(const QString& waveFile, const QByteArray& wave) override;
     bool playing() override;
     qint64 playedMs() override;
     void stop() override { ++stops; endMs_ = 0; hanging_ = false; }
