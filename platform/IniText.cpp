@@ -368,6 +368,15 @@ std::optional<QByteArray> closing(const QByteArray& line, qsizetype valueStart, 
     return std::nullopt;
 }
 
+// Where the first row of `bytes` ends: at its line end, or at the end of the bytes.
+qsizetype rowEnd(QByteArrayView bytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size() && !isLineEnd(bytes[end]))
+        ++end;
+    return end;
+}
+
 qsizetype lineEndSize(QByteArrayView t, qsizetype at)
 {
     if (at >= t.size() || !isLineEnd(t[at]))
@@ -462,9 +471,7 @@ void IniText::insertAfter(std::size_t line, Piece piece)
     if (at < pieces_.size() && pieces_[at].kind == Kind::Filler) {
         // After the rest of that line's row (a comment), on a row of its own.
         QByteArray& row = pieces_[at].bytes;
-        qsizetype end = 0;
-        while (end < row.size() && !isLineEnd(row[end]))
-            ++end;
+        const qsizetype end = rowEnd(row);
         if (const qsizetype size = lineEndSize(row, end)) {
             Piece rest = filler(row.mid(end + size));
             row.truncate(end + size);
@@ -498,10 +505,7 @@ void IniText::setValue(const QString& section, const QString& key, const QString
             // The comment after the old value goes with it.
             if (old.commentFollows && i + 1 < pieces_.size() && pieces_[i + 1].kind == Kind::Filler) {
                 QByteArray& comment = pieces_[i + 1].bytes;
-                qsizetype end = 0;
-                while (end < comment.size() && !isLineEnd(comment[end]))
-                    ++end;
-                comment.remove(0, end);
+                comment.remove(0, rowEnd(comment));
             }
             // Blanks between the mark and the key would be read as part of the key.
             if (old.keyAfterMark && i > 0 && pieces_[i - 1].kind == Kind::Filler)
