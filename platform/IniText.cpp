@@ -4,6 +4,9 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
+
 namespace platform {
 namespace {
 
@@ -208,28 +211,24 @@ Decoded unescapedValue(QByteArrayView str)
                 break;
             }
             const char e = str[i++];
-            bool simple = false;
-            for (const auto& code : escapes)
-                if (e == code[0]) {
-                    s += QLatin1Char(code[1]);
-                    simple = true;
-                    break;
-                }
-            if (!simple && e == 'x' && i >= n) {
+            const auto* simple = std::find_if(std::begin(escapes), std::end(escapes),
+                                              [e](const auto& code) { return code[0] == e; });
+            if (simple != std::end(escapes)) {
+                s += QLatin1Char((*simple)[1]);
+            } else if (e == 'x' && i >= n) {
                 cutShort = true;
                 break;
-            }
-            if (!simple && e == 'x' && isHex(str[i])) {
+            } else if (e == 'x' && isHex(str[i])) {
                 char16_t value = 0;
                 while (i < n && isHex(str[i]))
                     value = static_cast<char16_t>((value << 4) + hexValue(str[i++]));
                 s += QChar(value);
-            } else if (!simple && e >= '0' && e <= '7') {
+            } else if (e >= '0' && e <= '7') {
                 char16_t value = static_cast<char16_t>(e - '0');
                 while (i < n && str[i] >= '0' && str[i] <= '7')
                     value = static_cast<char16_t>((value << 3) + (str[i++] - '0'));
                 s += QChar(value);
-            } else if (!simple && isLineEnd(e) && i < n && isLineEnd(str[i]) && str[i] != e) {
+            } else if (isLineEnd(e) && i < n && isLineEnd(str[i]) && str[i] != e) {
                 ++i;   // "\r\n" or "\n\r" after the backslash: one line end
             }
             chopLimit = s.size();
