@@ -4,6 +4,9 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <algorithm>
+#include <iterator>
+
 namespace platform {
 namespace {
 
@@ -208,28 +211,24 @@ Decoded unescapedValue(QByteArrayView str)
                 break;
             }
             const char e = str[i++];
-            bool simple = false;
-            for (const auto& code : escapes)
-                if (e == code[0]) {
-                    s += QLatin1Char(code[1]);
-                    simple = true;
-                    break;
-                }
-            if (!simple && e == 'x' && i >= n) {
+            const auto* simple = std::find_if(std::begin(escapes), std::end(escapes),
+                                              [e](const auto& code) { return code[0] == e; });
+            if (simple != std::end(escapes)) {
+                s += QLatin1Char((*simple)[1]);
+            } else if (e == 'x' && i >= n) {
                 cutShort = true;
                 break;
-            }
-            if (!simple && e == 'x' && isHex(str[i])) {
+            } else if (e == 'x' && isHex(str[i])) {
                 char16_t value = 0;
                 while (i < n && isHex(str[i]))
                     value = static_cast<char16_t>((value << 4) + hexValue(str[i++]));
                 s += QChar(value);
-            } else if (!simple && e >= '0' && e <= '7') {
+            } else if (e >= '0' && e <= '7') {
                 char16_t value = static_cast<char16_t>(e - '0');
                 while (i < n && str[i] >= '0' && str[i] <= '7')
                     value = static_cast<char16_t>((value << 3) + (str[i++] - '0'));
                 s += QChar(value);
-            } else if (!simple && isLineEnd(e) && i < n && isLineEnd(str[i]) && str[i] != e) {
+            } else if (isLineEnd(e) && i < n && isLineEnd(str[i]) && str[i] != e) {
                 ++i;   // "\r\n" or "\n\r" after the backslash: one line end
             }
             chopLimit = s.size();
@@ -368,6 +367,15 @@ std::optional<QByteArray> closing(const QByteArray& line, qsizetype valueStart, 
     return std::nullopt;
 }
 
+// Where the first row of `bytes` ends: at its line end, or at the end of the bytes.
+qsizetype rowEnd(QByteArrayView bytes)
+{
+    qsizetype end = 0;
+    while (end < bytes.size() && !isLineEnd(bytes[end]))
+        ++end;
+    return end;
+}
+
 qsizetype lineEndSize(QByteArrayView t, qsizetype at)
 {
     if (at >= t.size() || !isLineEnd(t[at]))
@@ -462,9 +470,7 @@ void IniText::insertAfter(std::size_t line, Piece piece)
     if (at < pieces_.size() && pieces_[at].kind == Kind::Filler) {
         // After the rest of that line's row (a comment), on a row of its own.
         QByteArray& row = pieces_[at].bytes;
-        qsizetype end = 0;
-        while (end < row.size() && !isLineEnd(row[end]))
-            ++end;
+        const qsizetype end = rowEnd(row);
         if (const qsizetype size = lineEndSize(row, end)) {
             Piece rest = filler(row.mid(end + size));
             row.truncate(end + size);
@@ -498,10 +504,7 @@ void IniText::setValue(const QString& section, const QString& key, const QString
             // The comment after the old value goes with it.
             if (old.commentFollows && i + 1 < pieces_.size() && pieces_[i + 1].kind == Kind::Filler) {
                 QByteArray& comment = pieces_[i + 1].bytes;
-                qsizetype end = 0;
-                while (end < comment.size() && !isLineEnd(comment[end]))
-                    ++end;
-                comment.remove(0, end);
+                comment.remove(0, rowEnd(comment));
             }
             // Blanks between the mark and the key would be read as part of the key.
             if (old.keyAfterMark && i > 0 && pieces_[i - 1].kind == Kind::Filler)

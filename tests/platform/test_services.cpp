@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/EnvironmentVariable.h"
 #include "tests/support/FileSizeLimit.h"
 
 using namespace platform;
@@ -106,8 +107,7 @@ TEST(QtDesktop, OpenUrlGoesByTheUrlHandlersExitStatus)
     ASSERT_TRUE(dir.isValid());
     const Services saved = services();
     installQtServices();
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", dir.path().toLocal8Bit());
+    const EnvironmentVariable path("PATH", dir.path().toLocal8Bit());
     const QString url = QStringLiteral("https://maker.example/index.html");
 
     struct Row { const char* name; const char* script; bool opened; bool lingers = false; bool failsLater = false; };
@@ -145,7 +145,6 @@ TEST(QtDesktop, OpenUrlGoesByTheUrlHandlersExitStatus)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         EXPECT_EQ(lateFailures, r.failsLater ? 1 : 0);
     }
-    qputenv("PATH", path);
     services() = saved;
 }
 
@@ -248,35 +247,6 @@ TEST(WholeFile, AReplacedFileKeepsItsOwnerAndGroup)
     EXPECT_EQ(st.st_gid, 65533u);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
-
-namespace {
-
-// Sets an environment variable (or removes it, for a null value) while it lives.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~EnvironmentVariable()
-    {
-        if (saved_.isNull())
-            qunsetenv(name_);
-        else
-            qputenv(name_, saved_);
-    }
-    EnvironmentVariable(const EnvironmentVariable&) = delete;
-    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
-
-private:
-    const char* name_;
-    QByteArray saved_;
-};
-
-} // namespace
 
 // One copy at a time: a lock held by a running copy keeps a second one out; a lock file no live
 // process holds never does, whatever it holds.

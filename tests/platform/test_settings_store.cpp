@@ -26,6 +26,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "tests/support/EnvironmentVariable.h"
 #include "tests/support/FileSizeLimit.h"
 
 using namespace platform;
@@ -39,16 +40,8 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
     }
-    void TearDown() override
-    {
-        services() = saved;
-        if (savedConfigHome.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", savedConfigHome);
-    }
+    void TearDown() override { services() = saved; }
     // One value, as a start reads it.
     QString read(const QString& app, const QString& section, const QString& key, const QString& def)
     {
@@ -60,7 +53,7 @@ protected:
         return *services().settings;
     }
     QTemporaryDir dir;
-    const QByteArray savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+    const EnvironmentVariable configHome{"XDG_CONFIG_HOME", QFile::encodeName(dir.path())};
     const Services saved = services();
     SettingsStore& store = installed();
 };
@@ -314,11 +307,11 @@ TEST_F(QtSettingsStore, AProtectedFileIsNotReplaced)
 // A relative $XDG_CONFIG_HOME is ignored: the settings are in ~/.config wherever the program starts.
 TEST_F(QtSettingsStore, ARelativeConfigFolderIsIgnored)
 {
-    const QByteArray savedHome = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(dir.path()));
-    qputenv("XDG_CONFIG_HOME", "relative/config");
-    const QString location = store.location("Merrow");
-    qputenv("HOME", savedHome);
+    const QString location = [this] {
+        const EnvironmentVariable home("HOME", QFile::encodeName(dir.path()));
+        const EnvironmentVariable relative("XDG_CONFIG_HOME", "relative/config");
+        return store.location("Merrow");
+    }();
     EXPECT_EQ(location, dir.path() + "/.config/Merrow/Merrow.ini");
 }
 

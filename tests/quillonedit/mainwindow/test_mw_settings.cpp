@@ -39,6 +39,42 @@ protected:
     platform::doubles::ScriptedServices s;
 };
 
+// The parts of the printer font dialog a test drives.
+struct FontDialog {
+    QDialog* dialog = nullptr;
+    QComboBox* family = nullptr;
+    QLineEdit* size = nullptr;
+    QLabel* range = nullptr;
+    QListWidget* sizes = nullptr;
+    QLabel* sample = nullptr;
+    QPushButton* ok = nullptr;
+};
+
+// File > Printer Font with the real dialog, `drive` acting as the user once it is open. A dialog a
+// failed step leaves open is cancelled, so the test never waits for it.
+void SelectPrintFontDrivenBy(const std::function<void(const FontDialog&)>& drive)
+{
+    QTimer::singleShot(0, [&] {
+        [&] {
+            FontDialog d;
+            d.dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d.dialog, nullptr);
+            d.family = d.dialog->findChild<QComboBox*>("family");
+            d.size = d.dialog->findChild<QLineEdit*>("size");
+            d.range = d.dialog->findChild<QLabel*>("range");
+            d.sizes = d.dialog->findChild<QListWidget*>("sizes");
+            d.sample = d.dialog->findChild<QLabel*>("sample");
+            auto* buttons = d.dialog->findChild<QDialogButtonBox*>();
+            ASSERT_TRUE(d.family && d.size && d.range && d.sizes && d.sample && buttons);
+            d.ok = buttons->button(QDialogButtonBox::Ok);
+            drive(d);
+        }();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && dialog->isVisible())
+            dialog->reject();
+    });
+    SelectPrintFont();
+}
+
 TEST_F(Settings, FirstRunTakesTheDefaultFontAndNoRecentFiles)
 {
     GetRegistry();
@@ -193,16 +229,8 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
     PrinterFontName = "DejaVu Sans";
     PrinterFontSize = "20";   // more than the paper takes: the dialog opens on the largest it does
     bool ran = false;
-    const std::function<void()> drive = [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        auto* family = dialog->findChild<QComboBox*>("family");
-        auto* size = dialog->findChild<QLineEdit*>("size");
-        auto* sizes = dialog->findChild<QListWidget*>("sizes");
-        auto* sample = dialog->findChild<QLabel*>("sample");
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        ASSERT_TRUE(family && size && sizes && sample && buttons);
-        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    SelectPrintFontDrivenBy([&](const FontDialog& d) {
+        [[maybe_unused]] const auto& [dialog, family, size, range, sizes, sample, ok] = d;
         const auto shownSizes = [sizes] {
             QStringList out;
             for (int i = 0; i < sizes->count(); ++i)
@@ -238,13 +266,7 @@ TEST_F(Settings, ThePrinterFontDialogShowsOnlyWhatItStores)
         EXPECT_EQ(sample->font().pointSize(), 11);
         ran = true;
         QTest::mouseClick(ok, Qt::LeftButton);
-    };
-    QTimer::singleShot(0, [&] {
-        drive();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && !ran)
-            dialog->reject();   // a failed step must not leave the dialog waiting
     });
-    SelectPrintFont();
     ASSERT_TRUE(ran);
     EXPECT_EQ(PrinterFontName, "DejaVu Sans");
     EXPECT_EQ(PrinterFontSize, "11");
@@ -257,16 +279,8 @@ TEST_F(Settings, ThePrinterFontDialogRefusesASizeOutOfRangeAsTyped)
     PrinterFontName = "DejaVu Sans";
     PrinterFontSize = "8";
     bool ran = false;
-    const std::function<void()> drive = [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        auto* size = dialog->findChild<QLineEdit*>("size");
-        auto* range = dialog->findChild<QLabel*>("range");
-        auto* sizes = dialog->findChild<QListWidget*>("sizes");
-        auto* sample = dialog->findChild<QLabel*>("sample");
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        ASSERT_TRUE(size && range && sizes && sample && buttons);
-        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    SelectPrintFontDrivenBy([&](const FontDialog& d) {
+        [[maybe_unused]] const auto& [dialog, family, size, range, sizes, sample, ok] = d;
         EXPECT_EQ(range->text(), "4 to 12");   // the recording printer's paper
         EXPECT_TRUE(range->isVisibleTo(dialog));
         for (const char* typed : {"100", "72", "14", "13"}) {
@@ -285,13 +299,7 @@ TEST_F(Settings, ThePrinterFontDialogRefusesASizeOutOfRangeAsTyped)
         EXPECT_EQ(sample->font().pointSize(), 12);
         ran = true;
         QTest::keyClick(size, Qt::Key_Return);
-    };
-    QTimer::singleShot(0, [&] {
-        drive();
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && dialog->isVisible())
-            dialog->reject();   // a failed step must not leave the dialog waiting
     });
-    SelectPrintFont();
     ASSERT_TRUE(ran);
     EXPECT_EQ(PrinterFontSize, "12");
 }
