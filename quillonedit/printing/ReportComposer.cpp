@@ -249,8 +249,9 @@ bool ReportComposer::PrinterInit()
                              .arg(change));
     wholeSize_ = *whole;
     check(printer_.setFont({setup_.fontName, *size, false, false}));
-    // The run's first rows may print at the size as set, the pages at its whole size.
-    if (!ReportFitsPaper(printer_, *size) || !ReportFitsPaper(printer_, *whole)) {
+    // The run's first rows may print at the size as set, the pages at its whole size; a size set
+    // whole is one check.
+    if (!ReportFitsPaper(printer_, *size) || (*size != *whole && !ReportFitsPaper(printer_, *whole))) {
         // A size that fitted the last paper may not fit this one: say what does.
         const std::optional<int> largest = LargestReportFontSize(printer_, setup_.fontName);
         const QString fits = largest ? QStringLiteral("%1 points is the largest that fits in %2").arg(*largest).arg(setup_.fontName)

@@ -37,13 +37,17 @@ QStringList byteTexts(const std::function<QString(std::uint8_t)>& text)
 
 // The characters a digit field shows, and a byte's hexadecimal text.
 QStringList dtmfDigits() { return byteTexts([](std::uint8_t b) { return QString(DtmfDigitChar(b)); }); }
-QStringList hexDigits()
+// Built once: the fit checks of the scheduler and remote base columns ask for it every time.
+const QStringList& hexDigits()
 {
-    QStringList digits;
-    for (const QString& text : byteTexts(CommandByteText))
-        for (const QChar c : text)
-            digits << QString(c);
-    digits.removeDuplicates();
+    static const QStringList digits = [] {
+        QStringList out;
+        for (const QString& text : byteTexts(CommandByteText))
+            for (const QChar c : text)
+                out << QString(c);
+        out.removeDuplicates();
+        return out;
+    }();
     return digits;
 }
 
